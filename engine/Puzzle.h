@@ -1,0 +1,107 @@
+#pragma once
+
+#include <string_view>
+
+#include "engine/BoardSize.h"
+#include "engine/Random.h"
+#include "engine/TileCode.h"
+#include "platform/DrawSurface.h"
+#include "platform/SoundOutput.h"
+#include "platform/TickSource.h"
+
+// The picture ids of the two tile sets.
+namespace tileset {
+inline constexpr int kGrassFound = 132;
+inline constexpr int kGrassEmpty = 130;
+inline constexpr int kGrassCovered = 131;
+inline constexpr int kSandFound = 148;
+inline constexpr int kSandEmpty = 147;
+inline constexpr int kSandCovered = 146;
+}  // namespace tileset
+
+// One game of glimble hunting: the board, the rule of a click, the drawing of
+// tiles and the sounds. It knows no toolkit: it draws on an IDrawSurface,
+// plays through an ISoundOutput and seeds each board from an ITickSource.
+class CPuzzle {
+public:
+    // Both services must outlive the engine.
+    CPuzzle(platform::ISoundOutput& sound, platform::ITickSource& ticks);
+    virtual ~CPuzzle() = default;
+
+    CPuzzle(const CPuzzle&) = delete;
+    CPuzzle& operator=(const CPuzzle&) = delete;
+
+    // Board model and generation.
+    void Init(int count, int columns, int rows);
+    void NewGame(int count);
+    void SetSize(int columns, int rows);
+    void ClearBoard();
+
+    int GetCount() const { return m_count; }
+    int GetColumns() const { return m_columns; }
+    int GetRows() const { return m_rows; }
+    int GetScore() const { return m_score; }
+    int GetBoardWidth() const { return m_cellSize * m_columns; }
+    int GetBoardHeight() const { return m_cellSize * m_rows; }
+    int GetCellSize() const { return m_cellSize; }
+
+    // Read-only views of the two arrays, for tests and tools. Outside the
+    // 25 x 25 capacity the tile reads -1 and the hidden count 0.
+    int GetTile(int column, int row) const;
+    int GetHidden(int column, int row) const;
+    // Sets the glimbles hidden under one board tile (negative counts read as
+    // 0), for tests and tools that set up a position by hand.
+    void SetHidden(int column, int row, int count);
+
+    // The move rule and line counts.
+    void Click(platform::IDrawSurface& surface, int x, int y);
+    int CountLines(int column, int row) const;
+    void UpdateLines(platform::IDrawSurface& surface, int column, int row);
+    void DecrementTile(platform::IDrawSurface& surface, int column, int row);
+    int GetRemaining() const;
+
+    // Drawing.
+    void DrawBoard(platform::IDrawSurface& surface) const;
+    void DrawTile(platform::IDrawSurface& surface, int column, int row) const;
+    void SetFoundBitmap(int id) { m_foundBitmap = id; }
+    void SetEmptyBitmap(int id) { m_emptyBitmap = id; }
+    void SetCoveredBitmap(int id) { m_coveredBitmap = id; }
+    int GetFoundBitmap() const { return m_foundBitmap; }
+
+    // Sounds.
+    void PlayWave(std::string_view name) const;
+    void SetSoundOff(int flag) { m_soundOff = flag; }
+
+    // Pixel <-> tile conversions, the only place they are made.
+    int TileFromPixel(int pixel) const { return pixel / m_cellSize; }
+    int PixelFromTile(int tileIndex) const { return tileIndex * m_cellSize; }
+
+    // The most glimbles one game places; more would only take time and risk
+    // overflowing the line counts. A damaged settings store is the only way
+    // to ask for more.
+    static constexpr int kMaxCount = 100000;
+
+private:
+    bool OnBoard(int column, int row) const {
+        return column >= 0 && row >= 0 && column < m_columns && row < m_rows;
+    }
+
+    // [column][row]: the code of every tile (see TileCode.h); -1 off the board.
+    int m_tile[board::kCapacity][board::kCapacity];
+    // [column][row]: glimbles still hidden under each tile; never negative,
+    // 0 off the board. Several glimbles may share a tile.
+    int m_hidden[board::kCapacity][board::kCapacity];
+    int m_count = 0;          // glimbles placed by a new game
+    int m_columns = -1;       // tiles across; -1 until Init
+    int m_rows = -1;          // tiles down; -1 until Init
+    int m_cellSize = 40;      // edge of one tile on screen, in pixels
+    int m_score = 0;          // columns x rows at the start, one less per accepted click
+    int m_foundBitmap = tileset::kGrassFound;      // strip of found tiles, numbers 0 .. 14
+    int m_emptyBitmap = tileset::kGrassEmpty;      // strip of empty tiles, numbers 0 .. 14
+    int m_coveredBitmap = tileset::kGrassCovered;  // strip of the six covered looks
+    int m_soundOff = 0;       // nonzero: PlayWave does nothing
+
+    CRandom m_random;
+    platform::ISoundOutput& m_sound;
+    platform::ITickSource& m_ticks;
+};

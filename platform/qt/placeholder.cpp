@@ -1,0 +1,1 @@
+// Qt implementations of the platform interfaces are added here.

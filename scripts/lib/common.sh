@@ -1,0 +1,49 @@
+# Shared by scripts/run and scripts/test: installs what is missing and builds.
+# shellcheck shell=bash
+
+root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+
+# Debian 12 packages needed to build, test and run the game.
+build_packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
+)
+
+# Installs every package of "$@" that dpkg does not report as installed.
+ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      sudo=(sudo)
+    else
+      echo "Missing packages: ${missing[*]}; run as root or install sudo." >&2
+      return 1
+    fi
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  if ! "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}" >/dev/null; then
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+}
+
+# Configures (once) and builds the Release tree in build/.
+build_release() {
+  cd "$root_dir" || return 1
+  if [ ! -f build/CMakeCache.txt ]; then
+    cmake --preset release >/dev/null || return 1
+  fi
+  cmake --build build --parallel "$(nproc)"
+}
