@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+#include <vector>
+
+#include "platform/DrawSurface.h"
+#include "platform/qt/ScaledPictures.h"
+
+namespace platform::qt {
+
+// A drawing surface over a QImage: the view's retained window picture, or an
+// off-screen picture being built. It remembers the rectangles it drew, so the
+// caller can present just those.
+class ImageSurface final : public IDrawSurface {
+public:
+    ImageSurface(QImage& target, ScaledPictures& pictures);
+
+    void CopyBitmap(int bitmapId, Rect src, Rect dst) override;
+
+    // The rectangles drawn so far, in drawing order.
+    const std::vector<QRect>& Touched() const { return m_touched; }
+
+private:
+    QImage& m_target;
+    ScaledPictures& m_pictures;
+    QPainter m_painter;
+    std::vector<QRect> m_touched;
+};
+
+}  // namespace platform::qt

@@ -1,1 +1,0 @@
-// Qt implementations of the platform interfaces are added here.
