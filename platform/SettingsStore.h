@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The current user's persistent store of settings: a set of keys, each
+// holding one text. Keys are paths with "/" between their parts, such as
+// "Size" or "8_8_8_0/Rez". Texts are UTF-8 and kept exactly as written.
+//
+// There is no in-memory copy of the settings anywhere in the game: every
+// reader asks the store when it needs a value, and every writer writes the
+// moment a setting changes, so a second running copy sees the change.
+class ISettingsStore {
+public:
+    virtual ~ISettingsStore() = default;
+
+    // The text stored under `key`, or nullopt when the key is absent or the
+    // store cannot be read.
+    virtual std::optional<std::string> Read(std::string_view key) = 0;
+
+    // Stores `text` under `key` at once. A write that fails is dropped
+    // silently and leaves the stored value as it was.
+    virtual void Write(std::string_view key, std::string_view text) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,67 @@
+// What one settings read or write costs on a real file. A few of these happen
+// per user action, never per frame.
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "platform/qt/QtSettingsStore.h"
+
+namespace {
+
+using platform::qt::QtSettingsStore;
+
+constexpr int kTables = 20;  // best-results tables filled in the large file (20 x 10 places x 2 keys)
+
+// A store holding the seven settings, plus `tables` full best-results tables.
+QtSettingsStore Filled(const QTemporaryDir& dir, int tables) {
+    QtSettingsStore store(dir.filePath("Glimbles.ini"));
+    for (const char* key : {"Size", "Number", "Skin", "SoundOn", "ShowTips", "TipsNumber"}) {
+        store.Write(key, "1");
+    }
+    store.Write("LasName", "    ");
+    for (int t = 0; t < tables; ++t) {
+        for (int place = 0; place < 10; ++place) {
+            const std::string prefix = "8_8_" + std::to_string(t) + "_" + std::to_string(place);
+            store.Write(prefix + "/Rez", "57");
+            store.Write(prefix + "/Name", "Player");
+        }
+    }
+    return store;
+}
+
+void BM_ReadUnchangedFile(benchmark::State& state) {
+    QTemporaryDir dir;
+    QtSettingsStore store = Filled(dir, static_cast<int>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(store.Read("Size"));
+}
+BENCHMARK(BM_ReadUnchangedFile)->Arg(0)->Arg(kTables);
+
+void BM_ReadAfterAnotherWrite(benchmark::State& state) {
+    QTemporaryDir dir;
+    QtSettingsStore store = Filled(dir, static_cast<int>(state.range(0)));
+    QFile file(dir.filePath("Glimbles.ini"));
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        // Another copy's change: the file grows, so it must be parsed again.
+        file.open(QIODevice::Append);
+        file.write("[Grow]\nk" + QByteArray::number(i++) + "=1\n");
+        file.close();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(store.Read("Size"));
+    }
+}
+BENCHMARK(BM_ReadAfterAnotherWrite)->Arg(0)->Arg(kTables);
+
+void BM_Write(benchmark::State& state) {
+    QTemporaryDir dir;
+    QtSettingsStore store = Filled(dir, static_cast<int>(state.range(0)));
+    int i = 0;
+    for (auto _ : state) store.Write("Number", std::to_string(4 + (i++ % 5)));
+}
+BENCHMARK(BM_Write)->Arg(0)->Arg(kTables);
+
+}  // namespace

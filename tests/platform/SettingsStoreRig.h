@@ -1,0 +1,123 @@
+#pragma once
+// Shared by the settings store tests: a scratch folder per test, file helpers,
+// the helper process, and a guard under which even root obeys file permissions.
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace settings_rig {
+
+// QProcess wants an application object; the tests run without a window.
+inline void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "settings_tests";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
+}
+
+inline QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void WriteFile(const QString& path, const QByteArray& contents) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(contents), contents.size());
+}
+
+// A scratch folder that holds one settings file, "Glimbles.ini".
+class ScratchFolder {
+public:
+    ScratchFolder() { EXPECT_TRUE(m_dir.isValid()); }
+    QString Path() const { return m_dir.path(); }
+    QString File() const { return m_dir.filePath("Glimbles.ini"); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// While alive, this thread loses the capabilities that let root ignore file
+// permissions, so permission tests mean the same for every user.
+class ObeyFilePermissions {
+public:
+    ObeyFilePermissions() {
+        m_ok = syscall(SYS_capget, &m_header, m_saved) == 0;
+        if (!m_ok) return;
+        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
+        reduced[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH) |
+                                  (1U << CAP_FOWNER));
+        m_ok = syscall(SYS_capset, &m_header, reduced) == 0;
+    }
+    ~ObeyFilePermissions() {
+        if (m_ok) syscall(SYS_capset, &m_header, m_saved);
+    }
+    ObeyFilePermissions(const ObeyFilePermissions&) = delete;
+    ObeyFilePermissions& operator=(const ObeyFilePermissions&) = delete;
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2]{};
+    bool m_ok = false;
+};
+
+// A second copy of the store in its own process (settings_store_helper serve).
+class HelperStore {
+public:
+    explicit HelperStore(const QString& file,
+                         const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+        EnsureApplication();
+        m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(GLIMBLES_SETTINGS_HELPER, {"serve", file});
+        m_started = m_process.waitForStarted();
+        EXPECT_TRUE(m_started) << "cannot start the helper";
+    }
+    ~HelperStore() {
+        m_process.closeWriteChannel();
+        m_process.waitForFinished();
+    }
+    HelperStore(const HelperStore&) = delete;
+    HelperStore& operator=(const HelperStore&) = delete;
+
+    void Write(const std::string& key, const std::string& text) {
+        EXPECT_EQ(Ask("W " + key + " " + QByteArray::fromStdString(text).toHex().toStdString()), "ok");
+    }
+    std::optional<std::string> Read(const std::string& key) {
+        const std::string answer = Ask("R " + key);
+        if (answer.rfind("V", 0) == 0) {  // "V hex"; an empty text is "V" alone
+            return QByteArray::fromHex(QByteArray::fromStdString(answer.substr(1))).toStdString();
+        }
+        EXPECT_EQ(answer, "A");
+        return std::nullopt;
+    }
+
+private:
+    std::string Ask(const std::string& command) {
+        if (!m_started) return {};
+        m_process.write(QByteArray::fromStdString(command + "\n"));
+        m_process.waitForBytesWritten();
+        while (!m_process.canReadLine()) {
+            if (!m_process.waitForReadyRead(-1)) return {};
+        }
+        return m_process.readLine().trimmed().toStdString();
+    }
+
+    QProcess m_process;
+    bool m_started = false;
+};
+
+}  // namespace settings_rig
