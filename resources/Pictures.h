@@ -1,0 +1,36 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// What every picture of the program is: size, depth and frames. The files are
+// uncompressed bitmaps with a 40-byte information header, stored bottom-up;
+// a strip lays its frames out left to right, frame k at x = k * frame width.
+namespace res {
+
+struct PictureInfo {
+    int id;
+    int width;          // pixels, all frames together
+    int height;         // pixels
+    int bitsPerPixel;   // 8 (with its own 256-entry palette) or 24 (no palette)
+    int frameCount;     // equal frames side by side; 1 for a single picture
+    std::string_view content;
+
+    constexpr int FrameWidth() const { return width / frameCount; }
+    // Entries of the colour table that follows the header.
+    constexpr int PaletteEntries() const { return bitsPerPixel == 8 ? 256 : 0; }
+};
+
+// Every picture, in id order.
+std::span<const PictureInfo> AllPictures();
+
+// The row for `id`, or nullptr when the program has no such picture.
+const PictureInfo* FindPicture(int id);
+
+// The main icon, IDR_MAINFRAME: two images of 16 colours each.
+inline constexpr int kIconImageSizes[] = {32, 16};
+inline constexpr int kIconColours = 16;
+// Square renderings of the icon for the desktop, in pixels.
+inline constexpr int kIconPngSizes[] = {16, 32, 48, 64, 128, 256};
+
+}  // namespace res
