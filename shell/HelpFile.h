@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The help manual's path: beside the program, or where it is installed;
+// empty when there is none.
+QString FindHelpFile();

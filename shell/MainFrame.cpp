@@ -1,0 +1,72 @@
+#include "shell/MainFrame.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFrame>
+#include <QLayout>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+#include "platform/qt/ShellOpen.h"
+#include "resources/CommandIds.h"
+#include "shell/HelpFile.h"
+#include "shell/QuelmView.h"
+
+namespace {
+constexpr int kEdgeWidth = 2;
+}
+
+CMainFrame::CMainFrame() {
+    // A caption, a system menu, a minimize box and a fixed border: no maximize.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    SetDocumentTitle(QStringLiteral("Glimbles"));
+
+    m_edge = new QFrame(this);
+    m_edge->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_edge->setLineWidth(kEdgeWidth);
+    auto* layout = new QVBoxLayout(m_edge);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(m_edge);
+    // The window takes exactly the size of its contents and cannot be resized.
+    this->layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::SetView(CQuelmView* view, Router fallback) {
+    m_view = view;
+    m_fallback = std::move(fallback);
+    m_edge->layout()->addWidget(view);
+    BuildMenus();
+    BuildKeyTable();
+}
+
+bool CMainFrame::OnCommand(int id) {
+    if (m_view != nullptr && m_view->OnCommand(id)) return true;
+    if (m_fallback && m_fallback(id)) return true;
+    switch (id) {
+        case res::ID_HELP: OnHelp(); return true;
+        case res::ID_APP_EXIT: close(); return true;
+        default: return false;
+    }
+}
+
+void CMainFrame::FitClientArea(int width, int height) {
+    const QPoint topLeft = pos();
+    m_edge->setFixedSize(width, height);
+    adjustSize();
+    move(topLeft);
+}
+
+void CMainFrame::SetDocumentTitle(const QString& title) {
+    setWindowTitle(title + QStringLiteral(" - Glimbles"));
+}
+
+void CMainFrame::OnHelp() {
+    platform::qt::ShellOpen shell;
+    const QString help = FindHelpFile();
+    if (!help.isEmpty() && shell.OpenFile(help.toStdString())) return;
+    QMessageBox::warning(this, QStringLiteral("glimbles"), QStringLiteral("Failed to launch help."));
+}

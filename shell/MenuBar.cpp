@@ -1,0 +1,98 @@
+// The main window's menu bar and keyboard shortcuts, built from the menu and
+// key tables. Check marks come from the view's update handlers each time a
+// menu opens.
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "resources/CommandIds.h"
+#include "resources/KeyTable.h"
+#include "resources/Menu.h"
+#include "shell/MainFrame.h"
+#include "shell/QuelmView.h"
+
+namespace {
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+void AddItems(CMainFrame& frame, QMenu* menu, std::span<const res::MenuItem> items) {
+    for (const res::MenuItem& item : items) {
+        if (item.IsPopup()) {
+            AddItems(frame, menu->addMenu(Text(item.text)), item.items);
+            continue;
+        }
+        QAction* action = menu->addAction(Text(item.text));
+        action->setData(item.command);
+        const int command = item.command;
+        QObject::connect(action, &QAction::triggered, &frame, [&frame, command] { frame.OnCommand(command); });
+    }
+}
+
+// A menu item as an update handler sees it.
+class ActionCmdUI final : public CCmdUI {
+public:
+    explicit ActionCmdUI(QAction* action) : m_action(action) {}
+    void Enable(bool on) override { m_action->setEnabled(on); }
+    void SetCheck(bool on) override {
+        m_action->setCheckable(true);
+        m_action->setChecked(on);
+    }
+
+private:
+    QAction* m_action;
+};
+
+Qt::Key QtKey(res::Key key) {
+    switch (key) {
+        case res::Key::Backspace: return Qt::Key_Backspace;
+        case res::Key::Insert: return Qt::Key_Insert;
+        case res::Key::Delete: return Qt::Key_Delete;
+        case res::Key::F6: return Qt::Key_F6;
+        default: return static_cast<Qt::Key>(Qt::Key_A + (static_cast<int>(key) - 'A'));
+    }
+}
+
+QKeyCombination QtShortcut(const res::KeyEntry& entry) {
+    Qt::KeyboardModifiers modifiers;
+    if (entry.modifiers & res::kCtrl) modifiers |= Qt::ControlModifier;
+    if (entry.modifiers & res::kShift) modifiers |= Qt::ShiftModifier;
+    if (entry.modifiers & res::kAlt) modifiers |= Qt::AltModifier;
+    return QKeyCombination(modifiers, QtKey(entry.key));
+}
+
+}  // namespace
+
+void CMainFrame::BuildMenus() {
+    for (const res::MenuItem& popup : res::MainMenu()) {
+        QMenu* menu = menuBar()->addMenu(Text(popup.text));
+        AddItems(*this, menu, popup.items);
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenu(menu); });
+    }
+}
+
+void CMainFrame::UpdateMenu(QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+        if (QMenu* sub = action->menu()) {
+            UpdateMenu(sub);
+            continue;
+        }
+        action->setEnabled(true);  // every item is enabled whenever its menu opens
+        ActionCmdUI ui(action);
+        if (m_view != nullptr) m_view->OnUpdateCommand(action->data().toInt(), ui);
+    }
+}
+
+void CMainFrame::BuildKeyTable() {
+    for (const res::KeyEntry& entry : res::KeyTable()) {
+        auto* shortcut = new QShortcut(QKeySequence(QtShortcut(entry)), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int command = entry.command;
+        connect(shortcut, &QShortcut::activated, this, [this, command] { OnCommand(command); });
+    }
+    // F1 alone asks for help; with Shift, Ctrl or Alt held it does nothing.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, [this] { OnCommand(res::ID_HELP); });
+}

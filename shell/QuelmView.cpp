@@ -1,0 +1,100 @@
+// The view's life: the engine it owns, and the Qt events it turns into the
+// game's paint and click.
+#include "shell/QuelmView.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "platform/qt/ImageSurface.h"
+#include "shell/Settings.h"
+#include "shell/ViewGeometry.h"
+
+CQuelmView::CQuelmView(CMainFrame& frame, ViewServices services, QWidget* parent)
+    : QWidget(parent), m_frame(frame), m_services(services) {
+    setAttribute(Qt::WA_OpaquePaintEvent);  // every paint covers what it repaints
+}
+
+CQuelmView::~CQuelmView() = default;
+
+void CQuelmView::CreatePuzzle() {
+    const game_settings::StartSettings stored = game_settings::ReadStartSettings(m_services.settings);
+
+    m_puzzle = std::make_unique<CPuzzle>(m_services.sound, m_services.ticks);
+    m_puzzle->Init(stored.count, stored.size, stored.size);
+
+    switch (stored.skin) {
+        case game_settings::Skin::Grass: SetGrass(); break;
+        case game_settings::Skin::Sand: SetSand(); break;
+        case game_settings::Skin::Unchanged: break;
+    }
+
+    m_soundOff = stored.soundOff;
+    m_puzzle->SetSoundOff(m_soundOff);
+    FitWindowToBoard();
+    m_tipsPending = true;
+}
+
+void CQuelmView::SetGrass() {
+    m_puzzle->SetFoundBitmap(tileset::kGrassFound);
+    m_puzzle->SetEmptyBitmap(tileset::kGrassEmpty);
+    m_puzzle->SetCoveredBitmap(tileset::kGrassCovered);
+}
+
+void CQuelmView::SetSand() {
+    m_puzzle->SetFoundBitmap(tileset::kSandFound);
+    m_puzzle->SetEmptyBitmap(tileset::kSandEmpty);
+    m_puzzle->SetCoveredBitmap(tileset::kSandCovered);
+}
+
+void CQuelmView::ShowTipsAtStart() {
+    m_tipsPending = false;
+    if (game_settings::ReadTipsHidden(m_services.settings)) return;
+    m_services.dialogs.RunTips();
+}
+
+void CQuelmView::ShowTipsIfPending() {
+    if (m_tipsPending) ShowTipsAtStart();
+}
+
+void CQuelmView::Invalidate() {
+    m_stale = true;
+    update();
+}
+
+void CQuelmView::paintEvent(QPaintEvent* event) {
+    if (m_stale && m_puzzle) {
+        // Build the whole picture off screen, then take it in one step.
+        QImage picture(m_puzzle->GetBoardWidth(), m_puzzle->GetBoardHeight() + view::kStripHeight,
+                       QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        {
+            platform::qt::ImageSurface surface(picture, m_services.pictures);
+            OnDraw(surface);
+        }
+        m_window = std::move(picture);
+        m_stale = false;
+    }
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& rect : event->region()) {
+        if (m_window.isNull()) {
+            painter.fillRect(rect, palette().window());
+        } else {
+            painter.drawImage(rect.topLeft(), m_window, rect);
+        }
+    }
+    // Modal dialogs never open inside a paint: the start-up tips follow it.
+    if (m_tipsPending) QMetaObject::invokeMethod(this, &CQuelmView::ShowTipsIfPending, Qt::QueuedConnection);
+}
+
+void CQuelmView::mousePressEvent(QMouseEvent* event) {
+    // Only the left button plays; Shift and Ctrl make no difference.
+    if (event->button() == Qt::LeftButton) OnLButtonDown(event->position().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+void CQuelmView::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click is not a move.
+    event->accept();
+}

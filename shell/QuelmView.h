@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+#include "engine/Puzzle.h"
+#include "platform/DrawSurface.h"
+#include "shell/ViewServices.h"
+
+class CMainFrame;
+
+// Turns a check mark on or off while a menu opens.
+class CCmdUI {
+public:
+    virtual ~CCmdUI() = default;
+    virtual void Enable(bool on) = 0;
+    virtual void SetCheck(bool on) = 0;
+};
+
+// The game view: owns the engine from the first paint to the end, draws the
+// board and the status strip under it, and turns clicks and menu commands
+// into game actions.
+class CQuelmView final : public QWidget {
+    Q_OBJECT
+
+public:
+    CQuelmView(CMainFrame& frame, ViewServices services, QWidget* parent = nullptr);
+    ~CQuelmView() override;
+
+    // The engine, or nullptr before CreatePuzzle.
+    CPuzzle* Puzzle() const { return m_puzzle.get(); }
+    int SoundOff() const { return m_soundOff; }
+
+    // Engine lifetime.
+    void CreatePuzzle();
+    void ShowTipsAtStart();
+
+    // Drawing.
+    void OnDraw(platform::IDrawSurface& dc);
+    void DrawStatus(platform::IDrawSurface& dc);
+    void DrawDigits(platform::IDrawSurface& dc, int x, int y, int value, int digits);
+    void FitWindowToBoard();
+    // The whole picture as the window shows it (W by Hb + 60; the view's
+    // client area shows all but its last 2 rows).
+    const QImage& WindowImage() const { return m_window; }
+
+    // Input.
+    void OnLButtonDown(QPoint point);
+    void GameOver();
+
+    // Commands; OnCommand returns false for ids the view does not handle.
+    bool OnCommand(int id);
+    bool OnUpdateCommand(int id, CCmdUI& ui);
+
+    void OnNewGame();
+    void OnSizeTiny();
+    void OnSizeSmall();
+    void OnSizeNormal();
+    void OnSizeBig();
+    void OnSizeHuge();
+    void OnNumberOfGlimbles();
+    void OnTilesGrass();
+    void OnTilesSand();
+    void OnSound();
+    void OnShowTips();
+    void OnBestResults();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void SetSize(int n);
+    void SetGrass();
+    void SetSand();
+    void Invalidate();
+    void ShowTipsIfPending();
+
+    CMainFrame& m_frame;
+    ViewServices m_services;
+    std::unique_ptr<CPuzzle> m_puzzle;  // the one engine; null until the first paint's set-up
+    int m_soundOff = 0;                 // 0: sounds play; nonzero: silent (stored as "SoundOn")
+    QImage m_window;                    // the retained picture of the view
+    bool m_stale = true;                // the retained picture needs a full OnDraw
+    bool m_tipsPending = false;         // the start-up tips open right after the first paint
+};

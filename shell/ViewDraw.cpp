@@ -1,0 +1,52 @@
+// Drawing the view: the board, the status strip with its two counters, and
+// fitting the main window around them.
+#include "shell/MainFrame.h"
+#include "shell/QuelmView.h"
+#include "shell/ViewGeometry.h"
+
+using platform::Rect;
+
+void CQuelmView::OnDraw(platform::IDrawSurface& dc) {
+    if (!m_puzzle) return;
+    const int width = m_puzzle->GetBoardWidth();
+    const int height = m_puzzle->GetBoardHeight() + view::kStripHeight;
+
+    m_puzzle->DrawBoard(dc);
+    dc.CopyBitmap(view::kStripPanel, {0, 0, view::kPanelWidth, view::kStripHeight},
+                  {0, height - view::kStripHeight, width, view::kStripHeight});
+    DrawStatus(dc);
+}
+
+void CQuelmView::DrawStatus(platform::IDrawSurface& dc) {
+    if (!m_puzzle) return;
+    const view::StatusLayout at = view::LayoutStatus(m_puzzle->GetBoardWidth(), m_puzzle->GetBoardHeight());
+
+    dc.CopyBitmap(view::kPointsLabel, {0, 0, view::kPointsLabelWidth, view::kLabelHeight},
+                  {at.pointsLabelX, at.labelY, view::kPointsLabelWidth, view::kLabelHeight});
+    dc.CopyBitmap(view::kGlimblesLabel, {0, 0, view::kGlimblesLabelWidth, view::kLabelHeight},
+                  {at.glimblesLabelX, at.labelY, view::kGlimblesLabelWidth, view::kLabelHeight});
+    DrawDigits(dc, at.pointsDigitsX, at.digitsY, m_puzzle->GetScore(), view::kPointsDigits);
+    DrawDigits(dc, at.glimblesDigitsX, at.digitsY, m_puzzle->GetRemaining(), view::kGlimblesDigits);
+}
+
+void CQuelmView::DrawDigits(platform::IDrawSurface& dc, int x, int y, int value, int digits) {
+    // The digit pictures have no minus sign: a score below zero shows as
+    // zeros, the points the player has left.
+    if (value < 0) value = 0;
+    const int rightmost = x + (digits - 1) * view::kDigitSize;
+    for (int i = 0; i < digits; ++i) {
+        const int digit = value % 10;
+        dc.CopyBitmap(view::kDigitStrip, {view::kDigitFrame * digit, 0, view::kDigitFrame, view::kDigitFrame},
+                      {rightmost - view::kDigitSize * i, y, view::kDigitSize, view::kDigitSize});
+        value /= 10;
+    }
+}
+
+void CQuelmView::FitWindowToBoard() {
+    if (!m_puzzle) return;
+    const int width = m_puzzle->GetBoardWidth();
+    const int boardHeight = m_puzzle->GetBoardHeight();
+    setFixedSize(width, boardHeight + view::kStripHeight - 2 * view::kEdge);
+    m_frame.FitClientArea(width + 2 * view::kEdge, boardHeight + view::kStripHeight + 2 * view::kEdge);
+    Invalidate();
+}
