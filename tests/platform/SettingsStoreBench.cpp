@@ -43,12 +43,16 @@ void BM_ReadAfterAnotherWrite(benchmark::State& state) {
     QTemporaryDir dir;
     QtSettingsStore store = Filled(dir, static_cast<int>(state.range(0)));
     QFile file(dir.filePath("Glimbles.ini"));
+    file.open(QIODevice::ReadOnly);
+    const QByteArray original = file.readAll();
+    const QByteArray contents[2] = {original, original + "[Other]\nk=1\n"};
+    file.close();
     int i = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        // Another copy's change: the file grows, so it must be parsed again.
-        file.open(QIODevice::Append);
-        file.write("[Grow]\nk" + QByteArray::number(i++) + "=1\n");
+        // Another copy's change: the file's size differs, so it must be parsed again.
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(contents[++i % 2]);
         file.close();
         state.ResumeTiming();
         benchmark::DoNotOptimize(store.Read("Size"));
