@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFont>
+
+#include "dialogs/BestResultsGeometry.h"
+#include "dialogs/BestResultsTable.h"
+#include "dialogs/LayoutDialog.h"
+#include "platform/SettingsStore.h"
+
+class CPuzzle;
+
+// Shows the ten best results for the engine's board and glimble count: names
+// and scores in two columns inside a frame, and an OK button under them. It
+// reads the table when it opens and writes nothing.
+class CBestResultsDlg final : public CLayoutDialog {
+    Q_OBJECT
+
+public:
+    // `puzzle` selects the table and may be null (ten empty places); it is
+    // only borrowed while the dialog exists. `store` must outlive the dialog.
+    CBestResultsDlg(const CPuzzle* puzzle, platform::ISettingsStore& store, QWidget* parent);
+
+    const best_results::Table& Results() const { return m_results; }
+    const best_results::Geometry& Geometry() const { return m_geometry; }
+    // The font the table is measured and drawn in.
+    const QFont& TableFont() const { return m_tableFont; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void LoadResults(platform::ISettingsStore& store);
+
+    const CPuzzle* m_puzzle;          // selects the table; not owned; may be null
+    best_results::Table m_results;    // place 1 first
+    QFont m_tableFont;                // the toolkit's default font, like an unselected paint context
+    best_results::Geometry m_geometry;  // from the measured "W"
+};

@@ -1,0 +1,29 @@
+#include "dialogs/GetNameDlg.h"
+
+#include <QLineEdit>
+#include <QPainter>
+
+#include "dialogs/DialogColours.h"
+#include "resources/CommandIds.h"
+#include "resources/ResourceIds.h"
+#include "shell/Settings.h"
+
+CGetNameDlg::CGetNameDlg(const std::string& offered, QWidget* parent)
+    : CLayoutDialog(res::IDD_GET_NAME, parent), m_name(offered) {
+    if (QLineEdit* edit = NameEdit()) {
+        edit->setMaxLength(static_cast<int>(game_settings::kNameChars));
+        edit->setText(QString::fromStdString(m_name));
+    }
+}
+
+QLineEdit* CGetNameDlg::NameEdit() const { return ControlAs<QLineEdit>(res::IDC_NAME_EDIT); }
+
+void CGetNameDlg::accept() {
+    if (QLineEdit* edit = NameEdit()) m_name = edit->text().toStdString();
+    CLayoutDialog::accept();
+}
+
+void CGetNameDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), dialog_colours::kBackground);
+}

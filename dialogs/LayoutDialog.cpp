@@ -1,0 +1,152 @@
+#include "dialogs/LayoutDialog.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "dialogs/BitmapButton.h"
+#include "platform/qt/QtResources.h"
+#include "resources/CommandIds.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+using res::ControlKind;
+namespace style = res::style;
+
+// The space kept between a control and the client area's edge when the
+// area has to grow.
+constexpr int kEdgeMargin = 5;
+
+// The pictures of each picture button, by control id.
+struct ButtonPictures {
+    int controlId;
+    int normal;
+    int pressed;
+};
+constexpr ButtonPictures kButtonPictures[] = {
+    {res::IDOK, res::IDB_OK, res::IDB_OK_PRESSED},
+    {res::IDCANCEL, res::IDB_CANCEL, res::IDB_CANCEL_PRESSED},
+};
+
+const ButtonPictures* FindPictures(int controlId) {
+    for (const ButtonPictures& p : kButtonPictures) {
+        if (p.controlId == controlId) return &p;
+    }
+    return nullptr;
+}
+
+bool Has(res::StyleFlags flags, res::StyleFlags flag) { return (flags & flag) != 0; }
+
+QWidget* MakeControl(const res::DialogControl& control, QWidget* parent) {
+    const QString text = QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
+    switch (control.kind) {
+        case ControlKind::StaticText: {
+            auto* label = new QLabel(text, parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Has(control.style, style::SS_CENTER) ? Qt::AlignHCenter | Qt::AlignTop
+                                                                     : Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
+        case ControlKind::PushButton: {
+            auto* button = new QPushButton(text, parent);
+            button->setAutoDefault(true);
+            button->setDefault(Has(control.style, style::BS_DEFPUSHBUTTON));
+            return button;
+        }
+        case ControlKind::PictureButton: {
+            auto* button = new CBitmapButton(text, parent);
+            if (const ButtonPictures* pictures = FindPictures(control.id)) {
+                button->LoadBitmaps(pictures->normal, pictures->pressed);
+            }
+            return button;
+        }
+        case ControlKind::EditBox: {
+            auto* edit = new QLineEdit(parent);
+            edit->setAlignment(Has(control.style, style::ES_CENTER) ? Qt::AlignCenter
+                                                                     : Qt::AlignLeft | Qt::AlignVCenter);
+            edit->setFrame(Has(control.style, style::WS_BORDER));
+            return edit;
+        }
+        case ControlKind::CheckBox:
+            return new QCheckBox(text, parent);
+    }
+    return new QWidget(parent);
+}
+
+}  // namespace
+
+LayoutGeometry ComputeLayout(const res::DialogLayout& layout, QSize baseUnits) {
+    LayoutGeometry g;
+    g.client = platform::qt::DialogUnitsToPixels(baseUnits, {0, 0, layout.width, layout.height}).size();
+    for (const res::DialogControl& control : layout.controls) {
+        QRect rect = platform::qt::DialogUnitsToPixels(baseUnits, control.rect);
+        if (control.kind == ControlKind::PictureButton) {
+            rect.setSize({CBitmapButton::kWidth, CBitmapButton::kHeight});
+        }
+        g.client = g.client.expandedTo({rect.right() + 1 + kEdgeMargin, rect.bottom() + 1 + kEdgeMargin});
+        g.controls.push_back(rect);
+    }
+    return g;
+}
+
+CLayoutDialog::CLayoutDialog(int layoutId, QWidget* parent, const BaseUnitsAdjuster& adjust)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_layout(res::FindDialog(layoutId)) {
+    static const res::DialogLayout kNoLayout{0, 0, 0, {}, {}, 0, 0, {}};
+    if (m_layout == nullptr) m_layout = &kNoLayout;
+    setModal(true);
+    setWindowTitle(QString::fromUtf8(m_layout->title.data(), static_cast<qsizetype>(m_layout->title.size())));
+    if (!m_layout->fontName.empty()) {
+        setFont(QFont(QString::fromUtf8(m_layout->fontName.data(),
+                                        static_cast<qsizetype>(m_layout->fontName.size())),
+                      m_layout->fontPoints));
+    }
+    m_baseUnits = platform::qt::DialogBaseUnits(QFontMetrics(font()));
+    if (adjust) m_baseUnits = adjust(m_baseUnits);
+
+    const LayoutGeometry geometry = ComputeLayout(*m_layout, m_baseUnits);
+    setFixedSize(geometry.client);
+
+    QWidget* previous = nullptr;
+    QWidget* firstTabStop = nullptr;
+    for (std::size_t i = 0; i < m_layout->controls.size(); ++i) {
+        const res::DialogControl& control = m_layout->controls[i];
+        QWidget* widget = MakeControl(control, this);
+        widget->setGeometry(geometry.controls[i]);
+        if (Has(control.style, style::WS_TABSTOP)) {
+            widget->setFocusPolicy(Qt::StrongFocus);
+            if (firstTabStop == nullptr) firstTabStop = widget;
+            if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        } else if (widget->focusPolicy() != Qt::NoFocus) {
+            widget->setFocusPolicy(Qt::ClickFocus);
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            if (control.id == res::IDOK) connect(button, &QAbstractButton::clicked, this, &QDialog::accept);
+            if (control.id == res::IDCANCEL) connect(button, &QAbstractButton::clicked, this, &QDialog::reject);
+        }
+        m_controls.emplace_back(control.id, widget);
+    }
+    // Enter means OK unless the layout names another default button.
+    const bool hasDefault = std::any_of(m_layout->controls.begin(), m_layout->controls.end(),
+                                        [](const res::DialogControl& c) {
+                                            return Has(c.style, style::BS_DEFPUSHBUTTON);
+                                        });
+    if (auto* ok = ControlAs<QPushButton>(res::IDOK); ok != nullptr && !hasDefault) ok->setDefault(true);
+    if (firstTabStop != nullptr) firstTabStop->setFocus();
+}
+
+QWidget* CLayoutDialog::Control(int id) const {
+    for (const auto& [controlId, widget] : m_controls) {
+        if (controlId == id) return widget;
+    }
+    return nullptr;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+#include <QSize>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "resources/DialogLayouts.h"
+
+// Where a layout's controls land in pixels for given dialog base units.
+struct LayoutGeometry {
+    QSize client;                // the dialog's client area
+    std::vector<QRect> controls;  // one per control, in layout order
+};
+
+// Converts a layout from dialog units. A picture button keeps only its
+// corner and takes its picture's size, 120 x 50. The client area grows where
+// needed so that every control stays inside it with a small margin, which
+// only happens with fonts much smaller than the layout was made for.
+LayoutGeometry ComputeLayout(const res::DialogLayout& layout, QSize baseUnits);
+
+// A modal dialog built from one of the catalogue's layouts: its title, its
+// font, its size and its controls in layout order, which is also the Tab
+// order. The first control that takes Tab has the focus when it opens. OK
+// (id 1) accepts and Cancel (id 2) rejects, like Esc; the close box rejects.
+class CLayoutDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Lets a dialog raise the base units measured from its font, before
+    // anything is placed.
+    using BaseUnitsAdjuster = std::function<QSize(QSize measured)>;
+
+    CLayoutDialog(int layoutId, QWidget* parent, const BaseUnitsAdjuster& adjust = {});
+
+    const res::DialogLayout& Layout() const { return *m_layout; }
+    // The base units the layout was converted with.
+    QSize BaseUnits() const { return m_baseUnits; }
+    // The control with `id` (the first one for -1), or nullptr.
+    QWidget* Control(int id) const;
+
+    template <class T>
+    T* ControlAs(int id) const {
+        return qobject_cast<T*>(Control(id));
+    }
+
+private:
+    const res::DialogLayout* m_layout;
+    QSize m_baseUnits;
+    std::vector<std::pair<int, QWidget*>> m_controls;  // id and widget, in layout order; owned by Qt
+};

@@ -1,0 +1,83 @@
+#include "dialogs/NumberGlimb.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QThread>
+
+#include "dialogs/DialogColours.h"
+#include "platform/qt/ImageSurface.h"
+#include "platform/qt/QtResources.h"
+#include "resources/ResourceIds.h"
+
+// Drawing "on the window": each copy lands in the retained picture and is
+// shown at once, so a press is seen before the wait that follows it.
+class CNumberGlimb::WindowSurface final : public platform::IDrawSurface {
+public:
+    explicit WindowSurface(CNumberGlimb& dialog) : m_dialog(dialog) {}
+
+    void CopyBitmap(int bitmapId, platform::Rect src, platform::Rect dst) override {
+        {
+            platform::qt::ImageSurface picture(m_dialog.m_window, m_dialog.m_pictures);
+            picture.CopyBitmap(bitmapId, src, dst);
+        }
+        m_dialog.Present({dst.x, dst.y, dst.w, dst.h});
+    }
+
+private:
+    CNumberGlimb& m_dialog;
+};
+
+CNumberGlimb::CNumberGlimb(int smallest, int largest, int number, QWidget* parent)
+    : CLayoutDialog(res::IDD_NUMBER_GLIMBLES, parent),
+      m_picker(smallest, largest, number),
+      m_pictures([](int id) { return platform::qt::QtResources::Instance().Bitmap(id); }),
+      m_pressWait([] { QThread::msleep(kPressMilliseconds); }) {
+    setMouseTracking(true);
+    m_picker.SetClientWidth(width());
+    m_window = QImage(size(), QImage::Format_RGB32);
+    m_window.fill(dialog_colours::kBackground);
+}
+
+void CNumberGlimb::resizeEvent(QResizeEvent* event) {
+    m_picker.SetClientWidth(width());
+    if (m_window.size() != size()) {
+        m_window = QImage(size(), QImage::Format_RGB32);
+        m_window.fill(dialog_colours::kBackground);
+    }
+    CLayoutDialog::resizeEvent(event);
+}
+
+void CNumberGlimb::Present(const QRect& rect) {
+    m_presenting = true;
+    repaint(rect);
+    m_presenting = false;
+}
+
+void CNumberGlimb::paintEvent(QPaintEvent* event) {
+    if (!m_presenting) {
+        // A real paint request: the background, the number, the arrows.
+        m_window.fill(dialog_colours::kBackground);
+        platform::qt::ImageSurface surface(m_window, m_pictures);
+        m_picker.DrawNumber(surface);
+        m_picker.DrawArrows(surface);
+    }
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& rect : event->region()) painter.drawImage(rect.topLeft(), m_window, rect);
+}
+
+void CNumberGlimb::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    WindowSurface surface(*this);
+    m_picker.OnMouseMove(surface, point.x(), point.y());
+    CLayoutDialog::mouseMoveEvent(event);
+}
+
+void CNumberGlimb::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        WindowSurface surface(*this);
+        m_picker.OnLButtonDown(surface, m_pressWait);
+    }
+    CLayoutDialog::mousePressEvent(event);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QImage>
+
+#include <functional>
+
+#include "dialogs/CountPicker.h"
+#include "dialogs/LayoutDialog.h"
+#include "platform/qt/ScaledPictures.h"
+
+// Picks the number of glimbles for the next games: two large digits between
+// a decrease and an increase arrow, which light under the pointer and step
+// the number on a click; OK and Cancel picture buttons below. There is no
+// keyboard control of the number.
+class CNumberGlimb final : public CLayoutDialog {
+    Q_OBJECT
+
+public:
+    // The range and the starting number, which may lie outside the range.
+    CNumberGlimb(int smallest, int largest, int number, QWidget* parent);
+
+    // The number chosen; read after OK.
+    int GetNumber() const { return m_picker.GetNumber(); }
+    const CountPicker& Picker() const { return m_picker; }
+
+    // What a click does while the pressed arrow shows: by default it holds
+    // the user-interface thread for kPressMilliseconds.
+    void SetPressWait(std::function<void()> wait) { m_pressWait = std::move(wait); }
+    static constexpr unsigned long kPressMilliseconds = 100;
+
+    // What the dialog shows in its client area, buttons aside.
+    const QImage& WindowPicture() const { return m_window; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    class WindowSurface;
+
+    // Shows the part of the retained picture inside `rect` on screen now.
+    void Present(const QRect& rect);
+
+    CountPicker m_picker;
+    platform::qt::ScaledPictures m_pictures;  // the arrows stretched to 40 x 40
+    QImage m_window;            // the client area as drawn, kept between paints
+    bool m_presenting = false;  // a paint that only shows m_window, not a paint request
+    std::function<void()> m_pressWait;
+};

@@ -1,0 +1,99 @@
+#include "dialogs/Tips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "dialogs/TipCycle.h"
+#include "platform/qt/QtResources.h"
+#include "resources/CommandIds.h"
+#include "resources/ResourceIds.h"
+#include "shell/Settings.h"
+
+namespace {
+
+// Free space kept between the picture and the controls or the dialog's edge.
+constexpr int kPictureMargin = 5;
+
+constexpr QRect kPictureArea{CTips::kPictureLeft, CTips::kPictureTop, CTips::kPictureWidth,
+                             CTips::kPictureHeight};
+
+LayoutGeometry TipsLayout(QSize base) {
+    const res::DialogLayout* layout = res::FindDialog(res::IDD_TIPS);
+    return layout != nullptr ? ComputeLayout(*layout, base) : LayoutGeometry{};
+}
+
+bool WideEnough(const LayoutGeometry& geometry) {
+    return geometry.client.width() >= kPictureArea.right() + 1 + kPictureMargin;
+}
+
+bool ControlsBelowPicture(const LayoutGeometry& geometry) {
+    return std::all_of(geometry.controls.begin(), geometry.controls.end(), [](const QRect& control) {
+        return control.top() >= kPictureArea.bottom() + 1 + kPictureMargin;
+    });
+}
+
+}  // namespace
+
+QSize CTips::BaseUnitsClearOfPicture(QSize measured) {
+    // The units only grow, one pixel at a time, until the layout fits.
+    QSize base = measured.expandedTo({1, 1});
+    if (res::FindDialog(res::IDD_TIPS) == nullptr) return base;
+    while (!WideEnough(TipsLayout(base))) base.rwidth() += 1;
+    while (!ControlsBelowPicture(TipsLayout(base))) base.rheight() += 1;
+    return base;
+}
+
+CTips::CTips(platform::ISettingsStore& store, QWidget* parent)
+    : CLayoutDialog(res::IDD_TIPS, parent, &CTips::BaseUnitsClearOfPicture), m_store(store) {
+    if (QPushButton* next = NextButton()) connect(next, &QPushButton::clicked, this, &CTips::ShowNextTip);
+}
+
+QCheckBox* CTips::ShowCheck() const { return ControlAs<QCheckBox>(res::IDC_DONT_SHOW_TIPS); }
+QPushButton* CTips::CloseButton() const { return ControlAs<QPushButton>(res::IDOK); }
+QPushButton* CTips::NextButton() const { return ControlAs<QPushButton>(res::IDC_NEXT_TIP); }
+
+void CTips::showEvent(QShowEvent* event) {
+    if (!m_initialised) {
+        m_initialised = true;
+        OnInitDialog();
+    }
+    CLayoutDialog::showEvent(event);
+}
+
+void CTips::OnInitDialog() {
+    if (QCheckBox* check = ShowCheck()) check->setChecked(game_settings::ReadTipsHidden(m_store));
+    ShowNextTip();
+}
+
+void CTips::ShowNextTip() {
+    m_tipBitmap = tips::ShowNextTip(m_store);
+    update(kPictureArea);
+}
+
+void CTips::StoreCheck() {
+    const QCheckBox* check = ShowCheck();
+    game_settings::WriteTipsHidden(m_store, check != nullptr && check->isChecked());
+}
+
+void CTips::accept() {
+    StoreCheck();
+    CLayoutDialog::accept();
+}
+
+void CTips::closeEvent(QCloseEvent* event) {
+    // The close box and the window menu's Close store the box like Close;
+    // Esc ends the dialog without coming here.
+    StoreCheck();
+    CLayoutDialog::closeEvent(event);
+}
+
+void CTips::paintEvent(QPaintEvent*) {
+    const QImage* picture = platform::qt::QtResources::Instance().Bitmap(m_tipBitmap);
+    if (picture == nullptr || picture->isNull()) return;
+    QPainter painter(this);
+    painter.drawImage(kPictureArea.topLeft(), *picture, QRect(QPoint(0, 0), kPictureArea.size()));
+}

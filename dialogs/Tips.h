@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QSize>
+
+#include "dialogs/LayoutDialog.h"
+#include "platform/SettingsStore.h"
+
+class QCheckBox;
+class QPushButton;
+
+// Shows one of the five tip pictures, the next one each time it opens and at
+// each press of Next Tip, and the check box "Do not show this dialog on the
+// start.". Close and the close box store the check box; Esc does not.
+class CTips final : public CLayoutDialog {
+    Q_OBJECT
+
+public:
+    // `store` must outlive the dialog. Nothing is read or written until the
+    // dialog shows.
+    CTips(platform::ISettingsStore& store, QWidget* parent);
+
+    // The tip picture shown now, 150 to 154; 0 before the dialog first shows.
+    int TipBitmap() const { return m_tipBitmap; }
+    QCheckBox* ShowCheck() const;
+    QPushButton* CloseButton() const;
+    QPushButton* NextButton() const;
+
+    // Close: stores the check box, then ends the dialog.
+    void accept() override;
+
+    // The tip picture's place in the client area.
+    static constexpr int kPictureLeft = 5;
+    static constexpr int kPictureTop = 5;
+    static constexpr int kPictureWidth = 450;
+    static constexpr int kPictureHeight = 200;
+
+    // The measured base units, raised where needed so that the picture fits
+    // across the dialog and the controls stay below it.
+    static QSize BaseUnitsClearOfPicture(QSize measured);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void ShowNextTip();
+    void StoreCheck();
+
+    platform::ISettingsStore& m_store;
+    int m_tipBitmap = 0;        // the tip picture shown now, set before anything is drawn
+    bool m_initialised = false;  // the first showing has read the settings
+};
