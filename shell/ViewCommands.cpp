@@ -10,7 +10,12 @@
 
 void CQuelmView::OnLButtonDown(QPoint point) {
     if (!m_puzzle) return;
-    ShowTipsIfPending();
+    if (m_tipsPending) {
+        // The tips belong before the first move; a click that beat them to
+        // the screen goes where clicks on a window under a modal dialog go.
+        ShowTipsAtStart();
+        return;
+    }
     {
         platform::qt::ImageSurface dc(m_window, m_services.pictures);
         m_puzzle->Click(dc, point.x(), point.y());

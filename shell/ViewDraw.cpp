@@ -44,9 +44,12 @@ void CQuelmView::DrawDigits(platform::IDrawSurface& dc, int x, int y, int value,
 
 void CQuelmView::FitWindowToBoard() {
     if (!m_puzzle) return;
-    const int width = m_puzzle->GetBoardWidth();
-    const int boardHeight = m_puzzle->GetBoardHeight();
-    setFixedSize(width, boardHeight + view::kStripHeight - 2 * view::kEdge);
-    m_frame.FitClientArea(width + 2 * view::kEdge, boardHeight + view::kStripHeight + 2 * view::kEdge);
+    // The area under the menu bar is W + 4 by Hb + 62; the view inside its
+    // sunken edge is W by Hb + 58: the board and all but the last 2 rows of
+    // the status strip.
+    const int width = m_puzzle->GetBoardWidth() + 2 * view::kEdge;
+    const int height = m_puzzle->GetBoardHeight() + view::kFrameClientExtra;
+    setFixedSize(width - 2 * view::kEdge, height - 2 * view::kEdge);
+    m_frame.FitClientArea(width, height);
     Invalidate();
 }

@@ -12,6 +12,7 @@ inline constexpr int kGlimblesLabel = 137; // the word "Glimbles"
 inline constexpr int kStripHeight = 60;    // the status strip under the board
 inline constexpr int kPanelWidth = 320;    // picture 135, stretched to the board's width
 inline constexpr int kEdge = 2;            // the sunken edge around the view
+inline constexpr int kFrameClientExtra = 62;  // frame client height beyond the board
 inline constexpr int kLabelHeight = 40;
 inline constexpr int kPointsLabelWidth = 80;
 inline constexpr int kGlimblesLabelWidth = 100;
