@@ -38,6 +38,10 @@ void CPuzzle::SetHidden(int column, int row, int count) {
     if (OnBoard(column, row)) m_hidden[column][row] = std::max(count, 0);
 }
 
+void CPuzzle::SetTile(int column, int row, int code) {
+    if (OnBoard(column, row)) m_tile[column][row] = code;
+}
+
 void CPuzzle::Init(int count, int columns, int rows) {
     m_columns = ClampDimension(columns);
     m_rows = ClampDimension(rows);

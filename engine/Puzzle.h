@@ -52,6 +52,9 @@ public:
     // Sets the glimbles hidden under one board tile (negative counts read as
     // 0), for tests and tools that set up a position by hand.
     void SetHidden(int column, int row, int count);
+    // Sets the code of one board tile, for tests and tools that need a tile
+    // the game itself would not deal (any code; off the board nothing).
+    void SetTile(int column, int row, int code);
 
     // The move rule and line counts.
     void Click(platform::IDrawSurface& surface, int x, int y);
