@@ -1,28 +1,3 @@
-#include <QApplication>
+#include "shell/GameMain.h"
 
-#include "platform/TickSource.h"
-#include "platform/qt/QtResources.h"
-#include "platform/qt/QtSettingsStore.h"
-#include "platform/qt/ScaledPictures.h"
-#include "platform/qt/SoundOutput.h"
-#include "shell/GameDialogs.h"
-#include "shell/QuelmApp.h"
-
-int main(int argc, char* argv[]) {
-    QApplication::setApplicationName(QStringLiteral("glimbles"));
-    QApplication::setOrganizationName(QStringLiteral("Pellix"));
-    QApplication::setDesktopFileName(QStringLiteral("glimbles"));
-    QApplication application(argc, argv);
-
-    platform::qt::QtResources& resources = platform::qt::QtResources::Instance();
-    QApplication::setWindowIcon(resources.WindowIcon());
-    platform::qt::ScaledPictures pictures([&resources](int id) { return resources.Bitmap(id); });
-    platform::qt::QtSettingsStore settings;
-    platform::qt::SoundOutput sound;
-    platform::SystemTickSource ticks;
-    GameDialogs dialogs(settings);
-
-    CQuelmApp app(ViewServices{settings, sound, ticks, pictures, dialogs});
-    if (!app.InitInstance()) return 0;
-    return QApplication::exec();
-}
+int main(int argc, char* argv[]) { return RunGame(argc, argv); }
