@@ -1,0 +1,266 @@
+#include "tools/assetgen/ContactSheet.h"
+
+#include "tools/assetgen/Catalogue.h"
+#include "tools/assetgen/Prng.h"
+#include "tools/assetgen/WidgetArt.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QPainter>
+
+#include <map>
+
+namespace assetgen {
+namespace {
+
+constexpr int kSheetWidth = 1760;
+constexpr int kSheetHeight = 3060;
+constexpr int kMargin = 20;
+const QColor kSheetBackground(58, 62, 66);
+const QColor kCaption(230, 230, 222);
+
+constexpr int kTinyCell = 40;
+constexpr int kHugeCell = 23;
+constexpr int kStripHeight = 60;
+constexpr int kDigitSize = 25;
+
+// A tile on a review board: covered look, empty number or found number.
+struct Cell {
+    enum Kind { Covered, Empty, Found } kind;
+    int value;
+};
+
+class Sheet {
+public:
+    Sheet(const std::vector<GeneratedFile>& files, const FontSet& fonts) : m_fonts(fonts) {
+        for (const GeneratedFile& f : files) m_files[f.path] = f.bytes;
+        m_image = QImage(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
+        m_image.fill(kSheetBackground);
+        m_painter.begin(&m_image);
+        m_painter.setRenderHint(QPainter::Antialiasing);
+    }
+
+    // The sheet, cut to the `height` that was used.
+    QImage Finish(int height) {
+        m_painter.end();
+        return m_image.copy(0, 0, kSheetWidth, height);
+    }
+
+    QImage Picture(int id) const {
+        return QImage::fromData(m_files.at(QStringLiteral("bitmaps/%1.bmp").arg(id)), "BMP");
+    }
+
+    void Caption(const QString& text, QPointF at, qreal size = 14) {
+        m_painter.fillPath(TextPath(m_fonts.regular, size, text).translated(at), kCaption);
+    }
+
+    // A picture enlarged by an integer factor without smoothing, with its caption.
+    void Enlarged(int id, const QString& caption, QPoint at, int factor) {
+        Caption(QStringLiteral("%1  %2").arg(id).arg(caption), QPointF(at.x(), at.y() + 14));
+        const QImage pic = Picture(id);
+        m_painter.drawImage(QRect(at.x(), at.y() + 20, pic.width() * factor, pic.height() * factor), pic);
+    }
+
+    // Frame `frame` of a 40-pixel strip, as the game shows it at `cell` pixels.
+    QImage Frame(int id, int frame, int cell, Qt::TransformationMode mode = Qt::SmoothTransformation) const {
+        const QImage strip = Picture(id);
+        return strip.copy(frame * kTileSize, 0, kTileSize, kTileSize).scaled(cell, cell, Qt::IgnoreAspectRatio, mode);
+    }
+
+    QImage TileImage(bool sand, const Cell& c, int cell, Qt::TransformationMode mode = Qt::SmoothTransformation) const {
+        if (c.kind == Cell::Covered) return Frame(sand ? pic::kSandCovered : pic::kGrassCovered, c.value, cell, mode);
+        const bool found = c.kind == Cell::Found;
+        if (c.value >= kFirstExtraNumber) {
+            const int id = sand ? (found ? pic::kSandFoundExtra : pic::kSandEmptyExtra)
+                                : (found ? pic::kGrassFoundExtra : pic::kGrassEmptyExtra);
+            return Frame(id, c.value - kFirstExtraNumber, cell, mode);
+        }
+        const int id = sand ? (found ? pic::kSandFound : pic::kSandEmpty) : (found ? pic::kGrassFound : pic::kGrassEmpty);
+        return Frame(id, c.value, cell, mode);
+    }
+
+    // A board with its status strip, drawn the way the game draws it.
+    void Board(const std::vector<std::vector<Cell>>& cells, bool sand, int cell, QPoint at, int points, int left,
+               const QString& caption) {
+        Caption(caption, QPointF(at.x(), at.y() + 14));
+        const int n = static_cast<int>(cells.size());
+        const int w = n * cell;
+        const QPoint o(at.x(), at.y() + 20);
+        for (int c = 0; c < n; ++c)
+            for (int r = 0; r < n; ++r) m_painter.drawImage(o + QPoint(c * cell, r * cell), TileImage(sand, cells[c][r], cell));
+        const int top = o.y() + w;
+        m_painter.save();
+        m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        m_painter.drawImage(QRect(o.x(), top, w, kStripHeight), Picture(pic::kStatusPanel));
+        m_painter.restore();
+        const int x0 = o.x() + (w - 310) / 2;
+        m_painter.drawImage(QPoint(x0, top + kLabelTop), Picture(pic::kPointsLabel));
+        m_painter.drawImage(QPoint(x0 + 160, top + kLabelTop), Picture(pic::kGlimblesLabel));
+        Digits(x0 + 82, top + 17, points, 3);
+        Digits(x0 + 260, top + 17, left, 2);
+    }
+
+    void Digits(int x, int y, int value, int count) {
+        for (int i = 0; i < count; ++i) {
+            m_painter.drawImage(QPoint(x + (count - 1 - i) * kDigitSize, y),
+                                Frame(pic::kGrassEmpty, value % 10, kDigitSize));
+            value /= 10;
+        }
+    }
+
+    QPainter& Painter() { return m_painter; }
+    QByteArray File(const QString& path) const { return m_files.at(path); }
+
+private:
+    const FontSet& m_fonts;
+    std::map<QString, QByteArray> m_files;
+    QImage m_image;
+    QPainter m_painter;
+};
+
+// A review board: numbers 0..20 along some rows, the rest a random mix.
+std::vector<std::vector<Cell>> ReviewBoard(int n, std::uint64_t seed) {
+    Prng rng(seed);
+    std::vector<std::vector<Cell>> cells(n, std::vector<Cell>(n));
+    for (int c = 0; c < n; ++c)
+        for (int r = 0; r < n; ++r) {
+            const double roll = rng.Unit();
+            const int number = rng.Below(n > 8 ? 12 : 6);
+            if (roll < 0.55) cells[c][r] = {Cell::Covered, rng.Below(kCoveredLooks)};
+            else if (roll < 0.85) cells[c][r] = {Cell::Empty, number};
+            else cells[c][r] = {Cell::Found, number};
+        }
+    // Every number in a band of rows: empty ones, then found ones.
+    const int maxNumber = 20;
+    for (int k = 0; k <= maxNumber; ++k) {
+        const int slot = k % n;
+        const int band = k / n;
+        cells[slot][1 + 2 * band] = {Cell::Empty, k};
+        cells[slot][n - 2 - 2 * band] = {Cell::Found, k};
+    }
+    return cells;
+}
+
+}  // namespace
+
+QImage MakeContactSheet(const std::vector<GeneratedFile>& files, const FontSet& fonts) {
+    Sheet s(files, fonts);
+    int y = kMargin;
+    s.Caption(QStringLiteral("2Glimbles: every picture as stored (tiles 2x, widgets 2x), boards as the game draws them"),
+              QPointF(kMargin, y + 16), 18);
+    y += 34;
+
+    struct StripRow {
+        int id, extra;
+        const char* caption;
+    };
+    const StripRow rows[] = {
+        {pic::kGrassCovered, pic::kSandCovered, "Grass covered, looks 0-5"},
+        {pic::kGrassEmpty, pic::kGrassEmptyExtra, "Grass empty 0-14  |  156: 15-20"},
+        {pic::kGrassFound, pic::kGrassFoundExtra, "Grass found 0-14  |  155: 15-20"},
+        {pic::kSandEmpty, pic::kSandEmptyExtra, "Sand empty 0-14  |  158: 15-20"},
+        {pic::kSandFound, pic::kSandFoundExtra, "Sand found 0-14  |  157: 15-20"},
+    };
+    for (const StripRow& r : rows) {
+        s.Enlarged(r.id, QString::fromLatin1(r.caption), QPoint(kMargin, y), 2);
+        const int width = s.Picture(r.id).width() * 2;
+        s.Enlarged(r.extra, r.id == pic::kGrassCovered ? QStringLiteral("Sand covered, looks 0-5") : QString(),
+                   QPoint(kMargin + width + 20, y), 2);
+        y += 110;
+    }
+
+    // Widgets.
+    s.Enlarged(pic::kArrowLeft, QStringLiteral("left arrow"), QPoint(kMargin, y), 2);
+    s.Enlarged(pic::kArrowRight, QStringLiteral("right arrow"), QPoint(kMargin + 200, y), 2);
+    int x = kMargin + 400;
+    const int buttons[] = {pic::kOkNormal, pic::kOkPressed, pic::kCancelNormal, pic::kCancelPressed};
+    for (int id : buttons) {
+        s.Enlarged(id, QString(), QPoint(x, y), 2);
+        x += 260;
+    }
+    y += 130;
+    s.Enlarged(pic::kStatusPanel, QStringLiteral("status panel"), QPoint(kMargin, y), 2);
+    s.Enlarged(pic::kPointsLabel, QStringLiteral("Points"), QPoint(kMargin + 680, y), 2);
+    s.Enlarged(pic::kGlimblesLabel, QStringLiteral("Glimbles"), QPoint(kMargin + 880, y), 2);
+    // The count dialog's row, as the dialog paints it: arrows 40 x 40, digits 40 x 40.
+    {
+        QPainter& p = s.Painter();
+        const QRect dialog(kMargin + 1120, y + 20, 300, 100);
+        p.fillRect(dialog, kDialogGreen);
+        const int x0 = dialog.x() + 110, dy = dialog.y() + 30;
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRect(x0 - 70, dy, 40, 40), s.Picture(pic::kArrowLeft), QRect(30, 0, 30, 30));
+        p.drawImage(QRect(x0 + 110, dy, 40, 40), s.Picture(pic::kArrowRight), QRect(0, 0, 30, 30));
+        p.restore();
+        p.drawImage(QPoint(x0, dy), s.Frame(pic::kGrassEmpty, 1, kTileSize));
+        p.drawImage(QPoint(x0 + 40, dy), s.Frame(pic::kGrassEmpty, 2, kTileSize));
+        s.Caption(QStringLiteral("count dialog"), QPointF(dialog.x(), y + 14));
+    }
+    y += 150;
+
+    // Tips.
+    for (int i = 0; i < pic::kTipCount; ++i) {
+        const QPoint at(kMargin + (i % 3) * 470, y + (i / 3) * 230);
+        s.Enlarged(pic::kFirstTip + i, QStringLiteral("tip %1").arg(i + 1), at, 1);
+    }
+    // Icon: the desktop renderings and the 16-colour images of the icon file.
+    {
+        const QPoint at(kMargin + 2 * 470, y + 230);
+        s.Caption(QStringLiteral("icon: PNG 16-128 (256 in the file), ICO 32 and 16 (16 colours, 3x)"),
+                  QPointF(at.x(), at.y() + 14));
+        int ix = at.x();
+        for (int size : kIconPngSizes) {
+            if (size > 128) continue;
+            const QImage png = QImage::fromData(s.File(QStringLiteral("icons/glimbles-%1.png").arg(size)), "PNG");
+            const int top = size == 128 ? at.y() + 24 : at.y() + 24 + 64 - size;
+            s.Painter().drawImage(QPoint(size == 128 ? at.x() + 300 : ix, top), png);
+            ix += size + 10;
+        }
+        QByteArray ico = s.File(QStringLiteral("icons/glimbles.ico"));
+        QBuffer buffer(&ico);
+        QImageReader reader(&buffer, "ICO");
+        int jx = at.x();
+        for (int i = 0; i < reader.imageCount(); ++i) {
+            reader.jumpToImage(i);
+            const QImage img = reader.read();
+            s.Painter().drawImage(QRect(jx, at.y() + 96, img.width() * 3, img.height() * 3), img);
+            jx += img.width() * 3 + 12;
+        }
+    }
+    y += 470;
+
+    // Boards.
+    const auto tiny = ReviewBoard(8, 8);
+    const auto huge = ReviewBoard(20, 20);
+    s.Board(tiny, false, kTinyCell, QPoint(kMargin, y), 57, 8, QStringLiteral("Tiny, Grass (40 px)"));
+    s.Board(huge, false, kHugeCell, QPoint(kMargin + 340, y), 341, 12, QStringLiteral("Huge, Grass (23 px, smooth)"));
+    s.Board(tiny, true, kTinyCell, QPoint(kMargin + 820, y), 64, 8, QStringLiteral("Tiny, Sand (40 px)"));
+    s.Board(huge, true, kHugeCell, QPoint(kMargin + 1160, y), 400, 20, QStringLiteral("Huge, Sand (23 px, smooth)"));
+    y += 20 + 460 + kStripHeight + 30;
+
+    // Every number at 23 px, enlarged 3x so single pixels can be judged.
+    const int zoom = 3;
+    for (int set = 0; set < 2; ++set) {
+        for (int kind = 0; kind < 2; ++kind) {
+            for (int mode = 0; mode < 2; ++mode) {
+                const auto m = mode == 0 ? Qt::SmoothTransformation : Qt::FastTransformation;
+                s.Caption(QStringLiteral("%1 %2 at 23 px (%3), 3x")
+                              .arg(set ? QStringLiteral("Sand") : QStringLiteral("Grass"),
+                                   kind ? QStringLiteral("found") : QStringLiteral("empty"),
+                                   mode ? QStringLiteral("nearest") : QStringLiteral("smooth")),
+                          QPointF(kMargin, y + 12), 12);
+                for (int k = 0; k <= 20; ++k) {
+                    const QImage t = s.TileImage(set == 1, {kind ? Cell::Found : Cell::Empty, k}, kHugeCell, m);
+                    s.Painter().drawImage(QRect(kMargin + 200 + k * (kHugeCell * zoom + 1), y, kHugeCell * zoom,
+                                                kHugeCell * zoom),
+                                          t);
+                }
+                y += kHugeCell * zoom + 4;
+            }
+        }
+    }
+    return s.Finish(y + kMargin);
+}
+
+}  // namespace assetgen

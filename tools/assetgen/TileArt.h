@@ -1,0 +1,45 @@
+#pragma once
+
+#include "tools/assetgen/Fonts.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace assetgen {
+
+// The two tile sets.
+enum class World { Grass, Sand };
+
+// How an uncovered tile is drawn.
+enum class Uncovered {
+    Empty,  // nothing was found: just the number
+    Found,  // a glimble was collected here: the glimble and the number
+};
+
+// Draws the 40 x 40 tile frames of both worlds.
+class TileArt {
+public:
+    explicit TileArt(const FontSet& fonts) : m_fonts(fonts) {}
+
+    // A covered tile; look 0 to 5 are six variations of the same turf or sand.
+    QImage Covered(World world, int look) const;
+
+    // An uncovered tile showing `number`.
+    QImage Open(World world, Uncovered kind, int number) const;
+
+    // Paints a covered or uncovered tile into the 40 x 40 square at the
+    // painter's origin (for illustrations that are drawn as vectors).
+    void PaintCovered(QPainter& p, World world, int look) const;
+    void PaintOpen(QPainter& p, World world, Uncovered kind, int number) const;
+
+    // Strips of frames, left to right.
+    QImage CoveredStrip(World world) const;
+    QImage NumberStrip(World world, Uncovered kind, int firstNumber, int count) const;
+
+private:
+    void PaintNumber(QPainter& p, World world, Uncovered kind, int number) const;
+
+    const FontSet& m_fonts;
+};
+
+}  // namespace assetgen

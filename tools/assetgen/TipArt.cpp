@@ -1,0 +1,336 @@
+#include "tools/assetgen/TipArt.h"
+
+#include "tools/assetgen/Canvas.h"
+#include "tools/assetgen/Catalogue.h"
+#include "tools/assetgen/Glimble.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+namespace assetgen {
+namespace {
+
+const QColor kPaper(252, 247, 230);
+const QColor kPaperEdge(240, 230, 200);
+const QColor kFrame(46, 100, 32);
+const QColor kTitle(40, 92, 26);
+const QColor kText(52, 38, 22);
+const QColor kMark(214, 96, 28);      // arrows and pointers in the illustrations
+const QColor kLineWash(255, 226, 80, 110);
+
+constexpr qreal kTextLeft = 214;
+constexpr qreal kTextRight = kTipWidth - 14;
+
+void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour, qreal width = 2.2) {
+    const QPointF d = to - from;
+    const qreal len = std::hypot(d.x(), d.y());
+    const QPointF u = d / len;
+    const QPointF n(-u.y(), u.x());
+    const qreal head = 3 * width;
+    QPainterPath shaft;
+    shaft.moveTo(from);
+    shaft.lineTo(to - u * head * 0.8);
+    QPainterPath tip;
+    tip.moveTo(to);
+    tip.lineTo(to - u * head * 1.4 + n * head * 0.75);
+    tip.lineTo(to - u * head * 1.4 - n * head * 0.75);
+    tip.closeSubpath();
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 220), width + 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(shaft);
+    p.drawPath(tip);
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(shaft);
+    p.setBrush(colour);
+    p.setPen(QPen(colour, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tip);
+    p.restore();
+}
+
+// A plain mouse pointer with its hot spot at `tip`.
+void Pointer(QPainter& p, QPointF tip, qreal size) {
+    QPainterPath a;
+    const QPointF pts[] = {{0, 0}, {0, 16}, {4, 12.5}, {7, 19}, {9.5, 18}, {6.6, 11.6}, {11.5, 11.5}};
+    for (int i = 0; i < 7; ++i) {
+        const QPointF pt = tip + pts[i] * (size / 19);
+        if (i == 0) a.moveTo(pt);
+        else a.lineTo(pt);
+    }
+    a.closeSubpath();
+    p.save();
+    p.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::white);
+    p.drawPath(a);
+    p.restore();
+}
+
+void Sparkle(QPainter& p, QPointF at, qreal r, const QColor& c) {
+    QPainterPath s;
+    s.moveTo(at + QPointF(0, -r));
+    s.quadTo(at, at + QPointF(r, 0));
+    s.quadTo(at, at + QPointF(0, r));
+    s.quadTo(at, at + QPointF(-r, 0));
+    s.quadTo(at, at + QPointF(0, -r));
+    p.fillPath(s, c);
+}
+
+}  // namespace
+
+void TipArt::Background(QPainter& p) const {
+    QLinearGradient paper(0, 0, 0, kTipHeight);
+    paper.setColorAt(0, kPaper);
+    paper.setColorAt(1, kPaperEdge);
+    p.fillRect(QRectF(0, 0, kTipWidth, kTipHeight), paper);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kFrame, 2));
+    p.drawRect(QRectF(1, 1, kTipWidth - 2, kTipHeight - 2));
+    p.setPen(QPen(QColor(255, 255, 255, 200), 1));
+    p.drawRect(QRectF(2.5, 2.5, kTipWidth - 5, kTipHeight - 5));
+}
+
+void TipArt::Title(QPainter& p, const QString& text, QPointF at) const {
+    p.fillPath(TextPath(m_fonts.bold, 17, text).translated(at), kTitle);
+}
+
+void TipArt::Body(QPainter& p, const QString& text, const QRectF& box, qreal size, qreal lineHeight) const {
+    qreal y = box.top() + size;
+    for (const QString& paragraph : text.split(QStringLiteral("\n\n"))) {
+        for (const auto& line : WrapText(m_fonts, size, paragraph, box.width())) {
+            qreal x = box.left();
+            for (const TextRun& run : line) {
+                const QRawFont& face = run.bold ? m_fonts.bold : m_fonts.regular;
+                p.fillPath(TextPath(face, size, run.text).translated(x, y), kText);
+                x += TextWidth(face, size, run.text);
+            }
+            y += lineHeight;
+        }
+        y += lineHeight * 0.45;
+    }
+}
+
+void TipArt::TileAt(QPainter& p, QPointF at, qreal cell, World world, char code) const {
+    p.save();
+    p.translate(at);
+    p.scale(cell / kTileSize, cell / kTileSize);
+    if (code >= 'a' && code <= 'f') m_tiles.PaintCovered(p, world, code - 'a');
+    else m_tiles.PaintOpen(p, world, Uncovered::Empty, code - '0');
+    p.restore();
+}
+
+void TipArt::MiniBoard(QPainter& p, World world, QPointF origin, qreal cell, const std::vector<const char*>& rows) const {
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (int c = 0; rows[r][c] != '\0'; ++c)
+            TileAt(p, origin + QPointF(c * cell, static_cast<qreal>(r) * cell), cell, world, rows[r][c]);
+    p.setPen(QPen(QColor(40, 30, 20, 160), 1));
+    p.setBrush(Qt::NoBrush);
+    const int n = static_cast<int>(std::strlen(rows.front()));
+    p.drawRect(QRectF(origin, QSizeF(n * cell, static_cast<qreal>(rows.size()) * cell)).adjusted(-0.5, -0.5, 0.5, 0.5));
+}
+
+// Tip 1: the number on an uncovered tile counts the glimbles on its four lines.
+void TipArt::NumbersTip(QPainter& p) const {
+    const qreal cell = 34;
+    const QPointF o(18, 14);
+    MiniBoard(p, World::Grass, o, cell, {"bacfd", "edbae", "ca3db", "fbeac", "adcbf"});
+    // Wash the four lines through the 3.
+    p.setPen(Qt::NoPen);
+    for (int c = 0; c < 5; ++c)
+        for (int r = 0; r < 5; ++r) {
+            const bool onLine = (c == 2) != (r == 2) || (c != 2 && (c - r == 0 || c + r == 4));
+            if (onLine) p.fillRect(QRectF(o.x() + c * cell, o.y() + r * cell, cell, cell), kLineWash);
+        }
+    // The three glimbles it sees, hiding under covered tiles.
+    for (QPoint at : {QPoint(0, 2), QPoint(2, 4), QPoint(4, 0)})
+        DrawGlimbleGhost(p, QRectF(o.x() + at.x() * cell + 4, o.y() + at.y() * cell + 4, cell - 8, cell - 8),
+                         QColor(58, 28, 110, 220));
+    const QPointF centre = o + QPointF(2.5 * cell, 2.5 * cell);
+    for (int k = 0; k < 8; ++k) {
+        const qreal a = k * std::numbers::pi / 4;
+        const QPointF u(std::cos(a), std::sin(a));
+        const qreal reach = (k % 2 == 0) ? 1.75 * cell : 2.35 * cell;
+        Arrow(p, centre + u * (k % 2 == 0 ? 0.62 : 0.85) * cell, centre + u * reach, kMark, 1.8);
+    }
+    Title(p, QStringLiteral("What a number means"), {kTextLeft, 34});
+    Body(p,
+         QStringLiteral("The number on an uncovered tile tells how many glimbles are still hidden on its *row*, "
+                        "its *column* and both of its *diagonals*.\n\nThis 3 sees three of them. Every glimble you "
+                        "collect lowers the numbers on its lines by one."),
+         QRectF(kTextLeft, 46, kTextRight - kTextLeft, 140));
+}
+
+// Tip 2: the found tile.
+void TipArt::FoundTip(QPainter& p) const {
+    const qreal big = 92;
+    p.save();
+    p.translate(16, 30);
+    p.scale(big / kTileSize, big / kTileSize);
+    m_tiles.PaintOpen(p, World::Grass, Uncovered::Found, 2);
+    p.restore();
+    p.save();
+    p.translate(112, 78);
+    p.scale(76.0 / kTileSize, 76.0 / kTileSize);
+    m_tiles.PaintOpen(p, World::Sand, Uncovered::Found, 1);
+    p.restore();
+    Sparkle(p, QPointF(22, 24), 7, QColor(255, 206, 40));
+    Sparkle(p, QPointF(108, 34), 5, QColor(255, 206, 40));
+    Sparkle(p, QPointF(186, 74), 6, QColor(255, 206, 40));
+    Sparkle(p, QPointF(110, 160), 4, QColor(255, 206, 40));
+    Pointer(p, QPointF(80, 112), 24);
+    const qreal textLeft = 204;
+    Title(p, QStringLiteral("You found a glimble!"), {textLeft, 34});
+    Body(p,
+         QStringLiteral("A glimble marks a tile where you found one. Its number means the same as on any other "
+                        "tile: the glimbles still hidden on its four lines.\n\nOne tile can hide several glimbles: "
+                        "click a found tile again to look. If none is left, it costs nothing."),
+         QRectF(textLeft, 46, kTextRight - textLeft, 150));
+}
+
+// Tip 3: the status strip under the board.
+void TipArt::StatusTip(QPainter& p) const {
+    const qreal width = 422;
+    const QPointF o(14, 40);
+    p.drawImage(QRectF(o, QSizeF(width, kPanelHeight - 2)), m_widgets.Panel(), QRectF(0, 0, kPanelWidth, kPanelHeight - 2));
+    const qreal x0 = o.x() + std::floor((width - 310) / 2);
+    p.drawImage(QPointF(x0, o.y() + kLabelTop), m_widgets.Label(QStringLiteral("Points"), kPointsLabelWidth));
+    p.drawImage(QPointF(x0 + 160, o.y() + kLabelTop), m_widgets.Label(QStringLiteral("Glimbles"), kGlimblesLabelWidth));
+    auto digits = [&](qreal x, const char* text) {
+        for (int i = 0; text[i] != '\0'; ++i) TileAt(p, QPointF(x + 25 * i, o.y() + 17), 25, World::Grass, text[i]);
+    };
+    digits(x0 + 82, "187");
+    digits(x0 + 260, "04");
+    Title(p, QStringLiteral("Points and glimbles"), {16, 28});
+    Arrow(p, QPointF(x0 + 60, 118), QPointF(x0 + 100, 96), kMark);
+    Arrow(p, QPointF(x0 + 300, 118), QPointF(x0 + 285, 96), kMark);
+    Body(p,
+         QStringLiteral("*Points* is your score. It starts at the number of tiles and drops by one with every tile "
+                        "you select."),
+         QRectF(16, 116, 200, 80));
+    Body(p,
+         QStringLiteral("*Glimbles* counts those still hidden. Find them all with as few clicks as you can."),
+         QRectF(236, 116, 200, 80));
+}
+
+// Tip 4: the Options menu.
+void TipArt::OptionsTip(QPainter& p) const {
+    const QColor menuFace(246, 246, 242), menuEdge(150, 150, 140), select(52, 112, 196);
+    const qreal font = 11;
+    const qreal item = 16;
+    auto width = [&](const QString& s) { return TextWidth(m_fonts.regular, font, s); };
+    auto text = [&](const QString& s, QPointF at, const QColor& c) {
+        p.fillPath(TextPath(m_fonts.regular, font, s).translated(at), c);
+    };
+    auto panel = [&](const QRectF& r) {
+        p.setPen(QPen(menuEdge, 1));
+        p.setBrush(menuFace);
+        p.drawRect(r);
+    };
+    const QString subMark = QStringLiteral("\u25B8"), check = QStringLiteral("\u2713");
+    // The menu bar from Options on, with Options open.
+    const qreal barLeft = 12, barTop = 14;
+    const qreal optionsLeft = barLeft + 2;
+    const qreal optionsWidth = width(QStringLiteral("Options")) + 12;
+    panel(QRectF(barLeft, barTop, optionsWidth + width(QStringLiteral("Help")) + 26, item + 2));
+    p.fillRect(QRectF(optionsLeft, barTop + 1, optionsWidth, item), select);
+    text(QStringLiteral("Options"), {optionsLeft + 6, barTop + 13}, Qt::white);
+    text(QStringLiteral("Help"), {optionsLeft + optionsWidth + 6, barTop + 13}, Qt::black);
+    // The Options menu, Set Size highlighted.
+    const QString items[] = {QStringLiteral("Set Size"), QStringLiteral("Number of Glimbles"), QStringLiteral("Tiles"),
+                             QStringLiteral("Sound")};
+    const QRectF menu(optionsLeft, barTop + item + 2, width(items[1]) + 34, 4 * item + 6);
+    panel(menu);
+    for (int i = 0; i < 4; ++i) {
+        const qreal y = menu.top() + 3 + i * item;
+        const bool hot = i == 0;
+        const QColor ink = hot ? Qt::white : Qt::black;
+        if (hot) p.fillRect(QRectF(menu.left() + 2, y, menu.width() - 4, item), select);
+        text(items[i], {menu.left() + 16, y + 12}, ink);
+        if (i == 0 || i == 2) text(subMark, {menu.right() - 11, y + 12}, ink);
+        if (i == 3) text(check, {menu.left() + 4, y + 12}, ink);
+    }
+    const QString sizes[] = {QStringLiteral("Tiny"), QStringLiteral("Small"), QStringLiteral("Normal"),
+                             QStringLiteral("Big"), QStringLiteral("Huge")};
+    const QRectF sub(menu.right() - 3, menu.top() + 2, width(sizes[2]) + 26, 5 * item + 6);
+    panel(sub);
+    for (int i = 0; i < 5; ++i) {
+        const qreal y = sub.top() + 3 + i * item;
+        text(sizes[i], {sub.left() + 16, y + 12}, Qt::black);
+        if (i == 2) text(check, {sub.left() + 4, y + 12}, Qt::black);
+    }
+    // The glimble-count picker.
+    const QRectF picker(14, 130, 170, 56);
+    p.setPen(QPen(QColor(60, 130, 60), 1));
+    p.setBrush(kDialogGreen);
+    p.drawRoundedRect(picker, 5, 5);
+    const QImage left = m_widgets.ArrowStrip(ArrowDirection::Left);
+    const QImage right = m_widgets.ArrowStrip(ArrowDirection::Right);
+    const qreal d = 36;
+    const qreal cx = picker.center().x();
+    const qreal top = picker.top() + (picker.height() - d) / 2;
+    p.drawImage(QRectF(cx - d - 12 - d, top, d, d), left, QRectF(0, 0, kArrowFrame, kArrowFrame));
+    p.drawImage(QRectF(cx + d + 12, top, d, d), right, QRectF(kArrowFrame, 0, kArrowFrame, kArrowFrame));
+    TileAt(p, QPointF(cx - d, top), d, World::Grass, '1');
+    TileAt(p, QPointF(cx, top), d, World::Grass, '2');
+    Pointer(p, QPointF(cx + d + 30, top + 22), 20);
+
+    const qreal textLeft = sub.right() + 14;
+    Title(p, QStringLiteral("Size and number"), {textLeft, 34});
+    Body(p,
+         QStringLiteral("*Options > Set Size* picks the board, from Tiny (8 \u00D7 8) up to Huge "
+                        "(20 \u00D7 20).\n\n*Options > Number of Glimbles* sets how many hide: on an N \u00D7 N "
+                        "board, from N/2 up to N."),
+         QRectF(textLeft, 46, kTextRight - textLeft, 150));
+}
+
+// Tip 5: a zero clears its four lines.
+void TipArt::ZeroTip(QPainter& p) const {
+    const qreal cell = 34;
+    const QPointF o(18, 14);
+    MiniBoard(p, World::Sand, o, cell, {"bacfd", "edbae", "ca0db", "fbeac", "adcbf"});
+    p.setPen(Qt::NoPen);
+    for (int c = 0; c < 5; ++c)
+        for (int r = 0; r < 5; ++r) {
+            const bool self = c == 2 && r == 2;
+            const bool onLine = c == 2 || r == 2 || c - r == 0 || c + r == 4;
+            const QRectF cellRect(o.x() + c * cell, o.y() + r * cell, cell, cell);
+            if (onLine && !self) {
+                p.fillRect(cellRect, QColor(255, 255, 255, 150));
+                // A small cross: nothing to find here.
+                p.setPen(QPen(QColor(150, 110, 70, 200), 2.2, Qt::SolidLine, Qt::RoundCap));
+                const QPointF m = cellRect.center();
+                p.drawLine(m + QPointF(-5, -5), m + QPointF(5, 5));
+                p.drawLine(m + QPointF(5, -5), m + QPointF(-5, 5));
+                p.setPen(Qt::NoPen);
+            } else if (!self) {
+                p.setPen(QPen(QColor(214, 96, 28), 2));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(cellRect.adjusted(2, 2, -2, -2));
+                p.setPen(Qt::NoPen);
+            }
+        }
+    Title(p, QStringLiteral("A zero clears four lines"), {kTextLeft, 34});
+    Body(p,
+         QStringLiteral("A *0* means that no glimble is left on its row, its column or its diagonals. Every tile "
+                        "on those lines is empty, so don't spend points there.\n\nLook between the lines instead: "
+                        "only the marked tiles can still hide a glimble."),
+         QRectF(kTextLeft, 46, kTextRight - kTextLeft, 150));
+}
+
+QImage TipArt::Tip(int index) const {
+    return Render(kTipWidth, kTipHeight, [&](QPainter& p) {
+        Background(p);
+        switch (index) {
+            case 0: NumbersTip(p); break;
+            case 1: FoundTip(p); break;
+            case 2: StatusTip(p); break;
+            case 3: OptionsTip(p); break;
+            default: ZeroTip(p); break;
+        }
+    });
+}
+
+}  // namespace assetgen

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "tools/assetgen/Fonts.h"
+#include "tools/assetgen/TileArt.h"
+#include "tools/assetgen/WidgetArt.h"
+
+#include <QImage>
+
+#include <vector>
+
+namespace assetgen {
+
+inline constexpr int kTipWidth = 450;
+inline constexpr int kTipHeight = 200;
+
+// The five tip panels: an illustration drawn with the game's own tiles and
+// widgets beside a short English text.
+class TipArt {
+public:
+    TipArt(const FontSet& fonts, const TileArt& tiles, const WidgetArt& widgets)
+        : m_fonts(fonts), m_tiles(tiles), m_widgets(widgets) {}
+
+    // Tip `index` 0 to 4 (shown as tips 1 to 5).
+    QImage Tip(int index) const;
+
+private:
+    void Background(QPainter& p) const;
+    void Title(QPainter& p, const QString& text, QPointF at) const;
+    // Wraps `text` into `box`; text between asterisks is set in bold.
+    void Body(QPainter& p, const QString& text, const QRectF& box, qreal size = 13, qreal lineHeight = 16.5) const;
+
+    void NumbersTip(QPainter& p) const;
+    void FoundTip(QPainter& p) const;
+    void StatusTip(QPainter& p) const;
+    void OptionsTip(QPainter& p) const;
+    void ZeroTip(QPainter& p) const;
+
+    // A small board of `cell`-pixel tiles at `origin`, one string per row:
+    // 'a' to 'f' a covered tile of look 0 to 5, '0' to '9' an empty tile.
+    void MiniBoard(QPainter& p, World world, QPointF origin, qreal cell, const std::vector<const char*>& rows) const;
+    // One tile frame drawn at any size.
+    void TileAt(QPainter& p, QPointF at, qreal cell, World world, char code) const;
+
+    const FontSet& m_fonts;
+    const TileArt& m_tiles;
+    const WidgetArt& m_widgets;
+};
+
+}  // namespace assetgen
