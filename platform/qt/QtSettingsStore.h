@@ -17,6 +17,8 @@ namespace platform::qt {
 // writes under a lock file, merges the change into the file's current
 // contents and replaces the file in one rename, so two copies writing
 // different keys lose neither, and a crash never leaves half a file.
+// Texts are kept exactly as long as they are valid UTF-8; invalid byte
+// sequences come back as U+FFFD.
 class QtSettingsStore final : public ISettingsStore {
 public:
     // The current user's file, $XDG_CONFIG_HOME/Pellix/Glimbles.ini, or
