@@ -1,0 +1,28 @@
+// The game as a player starts it, ending right after the first paint of its
+// view: for timing start-up from the process start to a painted window.
+#include <QApplication>
+#include <QEvent>
+#include <QObject>
+#include <QTimer>
+
+#include "shell/GameMain.h"
+#include "shell/QuelmApp.h"
+#include "shell/QuelmView.h"
+
+namespace {
+
+// Quits the application once the watched widget has painted.
+class QuitAfterPaint final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QuitAfterPaint probe;
+    return RunGame(argc, argv, [&probe](CQuelmApp& app) { app.View()->installEventFilter(&probe); });
+}
