@@ -6,6 +6,7 @@
 #include "platform/qt/QtResources.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/ScaledPictures.h"
+#include "platform/qt/ShellOpen.h"
 #include "platform/qt/SoundOutput.h"
 #include "shell/GameDialogs.h"
 #include "shell/QuelmApp.h"
@@ -22,9 +23,10 @@ int RunGame(int argc, char* argv[], const std::function<void(CQuelmApp&)>& start
     platform::qt::QtSettingsStore settings;
     platform::qt::SoundOutput sound;
     platform::SystemTickSource ticks;
-    GameDialogs dialogs(settings);
+    platform::qt::ShellOpen shell;
+    GameDialogs dialogs(settings, shell);
 
-    CQuelmApp app(ViewServices{settings, sound, ticks, pictures, dialogs});
+    CQuelmApp app(ViewServices{settings, sound, ticks, pictures, dialogs, shell});
     if (!app.InitInstance()) return 0;
     if (started) started(app);
     return QApplication::exec();

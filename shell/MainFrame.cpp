@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
-#include "platform/qt/ShellOpen.h"
+#include "platform/ShellOpen.h"
 #include "resources/CommandIds.h"
 #include "shell/HelpFile.h"
 #include "shell/QuelmView.h"
@@ -16,7 +16,7 @@ namespace {
 constexpr int kEdgeWidth = 2;
 }
 
-CMainFrame::CMainFrame() {
+CMainFrame::CMainFrame(platform::IShellOpen& shell) : m_shell(shell) {
     // A caption, a system menu, a minimize box and a fixed border: no maximize.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -65,8 +65,7 @@ void CMainFrame::SetDocumentTitle(const QString& title) {
 }
 
 void CMainFrame::OnHelp() {
-    platform::qt::ShellOpen shell;
     const QString help = FindHelpFile();
-    if (!help.isEmpty() && shell.OpenFile(help.toStdString())) return;
+    if (!help.isEmpty() && m_shell.OpenFile(help.toStdString())) return;
     QMessageBox::warning(this, QStringLiteral("glimbles"), QStringLiteral("Failed to launch help."));
 }

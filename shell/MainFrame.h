@@ -5,6 +5,9 @@
 #include <functional>
 
 class CQuelmView;
+namespace platform {
+class IShellOpen;
+}
 class QFrame;
 class QMenu;
 
@@ -19,7 +22,8 @@ public:
     // application; it returns false for ids nobody handles.
     using Router = std::function<bool(int id)>;
 
-    CMainFrame();
+    // `shell` opens the help file; it must outlive the frame.
+    explicit CMainFrame(platform::IShellOpen& shell);
     ~CMainFrame() override;
 
     // Puts the view inside the sunken edge and hooks up menus and keys.
@@ -43,6 +47,7 @@ private:
     void BuildKeyTable();
     void UpdateMenu(QMenu* menu);
 
+    platform::IShellOpen& m_shell;
     CQuelmView* m_view = nullptr;
     QFrame* m_edge = nullptr;  // the 2-pixel sunken edge around the view
     Router m_fallback;

@@ -15,7 +15,7 @@ CQuelmApp::~CQuelmApp() = default;
 bool CQuelmApp::InitInstance() {
     m_doc = std::make_unique<CQuelmDoc>();
     if (!m_doc->OnNewDocument()) return false;
-    m_frame = std::make_unique<CMainFrame>();
+    m_frame = std::make_unique<CMainFrame>(m_services.shell);
     m_view = new CQuelmView(*m_frame, m_services);
     m_frame->SetView(m_view, [this](int id) { return OnCommand(id); });
     m_frame->SetDocumentTitle(m_doc->Title());

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/SettingsStore.h"
+#include "platform/ShellOpen.h"
 #include "platform/SoundOutput.h"
 #include "platform/TickSource.h"
 
@@ -34,4 +35,5 @@ struct ViewServices {
     platform::ITickSource& ticks;
     platform::qt::ScaledPictures& pictures;
     IGameDialogs& dialogs;
+    platform::IShellOpen& shell;  // the help file and web addresses
 };

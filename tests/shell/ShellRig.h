@@ -8,6 +8,7 @@
 
 #include "engine/Puzzle.h"
 #include "platform/fake/MemorySettingsStore.h"
+#include "platform/fake/RecordingShellOpen.h"
 #include "platform/fake/RecordingSurface.h"
 #include "platform/qt/QtResources.h"
 #include "platform/qt/ScaledPictures.h"
@@ -53,7 +54,8 @@ struct ShellRig {
     platform::qt::ScaledPictures pictures{
         [](int id) { return platform::qt::QtResources::Instance().Bitmap(id); }};
     ScriptedDialogs dialogs;
-    CQuelmApp app{ViewServices{settings, sound, ticks, pictures, dialogs}};
+    platform::fake::RecordingShellOpen shell;
+    CQuelmApp app{ViewServices{settings, sound, ticks, pictures, dialogs, shell}};
 
     // Starts the application; the store may be filled first.
     void Start() {

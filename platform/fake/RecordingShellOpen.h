@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/ShellOpen.h"
+
+namespace platform::fake {
+
+// Records what would have been handed to the desktop; answers as told.
+class RecordingShellOpen final : public IShellOpen {
+public:
+    bool OpenUrl(const std::string& url) override {
+        urls.push_back(url);
+        return accept;
+    }
+    bool OpenFile(const std::string& path) override {
+        files.push_back(path);
+        return accept;
+    }
+
+    std::vector<std::string> urls;
+    std::vector<std::string> files;
+    bool accept = true;  // false: the desktop refuses, as with no browser
+};
+
+}  // namespace platform::fake
