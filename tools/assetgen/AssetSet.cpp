@@ -80,7 +80,7 @@ std::vector<GeneratedFile> GenerateAssets(const FontSet& fonts) {
     for (const SoundSpec& spec : kSounds)
         files.push_back({QStringLiteral("sounds/%1.wav").arg(QString::fromLatin1(spec.name)), MakeSoundFile(spec)});
     std::vector<QImage> iconImages;
-    for (int size : kIconImageSizes) iconImages.push_back(IconImage(size));
+    for (int size : kIconImageSizes) iconImages.push_back(IconImage(size, IconStyle::Flat));
     files.push_back({QStringLiteral("icons/glimbles.ico"), EncodeIco16Colours(iconImages)});
     for (int size : kIconPngSizes)
         files.push_back({QStringLiteral("icons/glimbles-%1.png").arg(size), Png(IconImage(size))});

@@ -241,11 +241,14 @@ QImage MakeContactSheet(const std::vector<GeneratedFile>& files, const FontSet& 
 
     // Every number at 23 px, enlarged 3x so single pixels can be judged.
     const int zoom = 3;
+    s.Caption(QStringLiteral("Every number at 23 px (Huge board cells), enlarged 3x: shrunk smoothly and by nearest pixel"),
+              QPointF(kMargin, y + 14));
+    y += 24;
     for (int set = 0; set < 2; ++set) {
         for (int kind = 0; kind < 2; ++kind) {
             for (int mode = 0; mode < 2; ++mode) {
                 const auto m = mode == 0 ? Qt::SmoothTransformation : Qt::FastTransformation;
-                s.Caption(QStringLiteral("%1 %2 at 23 px (%3), 3x")
+                s.Caption(QStringLiteral("%1 %2, %3")
                               .arg(set ? QStringLiteral("Sand") : QStringLiteral("Grass"),
                                    kind ? QStringLiteral("found") : QStringLiteral("empty"),
                                    mode ? QStringLiteral("nearest") : QStringLiteral("smooth")),

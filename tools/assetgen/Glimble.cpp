@@ -65,13 +65,21 @@ void DrawGlimble(QPainter& p, const QRectF& box, GlimbleDetail detail) {
     p.drawEllipse(QPointF(0.68, 0.92), 0.13, 0.07);
 
     // Body: a soft round blob lit from the upper left.
-    QRadialGradient body(QPointF(0.38, 0.40), 0.55);
-    body.setColorAt(0, kBodyLight);
-    body.setColorAt(0.55, kBodyMid);
-    body.setColorAt(1, kBodyDark);
-    p.setBrush(body);
     p.setPen(QPen(kInk, line));
-    p.drawEllipse(QPointF(0.5, 0.59), 0.43, 0.36);
+    if (detail == GlimbleDetail::Flat) {
+        p.setBrush(kBodyMid);
+        p.drawEllipse(QPointF(0.5, 0.59), 0.43, 0.36);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kBodyLight);
+        p.drawEllipse(QPointF(0.36, 0.36), 0.12, 0.07);
+    } else {
+        QRadialGradient body(QPointF(0.38, 0.40), 0.55);
+        body.setColorAt(0, kBodyLight);
+        body.setColorAt(0.55, kBodyMid);
+        body.setColorAt(1, kBodyDark);
+        p.setBrush(body);
+        p.drawEllipse(QPointF(0.5, 0.59), 0.43, 0.36);
+    }
 
     if (detail == GlimbleDetail::Full) {
         p.setPen(Qt::NoPen);
@@ -85,6 +93,7 @@ void DrawGlimble(QPainter& p, const QRectF& box, GlimbleDetail detail) {
     p.setBrush(Qt::white);
     const qreal eyeRx = detail == GlimbleDetail::Full ? 0.12 : 0.135;
     const qreal eyeRy = detail == GlimbleDetail::Full ? 0.14 : 0.15;
+    if (detail == GlimbleDetail::Flat) p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(0.36, 0.52), eyeRx, eyeRy);
     p.drawEllipse(QPointF(0.64, 0.52), eyeRx, eyeRy);
     p.setPen(Qt::NoPen);

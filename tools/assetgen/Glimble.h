@@ -9,6 +9,7 @@ namespace assetgen {
 enum class GlimbleDetail {
     Small,  // tile size: body, eyes, antennae; the finer touches would only blur
     Full,   // illustrations and the icon: also cheeks, smile and eye glints
+    Flat,   // 16-colour icons: as Small, in solid colours only
 };
 
 // Our glimble: a round, violet little creature with big eyes and two

@@ -4,8 +4,14 @@
 
 namespace assetgen {
 
+// How the icon is coloured.
+enum class IconStyle {
+    Shaded,  // gradients and highlights, for the full-colour renderings
+    Flat,    // solid colours that survive a 16-colour palette
+};
+
 // The program's icon at `size` pixels: a glimble on a rounded patch of turf,
 // transparent around it.
-QImage IconImage(int size);
+QImage IconImage(int size, IconStyle style = IconStyle::Shaded);
 
 }  // namespace assetgen
