@@ -61,6 +61,9 @@ struct RecordCase {
     std::optional<std::string> lastNameAfter;
 };
 
+// Failures name the case rather than dump its bytes.
+void PrintTo(const RecordCase& c, std::ostream* os) { *os << c.title; }
+
 Table Make(std::vector<Entry> top) {
     Table t;
     for (std::size_t i = 0; i < top.size(); ++i) t[i] = top[i];

@@ -1,0 +1,138 @@
+// A won game's result recorded through the real name prompt, with the sounds
+// the engine plays; and where the dialogs open.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/BestResultsDlg.h"
+#include "dialogs/BitmapButton.h"
+#include "dialogs/GetNameDlg.h"
+#include "engine/Puzzle.h"
+#include "platform/fake/MemorySettingsStore.h"
+#include "platform/fake/RecordingSurface.h"
+#include "resources/CommandIds.h"
+#include "shell/GameDialogs.h"
+#include "tests/dialogs/ModalAnswers.h"
+
+namespace {
+
+using platform::fake::Event;
+using platform::fake::MemorySettingsStore;
+
+struct Rig {
+    Rig() { puzzle.Init(8, 8, 8); }
+    std::vector<std::string> Sounds() const {
+        std::vector<std::string> names;
+        for (const Event& e : log.events) {
+            if (e.kind == Event::Kind::Sound) names.push_back(e.sound);
+        }
+        return names;
+    }
+    platform::fake::EventLog log;
+    platform::fake::RecordingSound sound{log};
+    platform::fake::FixedTickSource ticks{3};
+    CPuzzle puzzle{sound, ticks};
+    MemorySettingsStore store;
+    GameDialogs dialogs{store};
+};
+
+void TypeAndConfirm(CGetNameDlg& d, const QString& name) {
+    d.NameEdit()->setFocus();
+    d.NameEdit()->selectAll();
+    QTest::keyClicks(d.NameEdit(), name);
+    QTest::mouseClick(d.ControlAs<CBitmapButton>(res::IDOK), Qt::LeftButton);
+}
+
+TEST(GameDialogsRecordResult, FirstResultAsksTheNameAfterBest) {
+    Rig rig;
+    ModalAnswers answers;
+    answers.Then<CGetNameDlg>([&rig](CGetNameDlg& d) {
+        EXPECT_EQ(rig.Sounds(), std::vector<std::string>{"BEST"}) << "BEST plays before the prompt";
+        EXPECT_EQ(d.NameEdit()->text(), QStringLiteral("    "));
+        TypeAndConfirm(d, QStringLiteral("Anna"));
+    });
+    rig.dialogs.RecordResult(rig.puzzle, 8, 8, 8, 57);
+    EXPECT_EQ(rig.Sounds(), std::vector<std::string>{"BEST"});
+    EXPECT_EQ(rig.store.values["8_8_8_0/Rez"], "57");
+    EXPECT_EQ(rig.store.values["8_8_8_0/Name"], "Anna");
+    EXPECT_EQ(rig.store.values["LasName"], "Anna");
+    EXPECT_EQ(rig.store.values["8_8_8_9/Rez"], "0");
+}
+
+TEST(GameDialogsRecordResult, NoPlaceMeansWinAndNoPrompt) {
+    Rig rig;
+    for (int i = 0; i < 10; ++i) rig.store.values["8_8_8_" + std::to_string(i) + "/Rez"] = "60";
+    ModalAnswers answers;  // no dialog may open
+    rig.dialogs.RecordResult(rig.puzzle, 8, 8, 8, 59);
+    EXPECT_EQ(rig.Sounds(), std::vector<std::string>{"WIN"});
+    EXPECT_TRUE(rig.store.writes.empty());
+}
+
+TEST(GameDialogsRecordResult, SoundOffStillAsksButPlaysNothing) {
+    Rig rig;
+    rig.puzzle.SetSoundOff(1);
+    ModalAnswers answers;
+    answers.Then<CGetNameDlg>([](CGetNameDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    rig.dialogs.RecordResult(rig.puzzle, 8, 8, 8, 12);
+    EXPECT_TRUE(rig.Sounds().empty());
+    EXPECT_EQ(rig.store.values["8_8_8_0/Name"], "    ");
+    EXPECT_EQ(rig.store.values["LasName"], "    ");
+}
+
+TEST(GameDialogsRecordResult, UnnamedEntryMovedDownAsksAgainWithTheNewName) {
+    Rig rig;
+    rig.store.values = {{"8_8_8_0/Rez", "30"}, {"8_8_8_0/Name", ""}, {"LasName", "Old"}};
+    ModalAnswers answers;
+    answers
+        .Then<CGetNameDlg>([](CGetNameDlg& d) {
+            EXPECT_EQ(d.NameEdit()->text(), QStringLiteral("Old"));
+            TypeAndConfirm(d, QStringLiteral("Anna"));
+        })
+        .Then<CGetNameDlg>([](CGetNameDlg& d) {
+            EXPECT_EQ(d.NameEdit()->text(), QStringLiteral("Anna"));
+            d.close();  // the close box keeps the offered name
+        });
+    rig.dialogs.RecordResult(rig.puzzle, 8, 8, 8, 40);
+    EXPECT_EQ(rig.Sounds(), (std::vector<std::string>{"BEST", "BEST"}));
+    EXPECT_EQ(rig.store.values["8_8_8_0/Name"], "Anna");
+    EXPECT_EQ(rig.store.values["8_8_8_1/Rez"], "30");
+    EXPECT_EQ(rig.store.values["8_8_8_1/Name"], "Anna");
+    EXPECT_EQ(rig.store.values["LasName"], "Anna");
+}
+
+TEST(GameDialogsRecordResult, ScoreBelowOneIsSilent) {
+    Rig rig;
+    ModalAnswers answers;
+    rig.dialogs.RecordResult(rig.puzzle, 8, 8, 8, 0);
+    rig.dialogs.RecordResult(rig.puzzle, 8, 8, 8, -3);
+    EXPECT_TRUE(rig.Sounds().empty());
+    EXPECT_TRUE(rig.store.reads.empty());
+    EXPECT_TRUE(rig.store.writes.empty());
+}
+
+TEST(GameDialogs, DialogsOpenCentredOverTheMainWindow) {
+    Rig rig;
+    QMainWindow main;
+    main.setGeometry(200, 150, 700, 600);
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    EXPECT_EQ(GameDialogs::Owner(), &main);
+
+    ModalAnswers answers;
+    answers.Then<CBestResultsDlg>([&main](CBestResultsDlg& d) {
+        EXPECT_EQ(d.parentWidget(), &main);
+        const QPoint offset = d.frameGeometry().center() - main.frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
+        QTest::mouseClick(d.ControlAs<CBitmapButton>(res::IDOK), Qt::LeftButton);
+    });
+    rig.dialogs.RunBestResults(rig.puzzle);
+    EXPECT_TRUE(rig.store.writes.empty());
+}
+
+}  // namespace

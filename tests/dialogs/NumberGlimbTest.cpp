@@ -1,0 +1,123 @@
+// The glimble-count dialog driven by pointer events, and its ways of closing.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "dialogs/BitmapButton.h"
+#include "dialogs/NumberGlimb.h"
+#include "platform/fake/MemorySettingsStore.h"
+#include "resources/CommandIds.h"
+#include "shell/GameDialogs.h"
+#include "tests/dialogs/ModalAnswers.h"
+
+namespace {
+
+QPoint Centre(const platform::Rect& r) { return {r.x + r.w / 2, r.y + r.h / 2}; }
+
+void MoveTo(CNumberGlimb& dialog, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, dialog.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &move);
+}
+
+void Press(CNumberGlimb& dialog, QPoint at) {
+    QMouseEvent press(QEvent::MouseButtonPress, at, dialog.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, dialog.mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &release);
+}
+
+// Clicks the increase (or decrease) arrow `times` times, as the pointer would.
+void ClickArrow(CNumberGlimb& dialog, bool increase, int times) {
+    const QPoint at = Centre(increase ? dialog.Picker().RightArrowRect() : dialog.Picker().LeftArrowRect());
+    MoveTo(dialog, at);
+    for (int i = 0; i < times; ++i) Press(dialog, at);
+}
+
+TEST(NumberGlimb, RowIsCentredAndButtonsSitBelowIt) {
+    CNumberGlimb dialog(4, 8, 6, nullptr);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Set number of glimbles"));
+    EXPECT_EQ(dialog.Picker().DigitsRect().x, (dialog.width() - 80) / 2);
+    for (int id : {res::IDOK, res::IDCANCEL}) {
+        auto* button = dialog.ControlAs<CBitmapButton>(id);
+        ASSERT_NE(button, nullptr) << id;
+        EXPECT_EQ(button->size(), QSize(120, 50));
+        EXPECT_GE(button->y(), 90) << "below the row of arrows and digits";
+        EXPECT_TRUE(dialog.rect().contains(button->geometry()));
+    }
+}
+
+TEST(NumberGlimb, PointerLightsTheArrowAndAClickWaitsWithThePressShown) {
+    CNumberGlimb dialog(4, 8, 6, nullptr);
+    dialog.show();
+    int waits = 0;
+    dialog.SetPressWait([&] {
+        ++waits;
+        // During the wait the new number is chosen but not yet drawn.
+        EXPECT_EQ(dialog.GetNumber(), 7);
+    });
+    MoveTo(dialog, Centre(dialog.Picker().RightArrowRect()));
+    EXPECT_EQ(dialog.Picker().RightState(), 1);
+    Press(dialog, Centre(dialog.Picker().RightArrowRect()));
+    EXPECT_EQ(waits, 1);
+    EXPECT_EQ(dialog.GetNumber(), 7);
+    EXPECT_EQ(dialog.Picker().RightState(), 1);
+
+    MoveTo(dialog, {2, 2});
+    EXPECT_EQ(dialog.Picker().RightState(), 0);
+    Press(dialog, {2, 2});
+    EXPECT_EQ(waits, 2) << "a click anywhere still waits and redraws";
+    EXPECT_EQ(dialog.GetNumber(), 7);
+}
+
+TEST(NumberGlimb, ClicksAtTheLimitsAndOutsideTheRange) {
+    struct Case {
+        int smallest, largest, start;
+        bool increase;
+        int clicks;
+        int expected;
+    };
+    const Case cases[] = {
+        {4, 8, 8, true, 3, 8},   {4, 8, 4, false, 3, 4},  {10, 20, 10, true, 10, 20},
+        {4, 8, 12, false, 1, 10}, {4, 8, 12, true, 2, 12}, {5, 11, 2, true, 1, 4},
+        {5, 11, 2, false, 1, 2},
+    };
+    for (const Case& c : cases) {
+        CNumberGlimb dialog(c.smallest, c.largest, c.start, nullptr);
+        dialog.SetPressWait([] {});
+        ClickArrow(dialog, c.increase, c.clicks);
+        EXPECT_EQ(dialog.GetNumber(), c.expected) << c.start << (c.increase ? " up " : " down ") << c.clicks;
+    }
+}
+
+TEST(NumberGlimb, OkReturnsTheNumberAndEveryOtherWayReturnsNothing) {
+    platform::fake::MemorySettingsStore store;
+    GameDialogs dialogs(store);
+    const auto run = [&dialogs](std::function<void(CNumberGlimb&)> answer) {
+        ModalAnswers answers;
+        answers.Then<CNumberGlimb>(std::move(answer));
+        return dialogs.RunNumberOfGlimbles(5, 11, 9);
+    };
+    EXPECT_EQ(run([](CNumberGlimb& d) {
+                  d.SetPressWait([] {});
+                  ClickArrow(d, true, 1);
+                  QTest::mouseClick(d.ControlAs<CBitmapButton>(res::IDOK), Qt::LeftButton);
+              }),
+              std::optional<int>(10));
+    EXPECT_EQ(run([](CNumberGlimb& d) { QTest::keyClick(&d, Qt::Key_Return); }), std::optional<int>(9));
+    EXPECT_EQ(run([](CNumberGlimb& d) {
+                  d.SetPressWait([] {});
+                  ClickArrow(d, true, 1);
+                  QTest::mouseClick(d.ControlAs<CBitmapButton>(res::IDCANCEL), Qt::LeftButton);
+              }),
+              std::nullopt);
+    EXPECT_EQ(run([](CNumberGlimb& d) { QTest::keyClick(&d, Qt::Key_Escape); }), std::nullopt);
+    EXPECT_EQ(run([](CNumberGlimb& d) { d.close(); }), std::nullopt);
+    EXPECT_TRUE(store.writes.empty());
+}
+
+}  // namespace
