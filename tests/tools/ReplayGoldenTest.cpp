@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ReplayTestUtil.h"
@@ -29,8 +30,9 @@ std::string Grid(F value) {
 }
 
 // Tick 445855 deals, on 8 x 8 with 4 glimbles, one at (1, 1), one at (1, 4)
-// and two at (4, 4): the classic worked game with columns and rows swapped.
-// Row and column lines trade places, so tiles are visited row first.
+// and two at (4, 4): the worked game of MoveRuleTest with columns and rows swapped.
+// A tile that lay on a column there lies on a row here, so a few redraws
+// come in another order than in that game.
 TEST(ReplayGolden, WorkedGame) {
     const std::string script =
         "# the worked game, mirrored on the main diagonal\n"
