@@ -11,11 +11,6 @@
 #include "dialogs/Tips.h"
 #include "engine/Puzzle.h"
 
-GameDialogs::GameDialogs(platform::ISettingsStore& settings) : m_settings(settings), m_shell(m_desktop) {}
-
-GameDialogs::GameDialogs(platform::ISettingsStore& settings, platform::IShellOpen& shell)
-    : m_settings(settings), m_shell(shell) {}
-
 QWidget* GameDialogs::Owner() {
     if (QWidget* active = QApplication::activeWindow()) return active;
     for (QWidget* widget : QApplication::topLevelWidgets()) {

@@ -2,7 +2,6 @@
 
 #include "platform/SettingsStore.h"
 #include "platform/ShellOpen.h"
-#include "platform/qt/ShellOpen.h"
 #include "shell/ViewServices.h"
 
 class QWidget;
@@ -11,10 +10,9 @@ class QWidget;
 // active main window.
 class GameDialogs final : public IGameDialogs {
 public:
-    // The About box opens the maker's page with the desktop's browser.
-    explicit GameDialogs(platform::ISettingsStore& settings);
-    // The About box opens the maker's page through `shell`, which must outlive this.
-    GameDialogs(platform::ISettingsStore& settings, platform::IShellOpen& shell);
+    // Both must outlive this. The About box opens the maker's page through `shell`.
+    GameDialogs(platform::ISettingsStore& settings, platform::IShellOpen& shell)
+        : m_settings(settings), m_shell(shell) {}
 
     GameDialogs(const GameDialogs&) = delete;
     GameDialogs& operator=(const GameDialogs&) = delete;
@@ -32,6 +30,5 @@ public:
 
 private:
     platform::ISettingsStore& m_settings;
-    platform::qt::ShellOpen m_desktop;  // used when no other shell is given
     platform::IShellOpen& m_shell;
 };

@@ -10,23 +10,14 @@
 
 #include "dialogs/AboutDlg.h"
 #include "platform/fake/MemorySettingsStore.h"
+#include "platform/fake/RecordingShellOpen.h"
 #include "resources/CommandIds.h"
 #include "shell/GameDialogs.h"
 #include "tests/dialogs/ModalAnswers.h"
 
 namespace {
 
-// Remembers the addresses it was asked to open.
-class RecordingShell final : public platform::IShellOpen {
-public:
-    bool OpenUrl(const std::string& url) override {
-        urls.push_back(url);
-        return accept;
-    }
-    bool OpenFile(const std::string&) override { return false; }
-    std::vector<std::string> urls;
-    bool accept = true;
-};
+using RecordingShell = platform::fake::RecordingShellOpen;
 
 QStringList Labels(const QDialog& dialog) {
     QStringList texts;

@@ -14,6 +14,7 @@
 #include "dialogs/GetNameDlg.h"
 #include "engine/Puzzle.h"
 #include "platform/fake/MemorySettingsStore.h"
+#include "platform/fake/RecordingShellOpen.h"
 #include "platform/fake/RecordingSurface.h"
 #include "resources/CommandIds.h"
 #include "shell/GameDialogs.h"
@@ -38,7 +39,8 @@ struct Rig {
     platform::fake::FixedTickSource ticks{3};
     CPuzzle puzzle{sound, ticks};
     MemorySettingsStore store;
-    GameDialogs dialogs{store};
+    platform::fake::RecordingShellOpen shell;
+    GameDialogs dialogs{store, shell};
 };
 
 void TypeAndConfirm(CGetNameDlg& d, const QString& name) {

@@ -8,6 +8,7 @@
 #include "dialogs/BitmapButton.h"
 #include "dialogs/NumberGlimb.h"
 #include "platform/fake/MemorySettingsStore.h"
+#include "platform/fake/RecordingShellOpen.h"
 #include "resources/CommandIds.h"
 #include "shell/GameDialogs.h"
 #include "tests/dialogs/ModalAnswers.h"
@@ -96,7 +97,8 @@ TEST(NumberGlimb, ClicksAtTheLimitsAndOutsideTheRange) {
 
 TEST(NumberGlimb, OkReturnsTheNumberAndEveryOtherWayReturnsNothing) {
     platform::fake::MemorySettingsStore store;
-    GameDialogs dialogs(store);
+    platform::fake::RecordingShellOpen shell;
+    GameDialogs dialogs(store, shell);
     const auto run = [&dialogs](std::function<void(CNumberGlimb&)> answer) {
         ModalAnswers answers;
         answers.Then<CNumberGlimb>(std::move(answer));

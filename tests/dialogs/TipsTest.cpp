@@ -10,6 +10,7 @@
 
 #include "dialogs/Tips.h"
 #include "platform/fake/MemorySettingsStore.h"
+#include "platform/fake/RecordingShellOpen.h"
 #include "shell/GameDialogs.h"
 #include "tests/dialogs/ModalAnswers.h"
 
@@ -19,7 +20,8 @@ using platform::fake::MemorySettingsStore;
 
 // Opens the tips through the game's dialogs and answers with `answer`.
 void OpenTips(MemorySettingsStore& store, std::function<void(CTips&)> answer) {
-    GameDialogs dialogs(store);
+    platform::fake::RecordingShellOpen shell;
+    GameDialogs dialogs(store, shell);
     ModalAnswers answers;
     answers.Then<CTips>(std::move(answer));
     dialogs.RunTips();
