@@ -8,6 +8,8 @@
 #include "dialogs/BitmapButton.h"
 #include "dialogs/NumberGlimb.h"
 #include "platform/fake/MemorySettingsStore.h"
+#include "platform/qt/QtResources.h"
+#include "platform/qt/ScaledPictures.h"
 #include "platform/fake/RecordingShellOpen.h"
 #include "resources/CommandIds.h"
 #include "shell/GameDialogs.h"
@@ -73,6 +75,41 @@ TEST(NumberGlimb, PointerLightsTheArrowAndAClickWaitsWithThePressShown) {
     Press(dialog, {2, 2});
     EXPECT_EQ(waits, 2) << "a click anywhere still waits and redraws";
     EXPECT_EQ(dialog.GetNumber(), 7);
+}
+
+QImage Part(const QImage& image, const platform::Rect& r) { return image.copy(r.x, r.y, r.w, r.h); }
+
+TEST(NumberGlimb, PressedArrowIsOnScreenDuringTheWaitAndTheNewNumberOnlyAfter) {
+    platform::qt::ScaledPictures pictures(
+        [](int id) { return platform::qt::QtResources::Instance().Bitmap(id); });
+    const QImage* arrows = pictures.Frames(134, 30, 30, 40, 40);
+    const QImage* digits = platform::qt::QtResources::Instance().Bitmap(130);
+    ASSERT_NE(arrows, nullptr);
+    ASSERT_NE(digits, nullptr);
+    const QImage lit = arrows->copy(40, 0, 40, 40);
+    const QImage pressed = arrows->copy(80, 0, 40, 40);
+    const auto digit = [digits](int d) { return digits->copy(40 * d, 0, 40, 40); };
+
+    CNumberGlimb dialog(4, 8, 6, nullptr);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const CountPicker& picker = dialog.Picker();
+    const platform::Rect units{picker.DigitsRect().x + 40, 50, 40, 40};
+    ASSERT_EQ(Part(dialog.WindowPicture(), units), digit(6));
+
+    bool waited = false;
+    dialog.SetPressWait([&] {
+        waited = true;
+        EXPECT_EQ(Part(dialog.WindowPicture(), picker.RightArrowRect()), pressed);
+        EXPECT_EQ(Part(dialog.WindowPicture(), units), digit(6));
+    });
+    MoveTo(dialog, Centre(picker.RightArrowRect()));
+    EXPECT_EQ(Part(dialog.WindowPicture(), picker.RightArrowRect()), lit);
+    Press(dialog, Centre(picker.RightArrowRect()));
+    ASSERT_TRUE(waited);
+    EXPECT_EQ(Part(dialog.WindowPicture(), picker.RightArrowRect()), lit);
+    EXPECT_EQ(Part(dialog.WindowPicture(), units), digit(7));
+    EXPECT_EQ(Part(dialog.WindowPicture(), {picker.DigitsRect().x, 50, 40, 40}), digit(0));
 }
 
 TEST(NumberGlimb, ClicksAtTheLimitsAndOutsideTheRange) {
