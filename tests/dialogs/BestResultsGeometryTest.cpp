@@ -47,11 +47,4 @@ TEST(BestResultsGeometry, SevenByThirteenCutsTheHalfLine) {
     EXPECT_EQ(g.frame, (Rect{10, 13, 189 - 10, 221 - 13}));
 }
 
-TEST(BestResultsGeometry, OddWidthCentresTheButtonTruncating) {
-    // (30 * 9 - 120) / 2 = 75; with 30 * 5 = 150 the button is nearly as wide
-    // as the dialog and still centred.
-    EXPECT_EQ(ComputeGeometry(9, 15).okButton.x, 75);
-    EXPECT_EQ(ComputeGeometry(5, 10).okButton.x, 15);
-}
-
 }  // namespace

@@ -66,15 +66,6 @@ TEST(GameDialogsRecordResult, FirstResultAsksTheNameAfterBest) {
     EXPECT_EQ(rig.store.values["8_8_8_9/Rez"], "0");
 }
 
-TEST(GameDialogsRecordResult, NoPlaceMeansWinAndNoPrompt) {
-    Rig rig;
-    for (int i = 0; i < 10; ++i) rig.store.values["8_8_8_" + std::to_string(i) + "/Rez"] = "60";
-    ModalAnswers answers;  // no dialog may open
-    rig.dialogs.RecordResult(rig.puzzle, 8, 8, 8, 59);
-    EXPECT_EQ(rig.Sounds(), std::vector<std::string>{"WIN"});
-    EXPECT_TRUE(rig.store.writes.empty());
-}
-
 TEST(GameDialogsRecordResult, SoundOffStillAsksButPlaysNothing) {
     Rig rig;
     rig.puzzle.SetSoundOff(1);
@@ -105,16 +96,6 @@ TEST(GameDialogsRecordResult, UnnamedEntryMovedDownAsksAgainWithTheNewName) {
     EXPECT_EQ(rig.store.values["8_8_8_1/Rez"], "30");
     EXPECT_EQ(rig.store.values["8_8_8_1/Name"], "Anna");
     EXPECT_EQ(rig.store.values["LasName"], "Anna");
-}
-
-TEST(GameDialogsRecordResult, ScoreBelowOneIsSilent) {
-    Rig rig;
-    ModalAnswers answers;
-    rig.dialogs.RecordResult(rig.puzzle, 8, 8, 8, 0);
-    rig.dialogs.RecordResult(rig.puzzle, 8, 8, 8, -3);
-    EXPECT_TRUE(rig.Sounds().empty());
-    EXPECT_TRUE(rig.store.reads.empty());
-    EXPECT_TRUE(rig.store.writes.empty());
 }
 
 TEST(GameDialogs, DialogsOpenCentredOverTheMainWindow) {

@@ -62,30 +62,6 @@ TEST(Tips, NextTipOnTheFifthTipStartsAgain) {
     EXPECT_EQ(store.values["TipsNumber"], "2") << "kept although the dialog was cancelled";
 }
 
-TEST(Tips, OddStoredIndexes) {
-    struct Case {
-        const char* stored;
-        std::vector<int> shown;
-    };
-    const Case cases[] = {
-        {"-2", {150, 150, 150, 151}},
-        {"1000", {150, 151}},
-        {"junk", {150, 151}},
-    };
-    for (const Case& c : cases) {
-        MemorySettingsStore store;
-        store.values["TipsNumber"] = c.stored;
-        std::vector<int> shown;
-        for (std::size_t i = 0; i < c.shown.size(); ++i) {
-            OpenTips(store, [&shown](CTips& d) {
-                shown.push_back(d.TipBitmap());
-                d.close();
-            });
-        }
-        EXPECT_EQ(shown, c.shown) << c.stored;
-    }
-}
-
 TEST(Tips, CheckBoxFollowsTheFirstCharacterOfShowTips) {
     struct Case {
         const char* stored;  // nullptr: absent
