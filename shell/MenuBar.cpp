@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include "platform/qt/QtResources.h"
 #include "resources/CommandIds.h"
 #include "resources/KeyTable.h"
 #include "resources/Menu.h"
@@ -44,24 +45,6 @@ private:
     QAction* m_action;
 };
 
-Qt::Key QtKey(res::Key key) {
-    switch (key) {
-        case res::Key::Backspace: return Qt::Key_Backspace;
-        case res::Key::Insert: return Qt::Key_Insert;
-        case res::Key::Delete: return Qt::Key_Delete;
-        case res::Key::F6: return Qt::Key_F6;
-        default: return static_cast<Qt::Key>(Qt::Key_A + (static_cast<int>(key) - 'A'));
-    }
-}
-
-QKeyCombination QtShortcut(const res::KeyEntry& entry) {
-    Qt::KeyboardModifiers modifiers;
-    if (entry.modifiers & res::kCtrl) modifiers |= Qt::ControlModifier;
-    if (entry.modifiers & res::kShift) modifiers |= Qt::ShiftModifier;
-    if (entry.modifiers & res::kAlt) modifiers |= Qt::AltModifier;
-    return QKeyCombination(modifiers, QtKey(entry.key));
-}
-
 }  // namespace
 
 void CMainFrame::BuildMenus() {
@@ -86,7 +69,7 @@ void CMainFrame::UpdateMenu(QMenu* menu) {
 
 void CMainFrame::BuildKeyTable() {
     for (const res::KeyEntry& entry : res::KeyTable()) {
-        auto* shortcut = new QShortcut(QKeySequence(QtShortcut(entry)), this);
+        auto* shortcut = new QShortcut(platform::qt::KeySequenceOf(entry), this);
         shortcut->setContext(Qt::WindowShortcut);
         const int command = entry.command;
         connect(shortcut, &QShortcut::activated, this, [this, command] { OnCommand(command); });
