@@ -67,7 +67,6 @@ void CQuelmView::paintEvent(QPaintEvent* event) {
         // Build the whole picture off screen, then take it in one step.
         QImage picture(m_puzzle->GetBoardWidth(), m_puzzle->GetBoardHeight() + view::kStripHeight,
                        QImage::Format_RGB32);
-        picture.fill(Qt::black);
         {
             platform::qt::ImageSurface surface(picture, m_services.pictures);
             OnDraw(surface);

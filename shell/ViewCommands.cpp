@@ -20,7 +20,7 @@ void CQuelmView::OnLButtonDown(QPoint point) {
         platform::qt::ImageSurface dc(m_window, m_services.pictures);
         m_puzzle->Click(dc, point.x(), point.y());
         DrawStatus(dc);
-        for (const QRect& rect : dc.Touched()) update(rect);
+        update(dc.TouchedRegion());
     }
     if (m_puzzle->GetRemaining() == 0) GameOver();
 }

@@ -31,4 +31,10 @@ void ImageSurface::CopyBitmap(int bitmapId, Rect src, Rect dst) {
     m_touched.push_back(target.intersected(m_target.rect()));
 }
 
+QRegion ImageSurface::TouchedRegion() const {
+    QRegion region;
+    for (const QRect& rect : m_touched) region += rect;
+    return region;
+}
+
 }  // namespace platform::qt

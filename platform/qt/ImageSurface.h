@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include <vector>
 
@@ -21,6 +22,8 @@ public:
 
     // The rectangles drawn so far, in drawing order.
     const std::vector<QRect>& Touched() const { return m_touched; }
+    // The same, as one region to present.
+    QRegion TouchedRegion() const;
 
 private:
     QImage& m_target;

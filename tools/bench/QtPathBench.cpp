@@ -1,0 +1,123 @@
+// The real drawing path: the worst click on the 20 x 20 board until its
+// pixels are in the view's retained picture, and a full paint of that board,
+// with the embedded pictures, in both tile sets.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include <memory>
+
+#include "platform/fake/MemorySettingsStore.h"
+#include "platform/fake/RecordingShellOpen.h"
+#include "platform/qt/ImageSurface.h"
+#include "platform/qt/QtResources.h"
+#include "platform/qt/ScaledPictures.h"
+#include "resources/CommandIds.h"
+#include "shell/MainFrame.h"
+#include "shell/QuelmApp.h"
+#include "shell/QuelmView.h"
+#include "tools/bench/CountingOutputs.h"
+
+namespace {
+
+constexpr int kHuge = 20;
+constexpr int kCentre = 9;  // its four lines hold the most tiles
+
+// Dialogs never open in a benchmark.
+class NoDialogs final : public IGameDialogs {
+public:
+    void RunTips() override {}
+    void RunAbout() override {}
+    void RunBestResults(CPuzzle&) override {}
+    std::optional<int> RunNumberOfGlimbles(int, int, int) override { return std::nullopt; }
+    void RecordResult(CPuzzle&, int, int, int, int) override {}
+};
+
+// The game's window on the offscreen platform, on a Huge board.
+struct Game {
+    Game() {
+        settings.values = {{"Size", "20"}, {"Number", "20"}, {"ShowTips", "1"}};
+        app.InitInstance();
+        QApplication::processEvents();
+        view().OnLButtonDown({0, 470});  // past the start-up tips, on the status strip
+        QApplication::processEvents();
+    }
+    CQuelmView& view() { return *app.View(); }
+    CPuzzle& puzzle() { return *app.View()->Puzzle(); }
+
+    platform::fake::MemorySettingsStore settings;
+    bench::CountingSound sound;
+    bench::SettableTicks ticks;
+    platform::qt::ScaledPictures pictures{[](int id) { return platform::qt::QtResources::Instance().Bitmap(id); }};
+    NoDialogs dialogs;
+    platform::fake::RecordingShellOpen shell;
+    CQuelmApp app{ViewServices{settings, sound, ticks, pictures, dialogs, shell}};
+};
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "glimbles-bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication application(argc, argv);
+    return application;
+}
+
+// The worst position: one glimble on (9, 9), one more far from its lines so
+// the game goes on, and every other tile of its four lines uncovered showing
+// its true count.
+void SetUpWorstClick(CPuzzle& puzzle) {
+    puzzle.Init(0, kHuge, kHuge);
+    puzzle.SetHidden(kCentre, kCentre, 1);
+    puzzle.SetHidden(0, 1, 1);
+    for (int c = 0; c < kHuge; ++c) {
+        for (int r = 0; r < kHuge; ++r) {
+            const bool onLine = c == kCentre || r == kCentre || c == r || c + r == 2 * kCentre;
+            if (onLine && !(c == kCentre && r == kCentre)) puzzle.SetTile(c, r, tile::Empty(puzzle.CountLines(c, r)));
+        }
+    }
+}
+
+void BM_QtWorstClick(benchmark::State& state, int command) {
+    Application();
+    Game game;
+    game.app.MainFrame()->OnCommand(command);
+    game.view().repaint();  // the retained picture, in this tile set
+    if (game.view().WindowImage().size() != QSize(460, 520)) {
+        state.SkipWithError("the view has no picture to draw into");
+        return;
+    }
+    const int cell = game.puzzle().GetCellSize();
+    for (auto _ : state) {
+        state.PauseTiming();
+        SetUpWorstClick(game.puzzle());
+        state.ResumeTiming();
+        game.view().OnLButtonDown({kCentre * cell + cell / 2, kCentre * cell + cell / 2});
+    }
+    if (game.puzzle().GetRemaining() != 1) state.SkipWithError("the click did not collect");
+    benchmark::DoNotOptimize(game.view().WindowImage().constBits());
+}
+
+void BM_QtFullDraw(benchmark::State& state, int command) {
+    Application();
+    Game game;
+    game.app.MainFrame()->OnCommand(command);
+    const int width = game.puzzle().GetBoardWidth();
+    const int height = game.puzzle().GetBoardHeight() + 60;
+    for (auto _ : state) {
+        QImage picture(width, height, QImage::Format_RGB32);
+        {
+            platform::qt::ImageSurface surface(picture, game.pictures);
+            game.view().OnDraw(surface);
+        }
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+}
+
+BENCHMARK_CAPTURE(BM_QtWorstClick, Grass, res::ID_TILES_GRASS)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_QtWorstClick, Sand, res::ID_TILES_SAND)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_QtFullDraw, Grass, res::ID_TILES_GRASS)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_QtFullDraw, Sand, res::ID_TILES_SAND)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
