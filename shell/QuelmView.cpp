@@ -47,15 +47,16 @@ void CQuelmView::SetSand() {
     m_puzzle->SetCoveredBitmap(tileset::kSandCovered);
 }
 
-void CQuelmView::ShowTipsAtStart() {
+void CQuelmView::ShowTipsAtStart() { static_cast<void>(OpenStartTips()); }
+
+bool CQuelmView::OpenStartTips() {
     m_tipsPending = false;
-    if (game_settings::ReadTipsHidden(m_services.settings)) return;
+    if (game_settings::ReadTipsHidden(m_services.settings)) return false;
     m_services.dialogs.RunTips();
+    return true;
 }
 
-void CQuelmView::ShowTipsIfPending() {
-    if (m_tipsPending) ShowTipsAtStart();
-}
+bool CQuelmView::ShowTipsIfPending() { return m_tipsPending && OpenStartTips(); }
 
 void CQuelmView::Invalidate() {
     m_stale = true;
@@ -84,7 +85,7 @@ void CQuelmView::paintEvent(QPaintEvent* event) {
         }
     }
     // Modal dialogs never open inside a paint: the start-up tips follow it.
-    if (m_tipsPending) QMetaObject::invokeMethod(this, &CQuelmView::ShowTipsIfPending, Qt::QueuedConnection);
+    if (m_tipsPending) QMetaObject::invokeMethod(this, [this] { ShowTipsIfPending(); }, Qt::QueuedConnection);
 }
 
 void CQuelmView::mousePressEvent(QMouseEvent* event) {

@@ -77,7 +77,11 @@ private:
     void SetGrass();
     void SetSand();
     void Invalidate();
-    void ShowTipsIfPending();
+    // Opens the start-up tips if they are still due; true when they opened.
+    bool ShowTipsIfPending();
+    // Reads whether the tips are wanted at start and opens them if so; true
+    // when they opened.
+    bool OpenStartTips();
 
     CMainFrame& m_frame;
     ViewServices m_services;

@@ -10,12 +10,9 @@
 
 void CQuelmView::OnLButtonDown(QPoint point) {
     if (!m_puzzle) return;
-    if (m_tipsPending) {
-        // The tips belong before the first move; a click that beat them to
-        // the screen goes where clicks on a window under a modal dialog go.
-        ShowTipsAtStart();
-        return;
-    }
+    // The tips belong before the first move; a click that beat them to the
+    // screen goes where clicks on a window under a modal dialog go.
+    if (ShowTipsIfPending()) return;
     {
         platform::qt::ImageSurface dc(m_window, m_services.pictures);
         m_puzzle->Click(dc, point.x(), point.y());
