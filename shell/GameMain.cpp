@@ -14,7 +14,7 @@
 int RunGame(int argc, char* argv[], const std::function<void(CQuelmApp&)>& started) {
     QApplication::setApplicationName(QStringLiteral("glimbles"));
     QApplication::setOrganizationName(QStringLiteral("Pellix"));
-    QApplication::setDesktopFileName(QStringLiteral("glimbles"));
+    QApplication::setDesktopFileName(QStringLiteral("com.pellix.glimbles"));
     QApplication application(argc, argv);
 
     platform::qt::QtResources& resources = platform::qt::QtResources::Instance();

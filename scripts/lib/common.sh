@@ -9,6 +9,7 @@ build_packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  dpkg-dev desktop-file-utils appstream
 )
 
 # Installs every package of "$@" that dpkg does not report as installed.
