@@ -16,7 +16,17 @@
 #include "tools/assetgen/IcoWriter.h"
 #include "tools/assetgen/Quantizer.h"
 #include "tools/assetgen/Sounds.h"
+#include "tools/assetgen/TileStrips.h"
 #include "tools/assetgen/WavWriter.h"
+
+#include "resources/Pictures.h"
+#include "resources/ResourceIds.h"
+#include "resources/Sounds.h"
+
+// Names a catalogued sound in test output.
+namespace res {
+void PrintTo(const SoundInfo& sound, std::ostream* out) { *out << sound.name; }
+}  // namespace res
 
 namespace {
 
@@ -162,9 +172,10 @@ std::vector<Chunk> Chunks(const QByteArray& b) {
     return out;
 }
 
-TEST(WavWriter, AnnotatedLayoutHasFactAndTrailingList) {
+TEST(WavWriter, ExtendedLayoutHasFactAndTrailingList) {
     const QByteArray pcm(4 * 10, '\x01');
-    const QByteArray b = EncodeWav({2, 22050, 16}, WavLayout::Annotated, pcm, QStringLiteral("odd"));
+    const res::SoundInfo sound{"TEST", 2, 22050, 16, 4 * 10, res::WaveLayout::Extended};
+    const QByteArray b = EncodeWav(sound, pcm, QStringLiteral("odd"));
     EXPECT_EQ(b.left(4), QByteArray("RIFF"));
     EXPECT_EQ(U32(b, 4), static_cast<std::uint32_t>(b.size() - 8));
     EXPECT_EQ(b.mid(8, 4), QByteArray("WAVE"));
@@ -193,7 +204,8 @@ TEST(WavWriter, AnnotatedLayoutHasFactAndTrailingList) {
 
 TEST(WavWriter, PlainLayoutIsFormatAndDataOnlyWithOddDataPadded) {
     const QByteArray pcm(7, '\x80');
-    const QByteArray b = EncodeWav({1, 11025, 8}, WavLayout::Plain, pcm, QString());
+    const res::SoundInfo sound{"TEST", 1, 11025, 8, 7, res::WaveLayout::Plain};
+    const QByteArray b = EncodeWav(sound, pcm, QString());
     const auto c = Chunks(b);
     ASSERT_EQ(c.size(), 2u);
     EXPECT_EQ(c[0].id, "fmt ");
@@ -215,23 +227,23 @@ TEST(WavWriter, PcmSilenceAndFullScale) {
     EXPECT_EQ(U16(wide, 4), 0x8001u);
 }
 
-class SoundTest : public ::testing::TestWithParam<SoundSpec> {};
+class SoundTest : public ::testing::TestWithParam<res::SoundInfo> {};
 
 TEST_P(SoundTest, FillsItsBytesPeaksNearMinusThreeAndIsSilentAtTheEnds) {
-    const SoundSpec& s = GetParam();
+    const res::SoundInfo& s = GetParam();
     const std::vector<double> samples = SoundSamples(s);
-    const int blockAlign = s.format.channels * s.format.bitsPerSample / 8;
-    ASSERT_EQ(samples.size(), static_cast<std::size_t>(s.dataBytes / blockAlign * s.format.channels));
+    const int blockAlign = s.channels * s.bitsPerSample / 8;
+    ASSERT_EQ(samples.size(), static_cast<std::size_t>(s.dataBytes / blockAlign * s.channels));
     double peak = 0;
     for (double v : samples) peak = std::max(peak, std::abs(v));
     EXPECT_NEAR(20 * std::log10(peak), kSoundPeakDb, 0.01);
-    for (int c = 0; c < s.format.channels; ++c) {
+    for (int c = 0; c < s.channels; ++c) {
         EXPECT_EQ(samples[c], 0.0);
         EXPECT_EQ(samples[samples.size() - 1 - c], 0.0);
     }
     // Something plays in the first tenth of a second.
     double early = 0;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(s.format.sampleRate / 10 * s.format.channels); ++i)
+    for (std::size_t i = 0; i < static_cast<std::size_t>(s.sampleRate / 10 * s.channels); ++i)
         early = std::max(early, std::abs(samples[i]));
     EXPECT_GT(early, 0.1);
     const QByteArray file = MakeSoundFile(s);
@@ -239,10 +251,49 @@ TEST_P(SoundTest, FillsItsBytesPeaksNearMinusThreeAndIsSilentAtTheEnds) {
     const auto data = std::find_if(c.begin(), c.end(), [](const Chunk& k) { return k.id == "data"; });
     ASSERT_NE(data, c.end());
     EXPECT_EQ(data->size, static_cast<std::uint32_t>(s.dataBytes));
+    // The catalogued format and layout reach the file.
+    ASSERT_EQ(c[0].id, "fmt ");
+    EXPECT_EQ(c[0].size, s.layout == res::WaveLayout::Extended ? 18u : 16u);
+    EXPECT_EQ(U16(file, c[0].payload + 2), static_cast<std::uint32_t>(s.channels));
+    EXPECT_EQ(U32(file, c[0].payload + 4), static_cast<std::uint32_t>(s.sampleRate));
+    EXPECT_EQ(U16(file, c[0].payload + 14), static_cast<std::uint32_t>(s.bitsPerSample));
+    EXPECT_EQ(c.size(), s.layout == res::WaveLayout::Extended ? 4u : 2u) << "fact and LIST only when extended";
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, SoundTest, ::testing::ValuesIn(kSounds.begin(), kSounds.end()),
+INSTANTIATE_TEST_SUITE_P(Catalogue, SoundTest, ::testing::ValuesIn(res::AllSounds().begin(), res::AllSounds().end()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// --- tile strips ------------------------------------------------------------
+
+// Every number a tile can show, 0 to 20, sits in exactly one frame of the
+// strips of its world and kind; the high strips carry on at 15.
+TEST(TileStrips, EveryNumberHasExactlyOneFrameOfItsWorldAndKind) {
+    const int kHighestNumber = 20;
+    for (World world : {World::Grass, World::Sand}) {
+        for (Uncovered kind : {Uncovered::Empty, Uncovered::Found}) {
+            for (int number = 0; number <= kHighestNumber; ++number) {
+                int holders = 0;
+                for (const NumberStrip& strip : NumberStrips()) {
+                    if (strip.world != world || strip.kind != kind) continue;
+                    const int frame = number - FirstNumber(strip);
+                    if (frame < 0 || frame >= Picture(strip.id).frameCount) continue;
+                    ++holders;
+                    const StripFrame at = NumberFrame(world, kind, number);
+                    EXPECT_EQ(at.id, strip.id) << number;
+                    EXPECT_EQ(at.frame, frame) << number;
+                }
+                EXPECT_EQ(holders, 1) << "number " << number;
+            }
+            EXPECT_EQ(NumberFrame(world, kind, kHighestNumber + 1).id, kNoStrip);
+        }
+    }
+    const StripFrame fifteen = NumberFrame(World::Sand, Uncovered::Found, 15);
+    EXPECT_EQ(fifteen.id, res::IDB_SAND_FOUND_HIGH);
+    EXPECT_EQ(fifteen.frame, 0);
+    EXPECT_EQ(NumberFrame(World::Grass, Uncovered::Empty, 14).id, res::IDB_GRASS_EMPTY);
+    EXPECT_EQ(CoveredStripId(World::Grass), res::IDB_GRASS_COVERED);
+    EXPECT_EQ(CoveredStripId(World::Sand), res::IDB_SAND_COVERED);
+}
 
 // --- icon -----------------------------------------------------------------
 
@@ -328,17 +379,19 @@ TEST_F(GeneratedAssets, ASecondRunWritesTheSameBytes) {
 TEST_F(GeneratedAssets, EveryCataloguedFileWithItsSizeAndDepth) {
     std::set<QString> paths;
     for (const GeneratedFile& f : *s_first) paths.insert(f.path);
-    EXPECT_EQ(paths.size(), kPictures.size() + kSounds.size() + 1 + kIconPngSizes.size());
-    for (const PictureSpec& spec : kPictures) {
-        const QByteArray b = File(QStringLiteral("bitmaps/%1.bmp").arg(spec.id));
-        ASSERT_FALSE(b.isEmpty()) << spec.id;
+    EXPECT_EQ(paths.size(), res::AllPictures().size() + res::AllSounds().size() + 1 + std::size(res::kIconPngSizes));
+    for (const res::PictureInfo& picture : res::AllPictures()) {
+        const QByteArray b = File(QStringLiteral("bitmaps/%1.bmp").arg(picture.id));
+        ASSERT_FALSE(b.isEmpty()) << picture.id;
         const BmpFields f = ReadBmp(b);
-        EXPECT_EQ(f.width, spec.width) << spec.id;
-        EXPECT_EQ(f.height, spec.height) << spec.id;
-        EXPECT_EQ(static_cast<int>(f.bits), spec.depth) << spec.id;
-        EXPECT_EQ(f.pixelOffset, spec.depth == 8 ? 1078u : 54u) << spec.id;
+        EXPECT_EQ(f.width, picture.width) << picture.id;
+        EXPECT_EQ(f.height, picture.height) << picture.id;
+        EXPECT_EQ(static_cast<int>(f.bits), picture.bitsPerPixel) << picture.id;
+        EXPECT_EQ(f.pixelOffset, picture.bitsPerPixel == 8 ? 1078u : 54u) << picture.id;
     }
-    for (int size : kIconPngSizes) {
+    for (const res::SoundInfo& sound : res::AllSounds())
+        EXPECT_FALSE(File(QStringLiteral("sounds/%1.wav").arg(SoundName(sound))).isEmpty()) << sound.name;
+    for (int size : res::kIconPngSizes) {
         const QImage png = Decode(File(QStringLiteral("icons/glimbles-%1.png").arg(size)), "PNG");
         EXPECT_EQ(png.size(), QSize(size, size));
         EXPECT_TRUE(png.hasAlphaChannel());
@@ -348,14 +401,17 @@ TEST_F(GeneratedAssets, EveryCataloguedFileWithItsSizeAndDepth) {
 // Every number frame must differ from the others, also after the shrink to
 // the Huge board's 23 pixels: a missing or clipped number shows up here.
 TEST_F(GeneratedAssets, NumberFramesStayDistinctAtTwentyThreePixels) {
-    const int strips[][2] = {{pic::kGrassEmpty, pic::kGrassEmptyExtra}, {pic::kGrassFound, pic::kGrassFoundExtra},
-                             {pic::kSandEmpty, pic::kSandEmptyExtra}, {pic::kSandFound, pic::kSandFoundExtra}};
+    const int strips[][2] = {{res::IDB_GRASS_EMPTY, res::IDB_GRASS_EMPTY_HIGH},
+                             {res::IDB_GRASS_FOUND, res::IDB_GRASS_FOUND_HIGH},
+                             {res::IDB_SAND_EMPTY, res::IDB_SAND_EMPTY_HIGH},
+                             {res::IDB_SAND_FOUND, res::IDB_SAND_FOUND_HIGH}};
     for (const auto& pair : strips) {
         std::vector<QImage> frames;
         for (int id : pair) {
             const QImage strip = Decode(File(QStringLiteral("bitmaps/%1.bmp").arg(id)), "BMP");
-            for (int x = 0; x < strip.width(); x += kTileSize)
-                frames.push_back(strip.copy(x, 0, kTileSize, kTileSize)
+            const res::PictureInfo& picture = *res::FindPicture(id);
+            for (int k = 0; k < picture.frameCount; ++k)
+                frames.push_back(strip.copy(FrameRect(picture, k))
                                      .scaled(23, 23, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                      .convertToFormat(QImage::Format_RGB32));
         }

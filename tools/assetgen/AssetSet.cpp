@@ -1,39 +1,22 @@
 #include "tools/assetgen/AssetSet.h"
 
 #include "tools/assetgen/BmpWriter.h"
-#include "tools/assetgen/Catalogue.h"
 #include "tools/assetgen/IcoWriter.h"
 #include "tools/assetgen/IconArt.h"
 #include "tools/assetgen/Quantizer.h"
 #include "tools/assetgen/Sounds.h"
 #include "tools/assetgen/TileArt.h"
+#include "tools/assetgen/TileStrips.h"
 #include "tools/assetgen/TipArt.h"
 #include "tools/assetgen/WidgetArt.h"
+
+#include "resources/ResourceIds.h"
+#include "resources/Sounds.h"
 
 #include <QBuffer>
 
 namespace assetgen {
 namespace {
-
-// What each number strip holds: tile set, kind, first number and frame count.
-struct NumberStripSpec {
-    int id;
-    World world;
-    Uncovered kind;
-    int first;
-    int count;
-};
-
-constexpr NumberStripSpec kNumberStrips[] = {
-    {pic::kGrassEmpty, World::Grass, Uncovered::Empty, 0, kNumberFrames},
-    {pic::kGrassFound, World::Grass, Uncovered::Found, 0, kNumberFrames},
-    {pic::kSandEmpty, World::Sand, Uncovered::Empty, 0, kNumberFrames},
-    {pic::kSandFound, World::Sand, Uncovered::Found, 0, kNumberFrames},
-    {pic::kGrassFoundExtra, World::Grass, Uncovered::Found, kFirstExtraNumber, kExtraNumberFrames},
-    {pic::kGrassEmptyExtra, World::Grass, Uncovered::Empty, kFirstExtraNumber, kExtraNumberFrames},
-    {pic::kSandFoundExtra, World::Sand, Uncovered::Found, kFirstExtraNumber, kExtraNumberFrames},
-    {pic::kSandEmptyExtra, World::Sand, Uncovered::Empty, kFirstExtraNumber, kExtraNumberFrames},
-};
 
 QByteArray Png(const QImage& image) {
     QByteArray bytes;
@@ -45,44 +28,47 @@ QByteArray Png(const QImage& image) {
 
 }  // namespace
 
-QImage DrawPicture(const FontSet& fonts, int id) {
+QImage DrawPicture(const FontSet& fonts, const res::PictureInfo& picture) {
     const TileArt tiles(fonts);
     const WidgetArt widgets(fonts);
-    for (const NumberStripSpec& s : kNumberStrips)
-        if (s.id == id) return tiles.NumberStrip(s.world, s.kind, s.first, s.count);
+    const int id = picture.id;
+    for (const NumberStrip& s : NumberStrips())
+        if (s.id == id) return tiles.NumberStrip(s.world, s.kind, FirstNumber(s), picture.frameCount);
+    for (const LookStrip& s : LookStrips())
+        if (s.id == id) return tiles.CoveredStrip(s.world, picture.frameCount);
+    using Kind = WidgetArt::ButtonKind;
     switch (id) {
-        case pic::kGrassCovered: return tiles.CoveredStrip(World::Grass);
-        case pic::kSandCovered: return tiles.CoveredStrip(World::Sand);
-        case pic::kArrowLeft: return widgets.ArrowStrip(ArrowDirection::Left);
-        case pic::kArrowRight: return widgets.ArrowStrip(ArrowDirection::Right);
-        case pic::kStatusPanel: return widgets.Panel();
-        case pic::kPointsLabel: return widgets.Label(QStringLiteral("Points"), kPointsLabelWidth);
-        case pic::kGlimblesLabel: return widgets.Label(QStringLiteral("Glimbles"), kGlimblesLabelWidth);
-        case pic::kOkNormal: return widgets.Button(QStringLiteral("OK"), WidgetArt::ButtonKind::Confirm, false);
-        case pic::kOkPressed: return widgets.Button(QStringLiteral("OK"), WidgetArt::ButtonKind::Confirm, true);
-        case pic::kCancelNormal: return widgets.Button(QStringLiteral("Cancel"), WidgetArt::ButtonKind::Dismiss, false);
-        case pic::kCancelPressed: return widgets.Button(QStringLiteral("Cancel"), WidgetArt::ButtonKind::Dismiss, true);
+        case res::IDB_ARROW_DECREASE: return widgets.ArrowStrip(picture, ArrowDirection::Left);
+        case res::IDB_ARROW_INCREASE: return widgets.ArrowStrip(picture, ArrowDirection::Right);
+        case res::IDB_STATUS_PANEL: return widgets.Panel(picture);
+        case res::IDB_POINTS_LABEL: return widgets.Label(picture, QStringLiteral("Points"));
+        case res::IDB_GLIMBLES_LABEL: return widgets.Label(picture, QStringLiteral("Glimbles"));
+        case res::IDB_OK: return widgets.Button(picture, QStringLiteral("OK"), Kind::Confirm, false);
+        case res::IDB_OK_PRESSED: return widgets.Button(picture, QStringLiteral("OK"), Kind::Confirm, true);
+        case res::IDB_CANCEL: return widgets.Button(picture, QStringLiteral("Cancel"), Kind::Dismiss, false);
+        case res::IDB_CANCEL_PRESSED: return widgets.Button(picture, QStringLiteral("Cancel"), Kind::Dismiss, true);
         default: break;
     }
-    if (id >= pic::kFirstTip && id < pic::kFirstTip + pic::kTipCount)
-        return TipArt(fonts, tiles, widgets).Tip(id - pic::kFirstTip);
+    if (id >= res::IDB_TIP_FIRST && id <= res::IDB_TIP_LAST)
+        return TipArt(fonts, tiles, widgets).Tip(id - res::IDB_TIP_FIRST);
     return {};
 }
 
-QByteArray EncodePicture(const QImage& picture, int depth) {
-    return depth == 8 ? EncodeBmp8(Quantize8(picture)) : EncodeBmp24(picture);
+QByteArray EncodePicture(const QImage& image, int bitsPerPixel) {
+    return bitsPerPixel == 8 ? EncodeBmp8(Quantize8(image)) : EncodeBmp24(image);
 }
 
 std::vector<GeneratedFile> GenerateAssets(const FontSet& fonts) {
     std::vector<GeneratedFile> files;
-    for (const PictureSpec& spec : kPictures)
-        files.push_back({QStringLiteral("bitmaps/%1.bmp").arg(spec.id), EncodePicture(DrawPicture(fonts, spec.id), spec.depth)});
-    for (const SoundSpec& spec : kSounds)
-        files.push_back({QStringLiteral("sounds/%1.wav").arg(QString::fromLatin1(spec.name)), MakeSoundFile(spec)});
+    for (const res::PictureInfo& picture : res::AllPictures())
+        files.push_back({QStringLiteral("bitmaps/%1.bmp").arg(picture.id),
+                         EncodePicture(DrawPicture(fonts, picture), picture.bitsPerPixel)});
+    for (const res::SoundInfo& sound : res::AllSounds())
+        files.push_back({QStringLiteral("sounds/%1.wav").arg(SoundName(sound)), MakeSoundFile(sound)});
     std::vector<QImage> iconImages;
-    for (int size : kIconImageSizes) iconImages.push_back(IconImage(size, IconStyle::Flat));
+    for (int size : res::kIconImageSizes) iconImages.push_back(IconImage(size, IconStyle::Flat));
     files.push_back({QStringLiteral("icons/glimbles.ico"), EncodeIco16Colours(iconImages)});
-    for (int size : kIconPngSizes)
+    for (int size : res::kIconPngSizes)
         files.push_back({QStringLiteral("icons/glimbles-%1.png").arg(size), Png(IconImage(size))});
     return files;
 }

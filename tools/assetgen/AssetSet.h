@@ -2,6 +2,8 @@
 
 #include "tools/assetgen/Fonts.h"
 
+#include "resources/Pictures.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -16,14 +18,14 @@ struct GeneratedFile {
     QByteArray bytes;
 };
 
-// The picture of a catalogue id in full colour, before it is stored
-// (8-bit pictures are quantised when they are written). Null for an unknown id.
-QImage DrawPicture(const FontSet& fonts, int id);
+// A catalogued picture in full colour, before it is stored (8-bit pictures
+// are quantised when they are written). Null when there is no art for it.
+QImage DrawPicture(const FontSet& fonts, const res::PictureInfo& picture);
 
 // Every picture, sound and icon file, in a fixed order.
 std::vector<GeneratedFile> GenerateAssets(const FontSet& fonts);
 
-// The stored bytes of one picture, in its catalogued depth.
-QByteArray EncodePicture(const QImage& picture, int depth);
+// The stored bytes of one picture, in its catalogued bits per pixel.
+QByteArray EncodePicture(const QImage& image, int bitsPerPixel);
 
 }  // namespace assetgen

@@ -2,7 +2,11 @@
 
 #include "tools/assetgen/Catalogue.h"
 #include "tools/assetgen/Prng.h"
+#include "tools/assetgen/TileStrips.h"
 #include "tools/assetgen/WidgetArt.h"
+
+#include "engine/TileCode.h"
+#include "resources/Pictures.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -46,7 +50,8 @@ public:
         return m_image.copy(0, 0, kSheetWidth, height);
     }
 
-    QImage Picture(int id) const {
+    // The picture `id` as the generator stored it.
+    QImage Stored(int id) const {
         return QImage::fromData(m_files.at(QStringLiteral("bitmaps/%1.bmp").arg(id)), "BMP");
     }
 
@@ -57,26 +62,20 @@ public:
     // A picture enlarged by an integer factor without smoothing, with its caption.
     void Enlarged(int id, const QString& caption, QPoint at, int factor) {
         Caption(QStringLiteral("%1  %2").arg(id).arg(caption), QPointF(at.x(), at.y() + 14));
-        const QImage pic = Picture(id);
+        const QImage pic = Stored(id);
         m_painter.drawImage(QRect(at.x(), at.y() + 20, pic.width() * factor, pic.height() * factor), pic);
     }
 
-    // Frame `frame` of a 40-pixel strip, as the game shows it at `cell` pixels.
+    // Frame `frame` of a tile strip, as the game shows it at `cell` pixels.
     QImage Frame(int id, int frame, int cell, Qt::TransformationMode mode = Qt::SmoothTransformation) const {
-        const QImage strip = Picture(id);
-        return strip.copy(frame * kTileSize, 0, kTileSize, kTileSize).scaled(cell, cell, Qt::IgnoreAspectRatio, mode);
+        return Stored(id).copy(FrameRect(Picture(id), frame)).scaled(cell, cell, Qt::IgnoreAspectRatio, mode);
     }
 
     QImage TileImage(bool sand, const Cell& c, int cell, Qt::TransformationMode mode = Qt::SmoothTransformation) const {
-        if (c.kind == Cell::Covered) return Frame(sand ? pic::kSandCovered : pic::kGrassCovered, c.value, cell, mode);
-        const bool found = c.kind == Cell::Found;
-        if (c.value >= kFirstExtraNumber) {
-            const int id = sand ? (found ? pic::kSandFoundExtra : pic::kSandEmptyExtra)
-                                : (found ? pic::kGrassFoundExtra : pic::kGrassEmptyExtra);
-            return Frame(id, c.value - kFirstExtraNumber, cell, mode);
-        }
-        const int id = sand ? (found ? pic::kSandFound : pic::kSandEmpty) : (found ? pic::kGrassFound : pic::kGrassEmpty);
-        return Frame(id, c.value, cell, mode);
+        const World world = sand ? World::Sand : World::Grass;
+        if (c.kind == Cell::Covered) return Frame(CoveredStripId(world), c.value, cell, mode);
+        const StripFrame at = NumberFrame(world, c.kind == Cell::Found ? Uncovered::Found : Uncovered::Empty, c.value);
+        return Frame(at.id, at.frame, cell, mode);
     }
 
     // A board with its status strip, drawn the way the game draws it.
@@ -91,11 +90,11 @@ public:
         const int top = o.y() + w;
         m_painter.save();
         m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        m_painter.drawImage(QRect(o.x(), top, w, kStripHeight), Picture(pic::kStatusPanel));
+        m_painter.drawImage(QRect(o.x(), top, w, kStripHeight), Stored(res::IDB_STATUS_PANEL));
         m_painter.restore();
         const int x0 = o.x() + (w - 310) / 2;
-        m_painter.drawImage(QPoint(x0, top + kLabelTop), Picture(pic::kPointsLabel));
-        m_painter.drawImage(QPoint(x0 + 160, top + kLabelTop), Picture(pic::kGlimblesLabel));
+        m_painter.drawImage(QPoint(x0, top + kLabelTop), Stored(res::IDB_POINTS_LABEL));
+        m_painter.drawImage(QPoint(x0 + 160, top + kLabelTop), Stored(res::IDB_GLIMBLES_LABEL));
         Digits(x0 + 82, top + 17, points, 3);
         Digits(x0 + 260, top + 17, left, 2);
     }
@@ -103,7 +102,7 @@ public:
     void Digits(int x, int y, int value, int count) {
         for (int i = 0; i < count; ++i) {
             m_painter.drawImage(QPoint(x + (count - 1 - i) * kDigitSize, y),
-                                Frame(pic::kGrassEmpty, value % 10, kDigitSize));
+                                Frame(res::IDB_DIGITS, value % 10, kDigitSize));
             value /= 10;
         }
     }
@@ -126,7 +125,7 @@ std::vector<std::vector<Cell>> ReviewBoard(int n, std::uint64_t seed) {
         for (int r = 0; r < n; ++r) {
             const double roll = rng.Unit();
             const int number = rng.Below(n > 8 ? 12 : 6);
-            if (roll < 0.55) cells[c][r] = {Cell::Covered, rng.Below(kCoveredLooks)};
+            if (roll < 0.55) cells[c][r] = {Cell::Covered, rng.Below(tile::kLooks)};
             else if (roll < 0.85) cells[c][r] = {Cell::Empty, number};
             else cells[c][r] = {Cell::Found, number};
         }
@@ -155,33 +154,33 @@ QImage MakeContactSheet(const std::vector<GeneratedFile>& files, const FontSet& 
         const char* caption;
     };
     const StripRow rows[] = {
-        {pic::kGrassCovered, pic::kSandCovered, "Grass covered, looks 0-5"},
-        {pic::kGrassEmpty, pic::kGrassEmptyExtra, "Grass empty 0-14  |  156: 15-20"},
-        {pic::kGrassFound, pic::kGrassFoundExtra, "Grass found 0-14  |  155: 15-20"},
-        {pic::kSandEmpty, pic::kSandEmptyExtra, "Sand empty 0-14  |  158: 15-20"},
-        {pic::kSandFound, pic::kSandFoundExtra, "Sand found 0-14  |  157: 15-20"},
+        {res::IDB_GRASS_COVERED, res::IDB_SAND_COVERED, "Grass covered, looks 0-5"},
+        {res::IDB_GRASS_EMPTY, res::IDB_GRASS_EMPTY_HIGH, "Grass empty 0-14  |  156: 15-20"},
+        {res::IDB_GRASS_FOUND, res::IDB_GRASS_FOUND_HIGH, "Grass found 0-14  |  155: 15-20"},
+        {res::IDB_SAND_EMPTY, res::IDB_SAND_EMPTY_HIGH, "Sand empty 0-14  |  158: 15-20"},
+        {res::IDB_SAND_FOUND, res::IDB_SAND_FOUND_HIGH, "Sand found 0-14  |  157: 15-20"},
     };
     for (const StripRow& r : rows) {
         s.Enlarged(r.id, QString::fromLatin1(r.caption), QPoint(kMargin, y), 2);
-        const int width = s.Picture(r.id).width() * 2;
-        s.Enlarged(r.extra, r.id == pic::kGrassCovered ? QStringLiteral("Sand covered, looks 0-5") : QString(),
+        const int width = s.Stored(r.id).width() * 2;
+        s.Enlarged(r.extra, r.id == res::IDB_GRASS_COVERED ? QStringLiteral("Sand covered, looks 0-5") : QString(),
                    QPoint(kMargin + width + 20, y), 2);
         y += 110;
     }
 
     // Widgets.
-    s.Enlarged(pic::kArrowLeft, QStringLiteral("left arrow"), QPoint(kMargin, y), 2);
-    s.Enlarged(pic::kArrowRight, QStringLiteral("right arrow"), QPoint(kMargin + 200, y), 2);
+    s.Enlarged(res::IDB_ARROW_DECREASE, QStringLiteral("left arrow"), QPoint(kMargin, y), 2);
+    s.Enlarged(res::IDB_ARROW_INCREASE, QStringLiteral("right arrow"), QPoint(kMargin + 200, y), 2);
     int x = kMargin + 400;
-    const int buttons[] = {pic::kOkNormal, pic::kOkPressed, pic::kCancelNormal, pic::kCancelPressed};
+    const int buttons[] = {res::IDB_OK, res::IDB_OK_PRESSED, res::IDB_CANCEL, res::IDB_CANCEL_PRESSED};
     for (int id : buttons) {
         s.Enlarged(id, QString(), QPoint(x, y), 2);
         x += 260;
     }
     y += 130;
-    s.Enlarged(pic::kStatusPanel, QStringLiteral("status panel"), QPoint(kMargin, y), 2);
-    s.Enlarged(pic::kPointsLabel, QStringLiteral("Points"), QPoint(kMargin + 680, y), 2);
-    s.Enlarged(pic::kGlimblesLabel, QStringLiteral("Glimbles"), QPoint(kMargin + 880, y), 2);
+    s.Enlarged(res::IDB_STATUS_PANEL, QStringLiteral("status panel"), QPoint(kMargin, y), 2);
+    s.Enlarged(res::IDB_POINTS_LABEL, QStringLiteral("Points"), QPoint(kMargin + 680, y), 2);
+    s.Enlarged(res::IDB_GLIMBLES_LABEL, QStringLiteral("Glimbles"), QPoint(kMargin + 880, y), 2);
     // The count dialog's row, as the dialog paints it: arrows 40 x 40, digits 40 x 40.
     {
         QPainter& p = s.Painter();
@@ -190,19 +189,22 @@ QImage MakeContactSheet(const std::vector<GeneratedFile>& files, const FontSet& 
         const int x0 = dialog.x() + 110, dy = dialog.y() + 30;
         p.save();
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRect(x0 - 70, dy, 40, 40), s.Picture(pic::kArrowLeft), QRect(30, 0, 30, 30));
-        p.drawImage(QRect(x0 + 110, dy, 40, 40), s.Picture(pic::kArrowRight), QRect(0, 0, 30, 30));
+        const int lit = static_cast<int>(ArrowState::Lit), normal = static_cast<int>(ArrowState::Normal);
+        p.drawImage(QRect(x0 - 70, dy, 40, 40), s.Stored(res::IDB_ARROW_DECREASE),
+                    FrameRect(Picture(res::IDB_ARROW_DECREASE), lit));
+        p.drawImage(QRect(x0 + 110, dy, 40, 40), s.Stored(res::IDB_ARROW_INCREASE),
+                    FrameRect(Picture(res::IDB_ARROW_INCREASE), normal));
         p.restore();
-        p.drawImage(QPoint(x0, dy), s.Frame(pic::kGrassEmpty, 1, kTileSize));
-        p.drawImage(QPoint(x0 + 40, dy), s.Frame(pic::kGrassEmpty, 2, kTileSize));
+        p.drawImage(QPoint(x0, dy), s.Frame(res::IDB_DIGITS, 1, TileSize()));
+        p.drawImage(QPoint(x0 + 40, dy), s.Frame(res::IDB_DIGITS, 2, TileSize()));
         s.Caption(QStringLiteral("count dialog"), QPointF(dialog.x(), y + 14));
     }
     y += 150;
 
     // Tips.
-    for (int i = 0; i < pic::kTipCount; ++i) {
+    for (int i = 0; i <= res::IDB_TIP_LAST - res::IDB_TIP_FIRST; ++i) {
         const QPoint at(kMargin + (i % 3) * 470, y + (i / 3) * 230);
-        s.Enlarged(pic::kFirstTip + i, QStringLiteral("tip %1").arg(i + 1), at, 1);
+        s.Enlarged(res::IDB_TIP_FIRST + i, QStringLiteral("tip %1").arg(i + 1), at, 1);
     }
     // Icon: the desktop renderings and the 16-colour images of the icon file.
     {
@@ -210,7 +212,7 @@ QImage MakeContactSheet(const std::vector<GeneratedFile>& files, const FontSet& 
         s.Caption(QStringLiteral("icon: PNG 16-128 (256 in the file), ICO 32 and 16 (16 colours, 3x)"),
                   QPointF(at.x(), at.y() + 14));
         int ix = at.x();
-        for (int size : kIconPngSizes) {
+        for (int size : res::kIconPngSizes) {
             if (size > 128) continue;
             const QImage png = QImage::fromData(s.File(QStringLiteral("icons/glimbles-%1.png").arg(size)), "PNG");
             const int top = size == 128 ? at.y() + 24 : at.y() + 24 + 64 - size;

@@ -3,6 +3,8 @@
 #include "tools/assetgen/BmpWriter.h"
 #include "tools/assetgen/Quantizer.h"
 
+#include "resources/Pictures.h"
+
 #include <cstdint>
 
 namespace assetgen {
@@ -11,7 +13,8 @@ namespace {
 constexpr int kIconDirSize = 6;
 constexpr int kIconEntrySize = 16;
 constexpr std::uint16_t kIconType = 1;
-constexpr int kColours = 16;
+constexpr int kColours = res::kIconColours;
+static_assert(kColours == 16, "the images are stored at 4 bits per pixel");
 constexpr int kOpaqueAlpha = 128;
 
 void PutU16(QByteArray& out, std::uint32_t v) {

@@ -1,10 +1,11 @@
 #include "tools/assetgen/Sounds.h"
 
 #include "tools/assetgen/Synth.h"
+#include "tools/assetgen/WavWriter.h"
 
-#include <QString>
+#include "resources/ResourceIds.h"
 
-#include <cstring>
+#include <string_view>
 
 namespace assetgen {
 namespace {
@@ -67,36 +68,39 @@ void ComposeWin(Mixdown& m) {
 }
 
 struct Recipe {
-    const char* name;
+    std::string_view name;  // the catalogued sound it makes
     void (*compose)(Mixdown&);
     double fadeIn;   // seconds
     double fadeOut;  // seconds
 };
 
 constexpr Recipe kRecipes[] = {
-    {"MOVE", ComposeMove, 0.003, 0.08},
-    {"SELECT", ComposeSelect, 0.001, 0.03},
-    {"BEST", ComposeBest, 0.005, 0.12},
-    {"WIN", ComposeWin, 0.005, 0.25},
+    {res::kSoundMove, ComposeMove, 0.003, 0.08},
+    {res::kSoundSelect, ComposeSelect, 0.001, 0.03},
+    {res::kSoundBest, ComposeBest, 0.005, 0.12},
+    {res::kSoundWin, ComposeWin, 0.005, 0.25},
 };
 
 }  // namespace
 
-std::vector<double> SoundSamples(const SoundSpec& spec) {
-    const int frameBytes = spec.format.channels * spec.format.bitsPerSample / 8;
-    const int frames = spec.dataBytes / frameBytes;
-    Mixdown mix(spec.format.sampleRate, frames, spec.format.channels);
+std::vector<double> SoundSamples(const res::SoundInfo& sound) {
+    const int frames = sound.dataBytes / sound.BlockAlign();
+    Mixdown mix(sound.sampleRate, frames, sound.channels);
     for (const Recipe& r : kRecipes) {
-        if (std::strcmp(r.name, spec.name) != 0) continue;
+        if (r.name != sound.name) continue;
         r.compose(mix);
         return mix.Finish(kSoundPeakDb, r.fadeIn, r.fadeOut);
     }
     return mix.Finish(kSoundPeakDb, 0.001, 0.001);
 }
 
-QByteArray MakeSoundFile(const SoundSpec& spec) {
-    const QByteArray pcm = PcmBytes(SoundSamples(spec), spec.format.bitsPerSample);
-    return EncodeWav(spec.format, spec.layout, pcm, QStringLiteral("2Glimbles sound %1").arg(QString::fromLatin1(spec.name)));
+QByteArray MakeSoundFile(const res::SoundInfo& sound) {
+    const QByteArray pcm = PcmBytes(SoundSamples(sound), sound.bitsPerSample);
+    return EncodeWav(sound, pcm, QStringLiteral("2Glimbles sound %1").arg(SoundName(sound)));
+}
+
+QString SoundName(const res::SoundInfo& sound) {
+    return QString::fromLatin1(sound.name.data(), static_cast<qsizetype>(sound.name.size()));
 }
 
 }  // namespace assetgen

@@ -10,19 +10,20 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 namespace assetgen {
 namespace {
 
-constexpr qreal kEdge = kTileSize;
+constexpr qreal kEdge = kTileUnits;
 constexpr qreal kBevel = 2;  // width of the raised rim of a covered tile
 
 struct Colours {
     // covered
     QColor outline, top, bottom, bevelLight, bevelDark, texLight, texDark;
     // uncovered
-    QColor soilOutline, soilTop, soil, soilShadow, soilHighlight, speckLight, speckDark;
+    QColor soilOutline, soilTop, soil, soilShadow, soilHighlight, fleckLight, fleckDark;
     QColor ink, halo, glow;
 };
 
@@ -265,7 +266,7 @@ void SoilBackground(QPainter& p, World world, const Colours& c) {
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 46; ++i) {
         const bool light = rng.Unit() < 0.5;
-        p.setBrush(WithAlpha(light ? c.speckLight : c.speckDark, static_cast<int>(rng.Range(70, 150))));
+        p.setBrush(WithAlpha(light ? c.fleckLight : c.fleckDark, static_cast<int>(rng.Range(70, 150))));
         const qreal r = rng.Range(0.35, 0.7);
         p.drawEllipse(QPointF(rng.Range(2, 38), rng.Range(2, 38)), r, r);
     }
@@ -283,6 +284,15 @@ void SoilBackground(QPainter& p, World world, const Colours& c) {
 }
 
 QString NumberText(int n) { return QString::number(n); }
+
+// One frame of the catalogue's tile size, the art scaled from its units.
+QImage RenderTile(const PaintFn& paint) {
+    const int size = TileSize();
+    return Render(size, size, [&](QPainter& p) {
+        p.scale(size / kTileUnits, size / kTileUnits);
+        paint(p);
+    });
+}
 
 }  // namespace
 
@@ -302,8 +312,8 @@ void TileArt::PaintCovered(QPainter& p, World world, int look) const {
         GrassTexture(p, c, rng);
         GrassDecoration(p, look, c);
     } else {
-        const qreal tilt[kCoveredLooks] = {0.0, 0.05, -0.06, 0.16, -0.03, 0.08};
-        SandTexture(p, c, rng, tilt[look % kCoveredLooks]);
+        constexpr qreal kTilt[] = {0.0, 0.05, -0.06, 0.16, -0.03, 0.08};  // of the ripples, per look
+        SandTexture(p, c, rng, kTilt[static_cast<std::size_t>(look) % std::size(kTilt)]);
         SandDecoration(p, look);
     }
     Bevel(p, c);
@@ -348,16 +358,16 @@ void TileArt::PaintOpen(QPainter& p, World world, Uncovered kind, int number) co
 }
 
 QImage TileArt::Covered(World world, int look) const {
-    return Render(kTileSize, kTileSize, [&](QPainter& p) { PaintCovered(p, world, look); });
+    return RenderTile([&](QPainter& p) { PaintCovered(p, world, look); });
 }
 
 QImage TileArt::Open(World world, Uncovered kind, int number) const {
-    return Render(kTileSize, kTileSize, [&](QPainter& p) { PaintOpen(p, world, kind, number); });
+    return RenderTile([&](QPainter& p) { PaintOpen(p, world, kind, number); });
 }
 
-QImage TileArt::CoveredStrip(World world) const {
+QImage TileArt::CoveredStrip(World world, int looks) const {
     std::vector<QImage> frames;
-    for (int look = 0; look < kCoveredLooks; ++look) frames.push_back(Covered(world, look));
+    for (int look = 0; look < looks; ++look) frames.push_back(Covered(world, look));
     return JoinFrames(frames);
 }
 

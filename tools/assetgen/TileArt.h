@@ -16,24 +16,28 @@ enum class Uncovered {
     Found,  // a glimble was collected here: the glimble and the number
 };
 
-// Draws the 40 x 40 tile frames of both worlds.
+// The tile art is laid out on a square of this many units; a frame of the
+// catalogue's tile size is painted at that size, scaled to fit.
+inline constexpr qreal kTileUnits = 40;
+
+// Draws the tile frames of both worlds.
 class TileArt {
 public:
     explicit TileArt(const FontSet& fonts) : m_fonts(fonts) {}
 
-    // A covered tile; look 0 to 5 are six variations of the same turf or sand.
+    // A covered tile; the looks are variations of the same turf or sand.
     QImage Covered(World world, int look) const;
 
     // An uncovered tile showing `number`.
     QImage Open(World world, Uncovered kind, int number) const;
 
-    // Paints a covered or uncovered tile into the 40 x 40 square at the
+    // Paints a covered or uncovered tile into the square of kTileUnits at the
     // painter's origin (for illustrations that are drawn as vectors).
     void PaintCovered(QPainter& p, World world, int look) const;
     void PaintOpen(QPainter& p, World world, Uncovered kind, int number) const;
 
     // Strips of frames, left to right.
-    QImage CoveredStrip(World world) const;
+    QImage CoveredStrip(World world, int looks) const;
     QImage NumberStrip(World world, Uncovered kind, int firstNumber, int count) const;
 
 private:

@@ -23,7 +23,10 @@ const QColor kMark(214, 96, 28);      // arrows and pointers in the illustration
 const QColor kLineWash(255, 226, 80, 110);
 
 constexpr qreal kTextLeft = 214;
-constexpr qreal kTextRight = kTipWidth - 14;
+constexpr qreal kTextMargin = 14;  // between the text column and the right edge
+
+// Right edge of the text column; the tips share one size.
+qreal TextRight() { return Picture(res::IDB_TIP_FIRST).width - kTextMargin; }
 
 void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour, qreal width = 2.2) {
     const QPointF d = to - from;
@@ -81,16 +84,17 @@ void Sparkle(QPainter& p, QPointF at, qreal r, const QColor& c) {
 
 }  // namespace
 
-void TipArt::Background(QPainter& p) const {
-    QLinearGradient paper(0, 0, 0, kTipHeight);
+void TipArt::Background(QPainter& p, QSizeF size) const {
+    const qreal w = size.width(), h = size.height();
+    QLinearGradient paper(0, 0, 0, h);
     paper.setColorAt(0, kPaper);
     paper.setColorAt(1, kPaperEdge);
-    p.fillRect(QRectF(0, 0, kTipWidth, kTipHeight), paper);
+    p.fillRect(QRectF(0, 0, w, h), paper);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kFrame, 2));
-    p.drawRect(QRectF(1, 1, kTipWidth - 2, kTipHeight - 2));
+    p.drawRect(QRectF(1, 1, w - 2, h - 2));
     p.setPen(QPen(QColor(255, 255, 255, 200), 1));
-    p.drawRect(QRectF(2.5, 2.5, kTipWidth - 5, kTipHeight - 5));
+    p.drawRect(QRectF(2.5, 2.5, w - 5, h - 5));
 }
 
 void TipArt::Title(QPainter& p, const QString& text, QPointF at) const {
@@ -116,7 +120,7 @@ void TipArt::Body(QPainter& p, const QString& text, const QRectF& box, qreal siz
 void TipArt::TileAt(QPainter& p, QPointF at, qreal cell, World world, char code) const {
     p.save();
     p.translate(at);
-    p.scale(cell / kTileSize, cell / kTileSize);
+    p.scale(cell / kTileUnits, cell / kTileUnits);
     if (code >= 'a' && code <= 'f') m_tiles.PaintCovered(p, world, code - 'a');
     else m_tiles.PaintOpen(p, world, Uncovered::Empty, code - '0');
     p.restore();
@@ -160,7 +164,7 @@ void TipArt::NumbersTip(QPainter& p) const {
          QStringLiteral("The number on an uncovered tile tells how many glimbles are still hidden on its *row*, "
                         "its *column* and both of its *diagonals*.\n\nThis 3 sees three of them. Every glimble you "
                         "collect lowers the numbers on its lines by one."),
-         QRectF(kTextLeft, 46, kTextRight - kTextLeft, 140));
+         QRectF(kTextLeft, 46, TextRight() - kTextLeft, 140));
 }
 
 // Tip 2: the found tile.
@@ -168,12 +172,12 @@ void TipArt::FoundTip(QPainter& p) const {
     const qreal big = 92;
     p.save();
     p.translate(16, 30);
-    p.scale(big / kTileSize, big / kTileSize);
+    p.scale(big / kTileUnits, big / kTileUnits);
     m_tiles.PaintOpen(p, World::Grass, Uncovered::Found, 2);
     p.restore();
     p.save();
     p.translate(112, 78);
-    p.scale(76.0 / kTileSize, 76.0 / kTileSize);
+    p.scale(76.0 / kTileUnits, 76.0 / kTileUnits);
     m_tiles.PaintOpen(p, World::Sand, Uncovered::Found, 1);
     p.restore();
     Sparkle(p, QPointF(22, 24), 7, QColor(255, 206, 40));
@@ -187,17 +191,21 @@ void TipArt::FoundTip(QPainter& p) const {
          QStringLiteral("A glimble marks a tile where you found one. Its number means the same as on any other "
                         "tile: the glimbles still hidden on its four lines.\n\nOne tile can hide several glimbles: "
                         "click a found tile again to look. If none is left, it costs nothing."),
-         QRectF(textLeft, 46, kTextRight - textLeft, 150));
+         QRectF(textLeft, 46, TextRight() - textLeft, 150));
 }
 
 // Tip 3: the status strip under the board.
 void TipArt::StatusTip(QPainter& p) const {
     const qreal width = 422;
     const QPointF o(14, 40);
-    p.drawImage(QRectF(o, QSizeF(width, kPanelHeight - 2)), m_widgets.Panel(), QRectF(0, 0, kPanelWidth, kPanelHeight - 2));
+    const res::PictureInfo& panel = Picture(res::IDB_STATUS_PANEL);
+    p.drawImage(QRectF(o, QSizeF(width, panel.height - 2)), m_widgets.Panel(panel),
+                QRectF(0, 0, panel.width, panel.height - 2));
     const qreal x0 = o.x() + std::floor((width - 310) / 2);
-    p.drawImage(QPointF(x0, o.y() + kLabelTop), m_widgets.Label(QStringLiteral("Points"), kPointsLabelWidth));
-    p.drawImage(QPointF(x0 + 160, o.y() + kLabelTop), m_widgets.Label(QStringLiteral("Glimbles"), kGlimblesLabelWidth));
+    p.drawImage(QPointF(x0, o.y() + kLabelTop),
+                m_widgets.Label(Picture(res::IDB_POINTS_LABEL), QStringLiteral("Points")));
+    p.drawImage(QPointF(x0 + 160, o.y() + kLabelTop),
+                m_widgets.Label(Picture(res::IDB_GLIMBLES_LABEL), QStringLiteral("Glimbles")));
     auto digits = [&](qreal x, const char* text) {
         for (int i = 0; text[i] != '\0'; ++i) TileAt(p, QPointF(x + 25 * i, o.y() + 17), 25, World::Grass, text[i]);
     };
@@ -266,13 +274,16 @@ void TipArt::OptionsTip(QPainter& p) const {
     p.setPen(QPen(QColor(60, 130, 60), 1));
     p.setBrush(kDialogGreen);
     p.drawRoundedRect(picker, 5, 5);
-    const QImage left = m_widgets.ArrowStrip(ArrowDirection::Left);
-    const QImage right = m_widgets.ArrowStrip(ArrowDirection::Right);
+    const res::PictureInfo& leftStrip = Picture(res::IDB_ARROW_DECREASE);
+    const res::PictureInfo& rightStrip = Picture(res::IDB_ARROW_INCREASE);
+    const QImage left = m_widgets.ArrowStrip(leftStrip, ArrowDirection::Left);
+    const QImage right = m_widgets.ArrowStrip(rightStrip, ArrowDirection::Right);
     const qreal d = 36;
     const qreal cx = picker.center().x();
     const qreal top = picker.top() + (picker.height() - d) / 2;
-    p.drawImage(QRectF(cx - d - 12 - d, top, d, d), left, QRectF(0, 0, kArrowFrame, kArrowFrame));
-    p.drawImage(QRectF(cx + d + 12, top, d, d), right, QRectF(kArrowFrame, 0, kArrowFrame, kArrowFrame));
+    const int normal = static_cast<int>(ArrowState::Normal), lit = static_cast<int>(ArrowState::Lit);
+    p.drawImage(QRectF(cx - d - 12 - d, top, d, d), left, FrameRect(leftStrip, normal));
+    p.drawImage(QRectF(cx + d + 12, top, d, d), right, FrameRect(rightStrip, lit));
     TileAt(p, QPointF(cx - d, top), d, World::Grass, '1');
     TileAt(p, QPointF(cx, top), d, World::Grass, '2');
     Pointer(p, QPointF(cx + d + 30, top + 22), 20);
@@ -283,7 +294,7 @@ void TipArt::OptionsTip(QPainter& p) const {
          QStringLiteral("*Options > Set Size* picks the board, from Tiny (8 \u00D7 8) up to Huge "
                         "(20 \u00D7 20).\n\n*Options > Number of Glimbles* sets how many hide: on an N \u00D7 N "
                         "board, from N/2 up to N."),
-         QRectF(textLeft, 46, kTextRight - textLeft, 150));
+         QRectF(textLeft, 46, TextRight() - textLeft, 150));
 }
 
 // Tip 5: a zero clears its four lines.
@@ -317,12 +328,13 @@ void TipArt::ZeroTip(QPainter& p) const {
          QStringLiteral("A *0* means that no glimble is left on its row, its column or its diagonals. Every tile "
                         "on those lines is empty, so don't spend points there.\n\nLook between the lines instead: "
                         "only the marked tiles can still hide a glimble."),
-         QRectF(kTextLeft, 46, kTextRight - kTextLeft, 150));
+         QRectF(kTextLeft, 46, TextRight() - kTextLeft, 150));
 }
 
 QImage TipArt::Tip(int index) const {
-    return Render(kTipWidth, kTipHeight, [&](QPainter& p) {
-        Background(p);
+    const res::PictureInfo& tip = Picture(res::IDB_TIP_FIRST + index);
+    return Render(tip.width, tip.height, [&](QPainter& p) {
+        Background(p, QSizeF(tip.width, tip.height));
         switch (index) {
             case 0: NumbersTip(p); break;
             case 1: FoundTip(p); break;

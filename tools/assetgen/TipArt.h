@@ -10,9 +10,6 @@
 
 namespace assetgen {
 
-inline constexpr int kTipWidth = 450;
-inline constexpr int kTipHeight = 200;
-
 // The five tip panels: an illustration drawn with the game's own tiles and
 // widgets beside a short English text.
 class TipArt {
@@ -20,11 +17,12 @@ public:
     TipArt(const FontSet& fonts, const TileArt& tiles, const WidgetArt& widgets)
         : m_fonts(fonts), m_tiles(tiles), m_widgets(widgets) {}
 
-    // Tip `index` 0 to 4 (shown as tips 1 to 5).
+    // Tip `index` 0 to 4 (shown as tips 1 to 5, pictures IDB_TIP_FIRST on),
+    // at its catalogued size.
     QImage Tip(int index) const;
 
 private:
-    void Background(QPainter& p) const;
+    void Background(QPainter& p, QSizeF size) const;
     void Title(QPainter& p, const QString& text, QPointF at) const;
     // Wraps `text` into `box`; text between asterisks is set in bold.
     void Body(QPainter& p, const QString& text, const QRectF& box, qreal size = 13, qreal lineHeight = 16.5) const;

@@ -7,8 +7,6 @@
 namespace assetgen {
 namespace {
 
-constexpr int kPlainFormatSize = 16;
-constexpr int kAnnotatedFormatSize = 18;
 constexpr int kFactSize = 4;
 const char* const kSoftwareName = "glimbles-assetgen";
 
@@ -51,28 +49,29 @@ QByteArray PcmBytes(const std::vector<double>& samples, int bitsPerSample) {
     return out;
 }
 
-QByteArray EncodeWav(const WavFormat& format, WavLayout layout, const QByteArray& pcm, const QString& comment) {
-    const int blockAlign = format.channels * format.bitsPerSample / 8;
+QByteArray EncodeWav(const res::SoundInfo& sound, const QByteArray& pcm, const QString& comment) {
+    const int blockAlign = sound.BlockAlign();
+    const bool extended = sound.layout == res::WaveLayout::Extended;
     QByteArray fmt;
     PutU16(fmt, kWavPcmFormatTag);
-    PutU16(fmt, static_cast<std::uint32_t>(format.channels));
-    PutU32(fmt, static_cast<std::uint32_t>(format.sampleRate));
-    PutU32(fmt, static_cast<std::uint32_t>(format.sampleRate * blockAlign));
+    PutU16(fmt, static_cast<std::uint32_t>(sound.channels));
+    PutU32(fmt, static_cast<std::uint32_t>(sound.sampleRate));
+    PutU32(fmt, static_cast<std::uint32_t>(sound.sampleRate * blockAlign));
     PutU16(fmt, static_cast<std::uint32_t>(blockAlign));
-    PutU16(fmt, static_cast<std::uint32_t>(format.bitsPerSample));
-    if (layout == WavLayout::Annotated) PutU16(fmt, 0);  // no extra format bytes
-    Q_ASSERT(fmt.size() == (layout == WavLayout::Annotated ? kAnnotatedFormatSize : kPlainFormatSize));
+    PutU16(fmt, static_cast<std::uint32_t>(sound.bitsPerSample));
+    if (extended) PutU16(fmt, 0);  // no extra format bytes
+    Q_ASSERT(fmt.size() == sound.FormatChunkBytes());
 
     QByteArray body("WAVE");
     PutChunk(body, "fmt ", fmt);
-    if (layout == WavLayout::Annotated) {
+    if (extended) {
         QByteArray fact;
         PutU32(fact, static_cast<std::uint32_t>(pcm.size() / blockAlign));
         Q_ASSERT(fact.size() == kFactSize);
         PutChunk(body, "fact", fact);
     }
     PutChunk(body, "data", pcm);
-    if (layout == WavLayout::Annotated) {
+    if (extended) {
         QByteArray info("INFO");
         PutChunk(info, "ISFT", InfoText(QString::fromLatin1(kSoftwareName)));
         PutChunk(info, "ICMT", InfoText(comment));

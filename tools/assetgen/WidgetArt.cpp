@@ -1,6 +1,7 @@
 #include "tools/assetgen/WidgetArt.h"
 
 #include "tools/assetgen/Canvas.h"
+#include "tools/assetgen/Catalogue.h"
 #include "tools/assetgen/Prng.h"
 
 #include <QLinearGradient>
@@ -28,12 +29,13 @@ const ButtonColours kDismiss{QColor(238, 136, 96), QColor(176, 66, 40), QColor(1
 
 // The panel background for rows `top` .. `top` + height, full width.
 void PaintPanelRows(QPainter& p, qreal width, qreal top) {
+    const int panelHeight = Picture(res::IDB_STATUS_PANEL).height;
     p.save();
     p.translate(0, -top);
     QLinearGradient body(0, 3, 0, 56);
     body.setColorAt(0, kPanelTop);
     body.setColorAt(1, kPanelBottom);
-    p.fillRect(QRectF(0, 0, width, kPanelHeight), body);
+    p.fillRect(QRectF(0, 0, width, panelHeight), body);
     // A faint felt grain running along the strip (it only varies downwards).
     Prng grain(0x9A1E);
     for (int y = 3; y < 56; ++y) {
@@ -71,21 +73,23 @@ QPainterPath Triangle(ArrowDirection d, QPointF c) {
 
 }  // namespace
 
-QImage WidgetArt::Panel() const {
-    return Render(kPanelWidth, kPanelHeight, [](QPainter& p) {
-        PaintPanelRows(p, kPanelWidth, 0);
+QImage WidgetArt::Panel(const res::PictureInfo& panel) const {
+    const int w = panel.width, h = panel.height;
+    return Render(w, h, [w, h](QPainter& p) {
+        PaintPanelRows(p, w, 0);
         // Thin side edges; stretched a little they stay thin.
-        p.fillRect(QRectF(0, 0, 1, kPanelHeight), kPanelLine);
-        p.fillRect(QRectF(1, 1, 1, kPanelHeight - 5), QColor(120, 188, 84, 160));
-        p.fillRect(QRectF(kPanelWidth - 2, 1, 1, kPanelHeight - 5), QColor(20, 50, 14, 120));
-        p.fillRect(QRectF(kPanelWidth - 1, 0, 1, kPanelHeight), kPanelLine);
+        p.fillRect(QRectF(0, 0, 1, h), kPanelLine);
+        p.fillRect(QRectF(1, 1, 1, h - 5), QColor(120, 188, 84, 160));
+        p.fillRect(QRectF(w - 2, 1, 1, h - 5), QColor(20, 50, 14, 120));
+        p.fillRect(QRectF(w - 1, 0, 1, h), kPanelLine);
     });
 }
 
-QImage WidgetArt::Label(const QString& text, int width) const {
-    return Render(width, kLabelHeight, [&](QPainter& p) {
+QImage WidgetArt::Label(const res::PictureInfo& plateInfo, const QString& text) const {
+    const int width = plateInfo.width, height = plateInfo.height;
+    return Render(width, height, [&](QPainter& p) {
         PaintPanelRows(p, width, kLabelTop);
-        const QRectF plate(1.5, 5.5, width - 3, kLabelHeight - 11);
+        const QRectF plate(1.5, 5.5, width - 3, height - 11);
         // Engraved: light edge below, shade inside along the top.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(170, 226, 130, 120));
@@ -104,12 +108,13 @@ QImage WidgetArt::Label(const QString& text, int width) const {
     });
 }
 
-QImage WidgetArt::Button(const QString& text, ButtonKind kind, bool pressed) const {
+QImage WidgetArt::Button(const res::PictureInfo& button, const QString& text, ButtonKind kind, bool pressed) const {
     const ButtonColours& c = kind == ButtonKind::Confirm ? kConfirm : kDismiss;
-    return Render(kButtonWidth, kButtonHeight, [&](QPainter& p) {
-        p.fillRect(QRectF(0, 0, kButtonWidth, kButtonHeight), kDialogGreen);
+    const int w = button.width, h = button.height;
+    return Render(w, h, [&](QPainter& p) {
+        p.fillRect(QRectF(0, 0, w, h), kDialogGreen);
         const qreal sink = pressed ? 3 : 0;
-        const QRectF body(3, 3 + sink, kButtonWidth - 6, kButtonHeight - 10);
+        const QRectF body(3, 3 + sink, w - 6, h - 10);
         const qreal radius = 14;
         p.setPen(Qt::NoPen);
         if (!pressed) {  // a soft shadow under the raised button
@@ -146,12 +151,13 @@ QImage WidgetArt::Button(const QString& text, ButtonKind kind, bool pressed) con
     });
 }
 
-QImage WidgetArt::ArrowStrip(ArrowDirection direction) const {
+QImage WidgetArt::ArrowStrip(const res::PictureInfo& strip, ArrowDirection direction) const {
+    const int w = strip.FrameWidth(), h = strip.height;
     std::vector<QImage> frames;
-    for (int s = 0; s < kArrowStates; ++s) {
+    for (int s = 0; s < strip.frameCount; ++s) {
         const auto state = static_cast<ArrowState>(s);
-        frames.push_back(Render(kArrowFrame, kArrowFrame, [&](QPainter& p) {
-            p.fillRect(QRectF(0, 0, kArrowFrame, kArrowFrame), kDialogGreen);
+        frames.push_back(Render(w, h, [&](QPainter& p) {
+            p.fillRect(QRectF(0, 0, w, h), kDialogGreen);
             const bool pressed = state == ArrowState::Pressed;
             const bool lit = state == ArrowState::Lit;
             const QPointF centre(15, pressed ? 15.8 : 14.6);
