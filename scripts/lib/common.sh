@@ -12,6 +12,12 @@ build_packages=(
   dpkg-dev desktop-file-utils appstream
 )
 
+# Debian 12 packages the slower checks of scripts/test need besides those:
+# clang with its sanitizer and libFuzzer runtimes, and clang-tidy.
+check_packages=(
+  clang-14 libclang-rt-14-dev clang-tidy-14
+)
+
 # Installs every package of "$@" that dpkg does not report as installed.
 ensure_packages() {
   local missing=()
