@@ -1,6 +1,7 @@
 # Install layout for a Linux desktop, and the Debian package built from it.
 #
 #   bin/glimbles                                     the game
+#   lib/glimbles/glimbles-sound.so                   its sound output, loaded on demand
 #   share/glimbles/glimbles-help.html                the help manual (found by Help)
 #   share/applications/com.pellix.glimbles.desktop   the desktop entry
 #   share/metainfo/com.pellix.glimbles.metainfo.xml  the AppStream description
@@ -15,6 +16,8 @@ set(GLIMBLES_APP_ID com.pellix.glimbles)
 set(GLIMBLES_ICON_SIZES 16 32 48 64 128 256)
 
 install(TARGETS glimbles RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The sound output, loaded when the game first needs sound.
+install(TARGETS glimbles-sound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/glimbles)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/help/glimbles-help.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/glimbles)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${GLIMBLES_APP_ID}.desktop

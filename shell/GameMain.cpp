@@ -1,15 +1,49 @@
 #include "shell/GameMain.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
 
 #include "platform/TickSource.h"
 #include "platform/qt/QtResources.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/ScaledPictures.h"
 #include "platform/qt/ShellOpen.h"
-#include "platform/qt/SoundOutput.h"
+#include "platform/qt/LazySoundOutput.h"
 #include "shell/GameDialogs.h"
 #include "shell/QuelmApp.h"
+#include "shell/QuelmView.h"
+
+namespace {
+
+// How long after the first paint the sounds are opened: the board is on the
+// screen by then, and no player clicks that fast.
+constexpr int kSoundPreloadDelayMs = 100;
+
+// Runs a task a little after the watched widget's first paint.
+class AfterFirstPaint final : public QObject {
+public:
+    explicit AfterFirstPaint(std::function<void()> task) : m_task(std::move(task)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && m_task) {
+            QTimer::singleShot(kSoundPreloadDelayMs, this, std::exchange(m_task, nullptr));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_task;
+};
+
+}  // namespace
+
+QStringList SoundModuleFolders() {
+    const QString bin = QCoreApplication::applicationDirPath();
+    return {bin, bin + QLatin1Char('/') + QStringLiteral(GLIMBLES_SOUND_MODULE_FROM_BIN)};
+}
 
 int RunGame(int argc, char* argv[], const std::function<void(CQuelmApp&)>& started) {
     QApplication::setApplicationName(QStringLiteral("glimbles"));
@@ -21,13 +55,15 @@ int RunGame(int argc, char* argv[], const std::function<void(CQuelmApp&)>& start
     QApplication::setWindowIcon(resources.WindowIcon());
     platform::qt::ScaledPictures pictures([&resources](int id) { return resources.Bitmap(id); });
     platform::qt::QtSettingsStore settings;
-    platform::qt::SoundOutput sound;
+    platform::qt::LazySoundOutput sound(SoundModuleFolders());
     platform::SystemTickSource ticks;
     platform::qt::ShellOpen shell;
     GameDialogs dialogs(settings, shell);
 
     CQuelmApp app(ViewServices{settings, sound, ticks, pictures, dialogs, shell});
     if (!app.InitInstance()) return 0;
+    AfterFirstPaint preload([&sound] { sound.Preload(); });
+    app.View()->installEventFilter(&preload);
     if (started) started(app);
     return QApplication::exec();
 }

@@ -42,6 +42,12 @@ QSoundEffect* SoundOutput::Effect(const std::string& name) {
     return effect;
 }
 
+void SoundOutput::Preload(std::string_view name) {
+    QuietMessages quiet;
+    if (QMediaDevices::defaultAudioOutput().isNull()) return;
+    Effect(std::string(name));
+}
+
 void SoundOutput::PlayWave(std::string_view name) {
     QuietMessages quiet;
     if (QMediaDevices::defaultAudioOutput().isNull()) return;  // nothing to play on

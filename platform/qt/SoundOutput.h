@@ -21,6 +21,7 @@ public:
     ~SoundOutput() override;
 
     void PlayWave(std::string_view name) override;
+    void Preload(std::string_view name) override;
 
 private:
     QSoundEffect* Effect(const std::string& name);

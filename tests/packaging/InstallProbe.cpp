@@ -3,11 +3,13 @@
 //   desktop=<the desktop file name the game announces>
 //   class=<the application name, which Qt's X11 window class is made of>
 //   help=<the help manual the Help command opens, or nothing>
+//   sound=<1 when the sound module loads from where the game looks, else 0>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <QTimer>
 
+#include "platform/qt/LazySoundOutput.h"
 #include "shell/GameMain.h"
 #include "shell/HelpFile.h"
 
@@ -17,6 +19,9 @@ int main(int argc, char* argv[]) {
         out << "desktop=" << QGuiApplication::desktopFileName() << '\n'
             << "class=" << QCoreApplication::applicationName() << '\n'
             << "help=" << FindHelpFile() << '\n';
+        platform::qt::LazySoundOutput sound(SoundModuleFolders());
+        sound.Preload();
+        out << "sound=" << (sound.Loaded() ? 1 : 0) << '\n';
         out.flush();
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     });

@@ -153,6 +153,7 @@ TEST(Package, ControlFieldsNameTheGameAndTheLibrariesItNeeds) {
 TEST(Package, HoldsExactlyTheFilesTheDesktopLooksFor) {
     QStringList expected = {
         QStringLiteral("usr/bin/glimbles"),
+        QStringLiteral("usr/lib/glimbles/glimbles-sound.so"),
         QStringLiteral("usr/share/glimbles/glimbles-help.html"),
         QStringLiteral("usr/share/applications/%1.desktop").arg(kAppId),
         QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kAppId),
@@ -211,6 +212,8 @@ TEST(InstalledGame, AnnouncesItsDesktopEntryAndWindowClass) {
     EXPECT_TRUE(QFileInfo::exists(DesktopFile(root.path())))
         << "no desktop entry for " << report.at(QStringLiteral("desktop")).toStdString();
     EXPECT_EQ(report.at(QStringLiteral("desktop")), kAppId);
+    // The sound output loads from where the package put it.
+    EXPECT_EQ(report.at(QStringLiteral("sound")), QStringLiteral("1"));
     // X11 desktops match windows to the entry by StartupWMClass.
     EXPECT_EQ(report.at(QStringLiteral("class")),
               ReadDesktopEntry(DesktopFile(root.path())).at(QStringLiteral("StartupWMClass")));

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "platform/qt/LazySoundOutput.h"
 #include "platform/qt/SoundOutput.h"
 
 namespace {
@@ -24,6 +25,30 @@ TEST(SoundOutput, PlaysKnownAndUnknownNamesWithoutAWord) {
         }
     }
     QCoreApplication::processEvents();
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(g_messages.isEmpty()) << g_messages.join('\n').toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LazySoundOutput, LoadsTheModuleOnFirstUseAndStaysQuietWithout) {
+    g_messages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(&Record);
+    {
+        platform::qt::LazySoundOutput missing({QStringLiteral("/nonexistent"), QString()});
+        missing.PlayWave("MOVE");
+        missing.Preload();
+        EXPECT_FALSE(missing.Loaded());
+
+        platform::qt::LazySoundOutput found({QStringLiteral("/nonexistent"), QStringLiteral(GLIMBLES_SOUND_MODULE_DIR)});
+        EXPECT_FALSE(found.Loaded()) << "nothing is loaded before it is needed";
+        found.Preload();
+        EXPECT_TRUE(found.Loaded());
+        found.PlayWave("SELECT");
+        found.PlayWave("NO SUCH SOUND");
+    }
     qInstallMessageHandler(previous);
     EXPECT_TRUE(g_messages.isEmpty()) << g_messages.join('\n').toStdString();
 }

@@ -1,0 +1,46 @@
+#include "platform/qt/LazySoundOutput.h"
+
+#include <QDir>
+
+#include "platform/qt/SoundModule.h"
+
+namespace platform::qt {
+
+namespace {
+// The sounds the game plays, opened ahead by Preload.
+constexpr const char* kSounds[] = {"MOVE", "SELECT", "BEST", "WIN"};
+}  // namespace
+
+LazySoundOutput::LazySoundOutput(QStringList folders) : m_folders(std::move(folders)) {}
+
+LazySoundOutput::~LazySoundOutput() {
+    // The output's code lives in the module: destroy it first. The module
+    // itself stays loaded to the end of the process, as Qt's own plug-ins do.
+    m_output.reset();
+}
+
+ISoundOutput* LazySoundOutput::Output() {
+    if (m_tried) return m_output.get();
+    m_tried = true;
+    for (const QString& folder : m_folders) {
+        m_library.setFileName(QDir(folder).filePath(QLatin1String(kSoundModuleName)));
+        if (!m_library.load()) continue;
+        const auto create = reinterpret_cast<GlimblesCreateSoundOutput>(m_library.resolve(kCreateSoundOutputSymbol));
+        if (create != nullptr) m_output.reset(create());
+        if (m_output) break;
+        m_library.unload();
+    }
+    return m_output.get();
+}
+
+void LazySoundOutput::PlayWave(std::string_view name) {
+    if (ISoundOutput* output = Output()) output->PlayWave(name);
+}
+
+void LazySoundOutput::Preload() {
+    ISoundOutput* output = Output();
+    if (output == nullptr) return;
+    for (const char* name : kSounds) output->Preload(name);
+}
+
+}  // namespace platform::qt

@@ -1,0 +1,9 @@
+// The sound output as a module of its own, loaded by the game the first time
+// it needs sound, so Qt Multimedia and the audio libraries cost nothing at
+// start-up.
+#include "platform/qt/SoundModule.h"
+#include "platform/qt/SoundOutput.h"
+
+extern "C" Q_DECL_EXPORT platform::ISoundOutput* glimbles_create_sound_output() {
+    return new platform::qt::SoundOutput;
+}
