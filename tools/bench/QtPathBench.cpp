@@ -15,6 +15,7 @@
 #include "platform/qt/ScaledPictures.h"
 #include "resources/CommandIds.h"
 #include "shell/MainFrame.h"
+#include "shell/NoDialogs.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
 #include "tools/bench/CountingOutputs.h"
@@ -23,16 +24,6 @@ namespace {
 
 constexpr int kHuge = 20;
 constexpr int kCentre = 9;  // its four lines hold the most tiles
-
-// Dialogs never open in a benchmark.
-class NoDialogs final : public IGameDialogs {
-public:
-    void RunTips() override {}
-    void RunAbout() override {}
-    void RunBestResults(CPuzzle&) override {}
-    std::optional<int> RunNumberOfGlimbles(int, int, int) override { return std::nullopt; }
-    void RecordResult(CPuzzle&, int, int, int, int) override {}
-};
 
 // The game's window on the offscreen platform, on a Huge board.
 struct Game {

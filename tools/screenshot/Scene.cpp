@@ -13,6 +13,7 @@
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
 #include "tools/screenshot/ClickPlan.h"
+#include "shell/NoDialogs.h"
 
 namespace {
 
@@ -20,17 +21,6 @@ namespace {
 class Silence final : public platform::ISoundOutput {
 public:
     void PlayWave(std::string_view) override {}
-};
-
-// No dialog opens while the pictures are taken: the tips are switched off and
-// the game is never won.
-class NoDialogs final : public IGameDialogs {
-public:
-    void RunTips() override {}
-    void RunAbout() override {}
-    void RunBestResults(CPuzzle&) override {}
-    std::optional<int> RunNumberOfGlimbles(int, int, int) override { return std::nullopt; }
-    void RecordResult(CPuzzle&, int, int, int, int) override {}
 };
 
 }  // namespace
