@@ -2,14 +2,15 @@
 
 #include <QLineEdit>
 #include <QPainter>
+#include <utility>
 
 #include "dialogs/DialogColours.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 #include "shell/Settings.h"
 
-CGetNameDlg::CGetNameDlg(const std::string& offered, QWidget* parent)
-    : CLayoutDialog(res::IDD_GET_NAME, parent), m_name(offered) {
+CGetNameDlg::CGetNameDlg(std::string offered, QWidget* parent)
+    : CLayoutDialog(res::IDD_GET_NAME, parent), m_name(std::move(offered)) {
     if (QLineEdit* edit = NameEdit()) {
         edit->setMaxLength(static_cast<int>(game_settings::kNameChars));
         edit->setText(QString::fromStdString(m_name));
