@@ -1,6 +1,7 @@
 // The board generator's random numbers.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -12,6 +13,7 @@ std::vector<int> FirstDraws(std::uint32_t seed, int n) {
     CRandom random;
     random.Seed(seed);
     std::vector<int> draws;
+    draws.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) draws.push_back(random.Draw());
     return draws;
 }
