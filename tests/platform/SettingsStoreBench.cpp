@@ -35,7 +35,7 @@ QtSettingsStore Filled(const QTemporaryDir& dir, int tables) {
 void BM_ReadUnchangedFile(benchmark::State& state) {
     QTemporaryDir dir;
     QtSettingsStore store = Filled(dir, static_cast<int>(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(store.Read("Size"));
+    for ([[maybe_unused]] auto _ : state) benchmark::DoNotOptimize(store.Read("Size"));
 }
 BENCHMARK(BM_ReadUnchangedFile)->Arg(0)->Arg(kTables);
 
@@ -48,7 +48,7 @@ void BM_ReadAfterAnotherWrite(benchmark::State& state) {
     const QByteArray contents[2] = {original, original + "[Other]\nk=1\n"};
     file.close();
     int i = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         // Another copy's change: the file's size differs, so it must be parsed again.
         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -64,7 +64,7 @@ void BM_Write(benchmark::State& state) {
     QTemporaryDir dir;
     QtSettingsStore store = Filled(dir, static_cast<int>(state.range(0)));
     int i = 0;
-    for (auto _ : state) store.Write("Number", std::to_string(4 + (i++ % 5)));
+    for ([[maybe_unused]] auto _ : state) store.Write("Number", std::to_string(4 + (i++ % 5)));
 }
 BENCHMARK(BM_Write)->Arg(0)->Arg(kTables);
 

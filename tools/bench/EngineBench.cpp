@@ -69,11 +69,12 @@ void BM_WorstClick(benchmark::State& state) {
     }
     // The codes to put back after a click.
     std::vector<int> codes;
+    codes.reserve(lines.size());
     for (auto [c, r] : lines) codes.push_back(pool[0]->puzzle.GetTile(c, r));
     const int covered = pool[0]->puzzle.GetTile(kCentre, kCentre);
 
     int next = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         if (next == kPool) {
             state.PauseTiming();
             for (auto& rig : pool) {
@@ -107,7 +108,7 @@ BENCHMARK(BM_WorstClick);
 void BM_NewGameHuge(benchmark::State& state) {
     Rig rig;
     rig.puzzle.Init(kHuge, kHuge, kHuge);
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         ++rig.ticks.value;  // a different board each time, as in play
         rig.puzzle.NewGame(kHuge);
         benchmark::ClobberMemory();
@@ -120,7 +121,7 @@ BENCHMARK(BM_NewGameHuge);
 void BM_DrawBoardHuge(benchmark::State& state) {
     Rig rig;
     rig.puzzle.Init(kHuge, kHuge, kHuge);
-    for (auto _ : state) rig.puzzle.DrawBoard(rig.surface);
+    for ([[maybe_unused]] auto _ : state) rig.puzzle.DrawBoard(rig.surface);
     benchmark::DoNotOptimize(rig.surface.copies);
 }
 BENCHMARK(BM_DrawBoardHuge);

@@ -80,7 +80,7 @@ void BM_QtWorstClick(benchmark::State& state, int command) {
         return;
     }
     const int cell = game.puzzle().GetCellSize();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         SetUpWorstClick(game.puzzle());
         state.ResumeTiming();
@@ -96,7 +96,7 @@ void BM_QtFullDraw(benchmark::State& state, int command) {
     game.app.MainFrame()->OnCommand(command);
     const int width = game.puzzle().GetBoardWidth();
     const int height = game.puzzle().GetBoardHeight() + 60;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         QImage picture(width, height, QImage::Format_RGB32);
         {
             platform::qt::ImageSurface surface(picture, game.pictures);
