@@ -98,7 +98,7 @@ void Driver::WriteDump() {
         {"count", p.GetCount()},       {"columns", p.GetColumns()}, {"rows", p.GetRows()},
         {"cell", p.GetCellSize()},     {"score", p.GetScore()},     {"remaining", p.GetRemaining()},
     };
-    m_line = "{\"op\":\"dump\"";
+    m_line = R"({"op":"dump")";
     for (const auto& f : fields) {
         m_line += ",\"";
         m_line += f.key;
@@ -127,7 +127,7 @@ void Driver::WriteDump() {
 }
 
 void Driver::WriteError(std::uint64_t lineNumber, std::string_view message) {
-    m_line = "{\"op\":\"error\",\"line\":";
+    m_line = R"({"op":"error","line":)";
     json::AppendInt(m_line, static_cast<long long>(lineNumber));
     m_line += ",\"message\":";
     json::AppendString(m_line, message);
