@@ -173,7 +173,7 @@ std::vector<Chunk> Chunks(const QByteArray& b) {
 }
 
 TEST(WavWriter, ExtendedLayoutHasFactAndTrailingList) {
-    const QByteArray pcm(4 * 10, '\x01');
+    const QByteArray pcm(qsizetype{4} * 10, '\x01');
     const res::SoundInfo sound{"TEST", 2, 22050, 16, 4 * 10, res::WaveLayout::Extended};
     const QByteArray b = EncodeWav(sound, pcm, QStringLiteral("odd"));
     EXPECT_EQ(b.left(4), QByteArray("RIFF"));
@@ -243,7 +243,9 @@ TEST_P(SoundTest, FillsItsBytesPeaksNearMinusThreeAndIsSilentAtTheEnds) {
     }
     // Something plays in the first tenth of a second.
     double early = 0;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(s.sampleRate / 10 * s.channels); ++i)
+    const auto earlySamples =
+        static_cast<std::size_t>(s.sampleRate / 10) * static_cast<std::size_t>(s.channels);
+    for (std::size_t i = 0; i < earlySamples; ++i)
         early = std::max(early, std::abs(samples[i]));
     EXPECT_GT(early, 0.1);
     const QByteArray file = MakeSoundFile(s);
@@ -328,7 +330,7 @@ TEST(IcoWriter, SixteenColourImagesWithMasks) {
     EXPECT_EQ(static_cast<std::uint32_t>(b.size()), expectOffset);
     // The big image's mask: the top row (stored last) is opaque only at x = 0.
     const qsizetype mask = 6 + 32 + 40 + 64 + 16 * 32;
-    const qsizetype topRow = mask + 4 * 31;
+    const qsizetype topRow = mask + qsizetype{4} * 31;
     EXPECT_EQ(static_cast<std::uint8_t>(b[topRow]), 0x7F);
     EXPECT_EQ(static_cast<std::uint8_t>(b[topRow + 1]), 0xFF);
     if (QImageReader::supportedImageFormats().contains("ico")) {
