@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <limits>
 #include <map>
 
@@ -100,6 +101,7 @@ std::vector<std::array<double, 3>> MedianCut(std::vector<Entry>& e, int maxColou
         boxes.push_back(MakeBox(e, split, box.end));
     }
     std::vector<std::array<double, 3>> means;
+    means.reserve(boxes.size());
     for (const Box& b : boxes) means.push_back(b.mean);
     return means;
 }
@@ -132,7 +134,7 @@ void Refine(const std::vector<Entry>& e, std::vector<std::array<double, 3>>& pal
     }
 }
 
-int ToByte(double v) { return std::clamp(static_cast<int>(v + 0.5), 0, 255); }
+int ToByte(double v) { return std::clamp(static_cast<int>(std::lround(v)), 0, 255); }
 
 }  // namespace
 
@@ -154,6 +156,7 @@ std::vector<QRgb> BuildPalette(const QImage& image, int maxColours) {
 std::vector<std::uint8_t> MapToPalette(const QImage& source, const std::vector<QRgb>& palette) {
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
     std::vector<std::array<double, 3>> targets;
+    targets.reserve(palette.size());
     for (QRgb c : palette) targets.push_back({double(qRed(c)), double(qGreen(c)), double(qBlue(c))});
     std::map<QRgb, std::uint8_t> cache;
     std::vector<std::uint8_t> indices;
