@@ -10,6 +10,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <cstddef>
 #include <iterator>
 #include <numbers>
 
@@ -367,12 +368,14 @@ QImage TileArt::Open(World world, Uncovered kind, int number) const {
 
 QImage TileArt::CoveredStrip(World world, int looks) const {
     std::vector<QImage> frames;
+    frames.reserve(static_cast<std::size_t>(looks));
     for (int look = 0; look < looks; ++look) frames.push_back(Covered(world, look));
     return JoinFrames(frames);
 }
 
 QImage TileArt::NumberStrip(World world, Uncovered kind, int firstNumber, int count) const {
     std::vector<QImage> frames;
+    frames.reserve(static_cast<std::size_t>(count));
     for (int k = 0; k < count; ++k) frames.push_back(Open(world, kind, firstNumber + k));
     return JoinFrames(frames);
 }
