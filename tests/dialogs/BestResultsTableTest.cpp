@@ -87,6 +87,7 @@ std::map<int, Stored> FullTable() {
 
 std::vector<Entry> FullEntries() {
     std::vector<Entry> entries;
+    entries.reserve(10);
     for (int i = 0; i < 10; ++i) entries.push_back({PlayerName(i + 1), 100 - 10 * i});
     return entries;
 }
