@@ -98,7 +98,7 @@ public:
     }
     std::optional<std::string> Read(const std::string& key) {
         const std::string answer = Ask("R " + key);
-        if (answer.rfind("V", 0) == 0) {  // "V hex"; an empty text is "V" alone
+        if (answer.rfind('V', 0) == 0) {  // "V hex"; an empty text is "V" alone
             return QByteArray::fromHex(QByteArray::fromStdString(answer.substr(1))).toStdString();
         }
         EXPECT_EQ(answer, "A");
