@@ -51,7 +51,7 @@ std::uint32_t BmpPixel(const QByteArray& file, const BmpHeader& h, int x, int y)
         const auto index = static_cast<std::uint8_t>(file[row + x]);
         bgr = kFileHeaderBytes + h.infoSize + index * kPaletteEntryBytes;
     } else {
-        bgr = row + x * 3;
+        bgr = row + static_cast<qsizetype>(x) * 3;
     }
     const auto byte = [&](qsizetype at) { return static_cast<std::uint32_t>(static_cast<std::uint8_t>(file[at])); };
     return (byte(bgr + 2) << 16) | (byte(bgr + 1) << 8) | byte(bgr);
