@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -160,7 +161,7 @@ TEST(Settings, LastNameDefaultsToFourSpacesAndIsCutTo123Characters) {
     std::string accented;
     for (int i = 0; i < 130; ++i) accented += "é";
     store.values["LasName"] = accented;
-    EXPECT_EQ(gs::ReadLastName(store), accented.substr(0, 2 * 123));
+    EXPECT_EQ(gs::ReadLastName(store), accented.substr(0, std::size_t{2} * 123));
 
     gs::WriteLastName(store, std::string(130, 'w'));
     EXPECT_EQ(store.values["LasName"], std::string(123, 'w'));
