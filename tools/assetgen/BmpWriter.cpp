@@ -17,7 +17,7 @@ void PutU32(QByteArray& out, std::uint32_t v) {
 }
 
 void PutHeaders(QByteArray& out, int width, int height, int bits, int paletteEntries) {
-    const std::uint32_t pixelBytes = static_cast<std::uint32_t>(BmpRowStride(width, bits) * height);
+    const auto pixelBytes = static_cast<std::uint32_t>(BmpRowStride(width, bits) * height);
     const std::uint32_t offset = kBmpFileHeaderSize + kBmpInfoHeaderSize + 4 * paletteEntries;
     // File header.
     PutU16(out, kBmpMagic);
