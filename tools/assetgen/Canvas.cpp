@@ -1,6 +1,7 @@
 #include "tools/assetgen/Canvas.h"
 
 #include <array>
+#include <cstddef>
 
 namespace assetgen {
 
@@ -28,7 +29,8 @@ QImage Downsample(const QImage& source, int factor) {
         for (int x = 0; x < w; ++x) {
             std::array<int, 4> sum{0, 0, 0, 0};
             for (int dy = 0; dy < factor; ++dy) {
-                const QRgb* src = reinterpret_cast<const QRgb*>(big.constScanLine(y * factor + dy)) + x * factor;
+                const QRgb* src = reinterpret_cast<const QRgb*>(big.constScanLine(y * factor + dy)) +
+                                  static_cast<std::ptrdiff_t>(x) * factor;
                 for (int dx = 0; dx < factor; ++dx) {
                     sum[0] += qAlpha(src[dx]);
                     sum[1] += qRed(src[dx]);
