@@ -78,6 +78,7 @@ QByteArray IconImage(const QImage& source) {
 
 QByteArray EncodeIco16Colours(const std::vector<QImage>& images) {
     std::vector<QByteArray> bodies;
+    bodies.reserve(images.size());
     for (const QImage& image : images) bodies.push_back(IconImage(image));
     QByteArray out;
     PutU16(out, 0);
