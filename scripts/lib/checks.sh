@@ -1,0 +1,78 @@
+# The steps of scripts/test. Each builds incrementally in its own folder, so
+# a second run with nothing changed is quick, and returns non-zero when its
+# check fails.
+# shellcheck shell=bash
+
+jobs="$(nproc)"
+fuzz_seconds="${GLIMBLES_FUZZ_SECONDS:-60}"  # how long each fuzzer runs
+fuzz_targets=(replay settings)                # fuzz/corpus/<name>, build-fuzz/<name>_fuzzer
+# Our source folders; clang-tidy looks at their .cpp files and headers only.
+tidy_folders="engine|platform|shell|dialogs|resources|tools|tests|fuzz"
+
+# Configures the preset $1 into $2 unless that folder is configured already.
+configure_once() {
+  [ -f "$root_dir/$2/CMakeCache.txt" ] || cmake --preset "$1" >/dev/null
+}
+
+# The Release build and its tests; the arguments go to ctest.
+step_release_tests() {
+  build_release || return 1
+  (cd "$root_dir/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$jobs" "$@")
+}
+
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (the "asan" preset; its test preset sets the sanitizers' options).
+step_sanitizer_tests() {
+  cd "$root_dir" || return 1
+  configure_once asan build-asan || return 1
+  cmake --build build-asan --parallel "$jobs" || return 1
+  ctest --preset asan --parallel "$jobs"
+}
+
+# Each fuzzer for $fuzz_seconds from its committed seeds; what it learns on
+# the way stays in build-fuzz/corpus, what breaks it in build-fuzz/artifacts.
+step_fuzzers() {
+  cd "$root_dir" || return 1
+  configure_once fuzz build-fuzz || return 1
+  cmake --build --preset fuzz --parallel "$jobs" || return 1
+  local name status=0
+  for name in "${fuzz_targets[@]}"; do
+    mkdir -p "build-fuzz/corpus/$name" build-fuzz/artifacts
+    echo "== ${name}_fuzzer for ${fuzz_seconds} s"
+    if ! "build-fuzz/${name}_fuzzer" \
+        -max_total_time="$fuzz_seconds" -timeout=5 -rss_limit_mb=2048 -max_len=4096 \
+        -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name-" \
+        "build-fuzz/corpus/$name" "fuzz/corpus/$name" >"build-fuzz/$name.log" 2>&1; then
+      tail -n 60 "build-fuzz/$name.log"
+      status=1
+    else
+      grep -E '^(Done|stat::(number_of_executed_units|new_units_added|peak_rss_mb))' \
+        "build-fuzz/$name.log"
+    fi
+  done
+  return "$status"
+}
+
+# clang-tidy with the committed .clang-tidy over our .cpp files in the
+# Release build's compile_commands.json, each file once. A file that passed
+# is remembered (build-tidy/passed) until it, any of our headers, its compile
+# command or the configuration changes (see tidy_pending.py).
+step_clang_tidy() {
+  cd "$root_dir" || return 1
+  [ -f build/compile_commands.json ] || { echo "no Release build to take the files from" >&2; return 1; }
+  mkdir -p build-tidy/passed
+  python3 "$root_dir/scripts/lib/tidy_pending.py" "$root_dir" "$tidy_folders" || return 1
+  [ -s build-tidy/pending ] || return 0
+
+  # Findings go to the log; the invocation lines run-clang-tidy prints for
+  # every file, and its colours, are left out of what is shown.
+  run-clang-tidy-14 -p build-tidy -j "$jobs" -quiet >build-tidy/clang-tidy.log 2>&1
+  local status=$?
+  sed 's/\x1b\[[0-9;]*m//g' build-tidy/clang-tidy.log |
+    grep -v -e '^clang-tidy-14 ' -e '^[0-9]* warnings\? generated\.$'
+  if [ "$status" -eq 0 ]; then
+    local key
+    while read -r key; do : >"build-tidy/passed/$key"; done <build-tidy/pending
+  fi
+  return "$status"
+}
