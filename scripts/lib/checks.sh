@@ -35,6 +35,8 @@ step_fuzzers() {
   cd "$root_dir" || return 1
   configure_once fuzz build-fuzz || return 1
   cmake --build --preset fuzz --parallel "$jobs" || return 1
+  local symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
+  [ -x "$symbolizer" ] && export ASAN_SYMBOLIZER_PATH="$symbolizer"
   local name status=0
   for name in "${fuzz_targets[@]}"; do
     mkdir -p "build-fuzz/corpus/$name" build-fuzz/artifacts

@@ -13,9 +13,10 @@ build_packages=(
 )
 
 # Debian 12 packages the slower checks of scripts/test need besides those:
-# clang with its sanitizer and libFuzzer runtimes, and clang-tidy.
+# clang with its sanitizer and libFuzzer runtimes, llvm-14 for the
+# symbolizer that puts names and lines in their reports, and clang-tidy.
 check_packages=(
-  clang-14 libclang-rt-14-dev clang-tidy-14
+  clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
 )
 
 # Installs every package of "$@" that dpkg does not report as installed.
