@@ -3,12 +3,15 @@
 namespace platform::qt {
 
 ImageSurface::ImageSurface(QImage& target, ScaledPictures& pictures)
-    : m_target(target), m_pictures(pictures), m_painter(&target) {
+    : m_target(target), m_pictures(pictures) {
+    // A view that has not painted yet has no picture: it draws nothing.
+    if (target.isNull()) return;
+    m_painter.begin(&target);
     m_painter.setCompositionMode(QPainter::CompositionMode_Source);
 }
 
 void ImageSurface::CopyBitmap(int bitmapId, Rect src, Rect dst) {
-    if (dst.w <= 0 || dst.h <= 0 || src.w <= 0 || src.h <= 0) return;
+    if (!m_painter.isActive() || dst.w <= 0 || dst.h <= 0 || src.w <= 0 || src.h <= 0) return;
     const QImage* picture = m_pictures.Picture(bitmapId);
     if (picture == nullptr || picture->isNull()) return;
 

@@ -109,3 +109,22 @@ TEST(Keys, CtrlNStartsANewGameAndCtrlCDoesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Click, BeforeTheFirstPaintPlaysWithoutAWord) {
+    QStringList messages;
+    static QStringList* sink = nullptr;
+    sink = &messages;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { *sink << m; });
+    ShellRig rig;
+    rig.settings.values.emplace("ShowTips", "1");
+    ASSERT_TRUE(rig.app.InitInstance());  // shown, not yet painted
+    rig.View().OnLButtonDown({5, 5});
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(rig.Puzzle().GetScore(), 63);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+}  // namespace
