@@ -1,5 +1,6 @@
 // Drawing the view: the board, the status strip with its two counters, and
 // fitting the main window around them.
+#include "resources/ResourceIds.h"
 #include "shell/MainFrame.h"
 #include "shell/QuelmView.h"
 #include "shell/ViewGeometry.h"
@@ -12,7 +13,7 @@ void CQuelmView::OnDraw(platform::IDrawSurface& dc) {
     const int height = m_puzzle->GetBoardHeight() + view::kStripHeight;
 
     m_puzzle->DrawBoard(dc);
-    dc.CopyBitmap(view::kStripPanel, {0, 0, view::kPanelWidth, view::kStripHeight},
+    dc.CopyBitmap(res::IDB_STATUS_PANEL, {0, 0, view::kPanelWidth, view::kStripHeight},
                   {0, height - view::kStripHeight, width, view::kStripHeight});
     DrawStatus(dc);
 }
@@ -21,9 +22,9 @@ void CQuelmView::DrawStatus(platform::IDrawSurface& dc) {
     if (!m_puzzle) return;
     const view::StatusLayout at = view::LayoutStatus(m_puzzle->GetBoardWidth(), m_puzzle->GetBoardHeight());
 
-    dc.CopyBitmap(view::kPointsLabel, {0, 0, view::kPointsLabelWidth, view::kLabelHeight},
+    dc.CopyBitmap(res::IDB_POINTS_LABEL, {0, 0, view::kPointsLabelWidth, view::kLabelHeight},
                   {at.pointsLabelX, at.labelY, view::kPointsLabelWidth, view::kLabelHeight});
-    dc.CopyBitmap(view::kGlimblesLabel, {0, 0, view::kGlimblesLabelWidth, view::kLabelHeight},
+    dc.CopyBitmap(res::IDB_GLIMBLES_LABEL, {0, 0, view::kGlimblesLabelWidth, view::kLabelHeight},
                   {at.glimblesLabelX, at.labelY, view::kGlimblesLabelWidth, view::kLabelHeight});
     DrawDigits(dc, at.pointsDigitsX, at.digitsY, m_puzzle->GetScore(), view::kPointsDigits);
     DrawDigits(dc, at.glimblesDigitsX, at.digitsY, m_puzzle->GetRemaining(), view::kGlimblesDigits);
@@ -36,7 +37,7 @@ void CQuelmView::DrawDigits(platform::IDrawSurface& dc, int x, int y, int value,
     const int rightmost = x + (digits - 1) * view::kDigitSize;
     for (int i = 0; i < digits; ++i) {
         const int digit = value % 10;
-        dc.CopyBitmap(view::kDigitStrip, {view::kDigitFrame * digit, 0, view::kDigitFrame, view::kDigitFrame},
+        dc.CopyBitmap(res::IDB_DIGITS, {view::kDigitFrame * digit, 0, view::kDigitFrame, view::kDigitFrame},
                       {rightmost - view::kDigitSize * i, y, view::kDigitSize, view::kDigitSize});
         value /= 10;
     }

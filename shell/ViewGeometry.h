@@ -3,12 +3,6 @@
 // Where the view puts things, in pixels.
 namespace view {
 
-// Pictures drawn by the view.
-inline constexpr int kDigitStrip = 130;    // frames 0..9 are the digits
-inline constexpr int kStripPanel = 135;    // background of the status strip
-inline constexpr int kPointsLabel = 136;   // the word "Points"
-inline constexpr int kGlimblesLabel = 137; // the word "Glimbles"
-
 inline constexpr int kStripHeight = 60;    // the status strip under the board
 inline constexpr int kPanelWidth = 320;    // picture 135, stretched to the board's width
 inline constexpr int kEdge = 2;            // the sunken edge around the view

@@ -3,13 +3,9 @@
 #include <QDir>
 
 #include "platform/qt/SoundModule.h"
+#include "resources/Sounds.h"
 
 namespace platform::qt {
-
-namespace {
-// The sounds the game plays, opened ahead by Preload.
-constexpr const char* kSounds[] = {"MOVE", "SELECT", "BEST", "WIN"};
-}  // namespace
 
 LazySoundOutput::LazySoundOutput(QStringList folders) : m_folders(std::move(folders)) {}
 
@@ -40,7 +36,7 @@ void LazySoundOutput::PlayWave(std::string_view name) {
 void LazySoundOutput::Preload() {
     ISoundOutput* output = Output();
     if (output == nullptr) return;
-    for (const char* name : kSounds) output->Preload(name);
+    for (const res::SoundInfo& sound : res::AllSounds()) output->Preload(sound.name);
 }
 
 }  // namespace platform::qt
