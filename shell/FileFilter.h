@@ -2,5 +2,6 @@
 
 #include <QString>
 
-// The one filter the standard Open and Save As dialogs offer.
-inline const QString kAllFilesFilter = QStringLiteral("All Files (*.*)");
+// The one filter the standard Open and Save As dialogs offer: every file,
+// with or without a dot in its name ("*.*" would need one here).
+inline const QString kAllFilesFilter = QStringLiteral("All Files (*)");

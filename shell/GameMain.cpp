@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QTimer>
 
+#include <csignal>
 #include <functional>
 #include <utility>
 
@@ -13,6 +14,7 @@
 #include "platform/qt/ScaledPictures.h"
 #include "platform/qt/ShellOpen.h"
 #include "platform/qt/LazySoundOutput.h"
+#include "shell/CommandLine.h"
 #include "shell/GameDialogs.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
@@ -46,6 +48,9 @@ QStringList SoundModuleFolders() {
 }
 
 int RunGame(int argc, char* argv[], const std::function<void(CQuelmApp&)>& started) {
+    // Under a file-size limit a write past it must fail with an error, which
+    // the game takes as any failed write, instead of killing the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication::setApplicationName(QStringLiteral("glimbles"));
     QApplication::setOrganizationName(QStringLiteral("Pellix"));
     QApplication::setDesktopFileName(QStringLiteral("com.pellix.glimbles"));
@@ -61,7 +66,7 @@ int RunGame(int argc, char* argv[], const std::function<void(CQuelmApp&)>& start
     GameDialogs dialogs(settings, shell);
 
     CQuelmApp app(ViewServices{settings, sound, ticks, pictures, dialogs, shell});
-    if (!app.InitInstance()) return 0;
+    if (!app.InitInstance(CommandLineFile(QCoreApplication::arguments()))) return 0;
     AfterFirstPaint preload([&sound] { sound.Preload(); });
     app.View()->installEventFilter(&preload);
     if (started) started(app);

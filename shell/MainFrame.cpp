@@ -35,9 +35,10 @@ CMainFrame::CMainFrame(platform::IShellOpen& shell) : m_shell(shell) {
 
 CMainFrame::~CMainFrame() = default;
 
-void CMainFrame::SetView(CQuelmView* view, Router fallback) {
+void CMainFrame::SetView(CQuelmView* view, Router document, Router application) {
     m_view = view;
-    m_fallback = std::move(fallback);
+    m_document = std::move(document);
+    m_application = std::move(application);
     m_edge->layout()->addWidget(view);
     BuildMenus();
     BuildKeyTable();
@@ -45,17 +46,24 @@ void CMainFrame::SetView(CQuelmView* view, Router fallback) {
 
 bool CMainFrame::OnCommand(int id) {
     if (m_view != nullptr && m_view->OnCommand(id)) return true;
-    if (m_fallback && m_fallback(id)) return true;
+    if (m_document && m_document(id)) return true;
     switch (id) {
         case res::ID_HELP: OnHelp(); return true;
         case res::ID_APP_EXIT: close(); return true;
-        default: return false;
+        default: break;
     }
+    return m_application && m_application(id);
 }
 
 void CMainFrame::FitClientArea(int width, int height) {
-    const QPoint topLeft = pos();
     m_edge->setFixedSize(width, height);
+    // Before the first show pos() is only (0, 0): moving there would pin the
+    // window to the screen's corner instead of letting it be placed.
+    if (!isVisible()) {
+        adjustSize();
+        return;
+    }
+    const QPoint topLeft = pos();
     adjustSize();
     move(topLeft);
 }

@@ -18,8 +18,8 @@ class CMainFrame final : public QMainWindow {
     Q_OBJECT
 
 public:
-    // `route` carries a command id past the view to the document and the
-    // application; it returns false for ids nobody handles.
+    // Carries a command id to the document or to the application; false for
+    // ids that one does not handle.
     using Router = std::function<bool(int id)>;
 
     // `shell` opens the help file; it must outlive the frame.
@@ -27,14 +27,17 @@ public:
     ~CMainFrame() override;
 
     // Puts the view inside the sunken edge and hooks up menus and keys.
-    void SetView(CQuelmView* view, Router fallback);
+    // Commands the view leaves go to `document`, then to the frame itself,
+    // then to `application`.
+    void SetView(CQuelmView* view, Router document, Router application);
     CQuelmView* View() const { return m_view; }
 
     // Sends a command along the route; false when nobody handled it.
     bool OnCommand(int id);
 
-    // Sizes the area under the menu bar to width x height pixels, keeping the
-    // window's top-left corner.
+    // Sizes the area under the menu bar to width x height pixels. A window on
+    // the screen keeps its top-left corner; one not yet shown asks for no
+    // place, so the window manager places it as any new window.
     void FitClientArea(int width, int height);
 
     // The caption: the document's title, " - ", and "Glimbles".
@@ -50,5 +53,6 @@ private:
     platform::IShellOpen& m_shell;
     CQuelmView* m_view = nullptr;
     QFrame* m_edge = nullptr;  // the 2-pixel sunken edge around the view
-    Router m_fallback;
+    Router m_document;     // the document's commands
+    Router m_application;  // the application's commands
 };

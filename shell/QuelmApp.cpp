@@ -1,6 +1,10 @@
 #include "shell/QuelmApp.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 
 #include "resources/CommandIds.h"
 #include "shell/FileFilter.h"
@@ -8,16 +12,38 @@
 #include "shell/QuelmDoc.h"
 #include "shell/QuelmView.h"
 
+namespace {
+
+// The caption of the program's message boxes.
+const QString kMessageCaption = QStringLiteral("glimbles");
+
+// Why `path` cannot be opened as the document, or an empty text when it can.
+// Only a plain file is opened, and only to learn that it can be read: a
+// pipe or a device at that name is never opened, so it cannot block.
+QString CannotOpenReason(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("there is no such file");
+    if (info.isDir()) return QStringLiteral("it is a folder");
+    if (!info.isFile()) return QStringLiteral("it is not a plain file");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+    return {};
+}
+
+}  // namespace
+
 CQuelmApp::CQuelmApp(ViewServices services) : m_services(services) {}
 
 CQuelmApp::~CQuelmApp() = default;
 
-bool CQuelmApp::InitInstance() {
+bool CQuelmApp::InitInstance(const QString& file) {
     m_doc = std::make_unique<CQuelmDoc>();
     if (!m_doc->OnNewDocument()) return false;
     m_frame = std::make_unique<CMainFrame>(m_services.shell);
     m_view = new CQuelmView(*m_frame, m_services);
-    m_frame->SetView(m_view, [this](int id) { return OnCommand(id); });
+    m_frame->SetView(
+        m_view, [this](int id) { return OnDocumentCommand(id); }, [this](int id) { return OnCommand(id); });
+    if (!file.isEmpty()) OpenDocumentFile(file);  // before the window shows, as a failed open is reported alone
     m_frame->SetDocumentTitle(m_doc->Title());
 
     // The engine and the window's size are ready before the first paint; the
@@ -27,11 +53,13 @@ bool CQuelmApp::InitInstance() {
     return true;
 }
 
+bool CQuelmApp::OnDocumentCommand(int id) {
+    if (!m_doc || !m_doc->OnCommand(id, m_frame.get())) return false;
+    m_frame->SetDocumentTitle(m_doc->Title());
+    return true;
+}
+
 bool CQuelmApp::OnCommand(int id) {
-    if (m_doc && m_doc->OnCommand(id, m_frame.get())) {
-        m_frame->SetDocumentTitle(m_doc->Title());
-        return true;
-    }
     switch (id) {
         case res::ID_APP_ABOUT: OnAppAbout(); return true;
         case res::ID_FILE_OPEN: OnFileOpen(); return true;
@@ -44,6 +72,18 @@ void CQuelmApp::OnAppAbout() { m_services.dialogs.RunAbout(); }
 void CQuelmApp::OnFileOpen() {
     const QString path = QFileDialog::getOpenFileName(m_frame.get(), QStringLiteral("Open"), QString(), kAllFilesFilter);
     if (path.isEmpty()) return;
-    m_doc->OnOpenDocument(path);
-    m_frame->SetDocumentTitle(m_doc->Title());
+    if (OpenDocumentFile(path)) m_frame->SetDocumentTitle(m_doc->Title());
+}
+
+bool CQuelmApp::OpenDocumentFile(const QString& path) {
+    const QString reason = CannotOpenReason(path);
+    if (!reason.isEmpty()) {
+        // A window not yet shown is no parent: the box then stands alone.
+        QWidget* parent = m_frame && m_frame->isVisible() ? m_frame.get() : nullptr;
+        QMessageBox::warning(parent, kMessageCaption,
+                             QStringLiteral("Cannot open \"%1\": %2.").arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+    m_doc->OnOpenDocument(QFileInfo(path).absoluteFilePath());
+    return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 #include "shell/ViewServices.h"
@@ -16,12 +18,21 @@ public:
     ~CQuelmApp();
 
     // Builds the window, creates the engine from the stored settings, fits the
-    // window to the board and shows it. False when the window could not be made.
-    bool InitInstance();
+    // window to the board and shows it. `file`, the command line's file when
+    // not empty, is opened as the document first, as Open would. False when
+    // the window could not be made.
+    bool InitInstance(const QString& file = {});
 
+    // The document's commands (Save), then the application's (About, Open).
+    bool OnDocumentCommand(int id);
     bool OnCommand(int id);
     void OnAppAbout();
     void OnFileOpen();
+
+    // Makes `path` the document, reading nothing from it. A file that is not
+    // there or cannot be read is reported in a message box naming it, and
+    // the document stays as it was. True when it was opened.
+    bool OpenDocumentFile(const QString& path);
 
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CQuelmView* View() const { return m_view; }

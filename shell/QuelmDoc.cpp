@@ -2,7 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
 
 #include "resources/CommandIds.h"
 #include "shell/FileFilter.h"
@@ -20,11 +20,20 @@ bool CQuelmDoc::OnCommand(int id, QWidget* parent) {
         path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), m_title, kAllFilesFilter);
         if (path.isEmpty()) return true;  // cancelled
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        Serialize(true);
-        if (file.commit()) SetPathName(path);
-    }
+    if (SaveInto(path)) SetPathName(path);
+    return true;
+}
+
+bool CQuelmDoc::SaveInto(const QString& path) {
+    // The document writes nothing, so a file already there keeps every byte
+    // it has: it only has to be one that could be written.
+    const QFileInfo info(path);
+    if (info.exists()) return info.isFile() && info.isWritable();
+    // A new name gets an empty file; NewOnly never opens one that appeared
+    // in the meantime.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return false;
+    Serialize(true);
     return true;
 }
 

@@ -4,17 +4,21 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "platform/qt/QuietMessages.h"
+
 namespace platform::qt {
 
 bool ShellOpen::OpenUrl(const std::string& url) {
     const QUrl address(QString::fromStdString(url), QUrl::StrictMode);
     if (!address.isValid()) return false;
+    const QuietMessages quiet;  // "no launcher" is told by the result alone
     return QDesktopServices::openUrl(address);
 }
 
 bool ShellOpen::OpenFile(const std::string& path) {
     const QFileInfo file(QString::fromStdString(path));
     if (!file.isFile() || !file.isReadable()) return false;
+    const QuietMessages quiet;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
 }
 

@@ -46,15 +46,6 @@ struct Game {
     CQuelmApp app{ViewServices{settings, sound, ticks, pictures, dialogs, shell}};
 };
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "glimbles-bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
-
 // The worst position: one glimble on (9, 9), one more far from its lines so
 // the game goes on, and every other tile of its four lines uncovered showing
 // its true count.
@@ -71,7 +62,6 @@ void SetUpWorstClick(CPuzzle& puzzle) {
 }
 
 void BM_QtWorstClick(benchmark::State& state, int command) {
-    Application();
     Game game;
     game.app.MainFrame()->OnCommand(command);
     game.view().repaint();  // the retained picture, in this tile set
@@ -91,7 +81,6 @@ void BM_QtWorstClick(benchmark::State& state, int command) {
 }
 
 void BM_QtFullDraw(benchmark::State& state, int command) {
-    Application();
     Game game;
     game.app.MainFrame()->OnCommand(command);
     const int width = game.puzzle().GetBoardWidth();
