@@ -12,6 +12,14 @@ build_packages=(
   dpkg-dev desktop-file-utils appstream
 )
 
+# Debian 12 packages the tests that meet the real desktop need: an X display
+# with a window manager and tools to read and drive its windows, and a sound
+# server with its recorder.
+desktop_test_packages=(
+  xvfb xauth openbox xdotool x11-utils
+  pulseaudio pulseaudio-utils
+)
+
 # Debian 12 packages the slower checks of scripts/test need besides those:
 # clang with its sanitizer and libFuzzer runtimes, llvm-14 for the
 # symbolizer that puts names and lines in their reports, and clang-tidy.

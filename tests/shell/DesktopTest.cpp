@@ -1,0 +1,112 @@
+// The real program on a real X desktop with a window manager: where its
+// window opens, that a size change keeps its corner, and that normal play
+// prints nothing.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "tests/shell/DesktopRig.h"
+
+namespace {
+
+constexpr char kCaption[] = "Glimbles - Glimbles";
+
+// Skips the test when the desktop's tools are missing or it did not start.
+#define REQUIRE_DESKTOP(screen)                                                                \
+    do {                                                                                       \
+        if (const QString missing = desktop::MissingTool(desktop::kTools); !missing.isEmpty()) \
+            GTEST_SKIP() << missing.toStdString() << " is not installed";                      \
+        if (!(screen).Ready()) GTEST_SKIP() << "the X display or openbox did not start";       \
+    } while (false)
+
+TEST(Desktop, TheWindowManagerPlacesEachNewWindow) {
+    desktop::Desktop screen;
+    REQUIRE_DESKTOP(screen);
+    screen.StoreSettings("[General]\nShowTips=1\n");
+
+    std::vector<desktop::Geometry> places;
+    for (int copy = 0; copy < 2; ++copy) {
+        QProcess& game = screen.StartGame();
+        const unsigned long window = screen.WaitForWindow(game, kCaption);
+        ASSERT_NE(window, 0u) << "copy " << copy << " showed no window";
+        // The game asks for no place of its own: the window manager chooses.
+        EXPECT_FALSE(screen.Property(window, "WM_NORMAL_HINTS").contains("location"))
+            << screen.Property(window, "WM_NORMAL_HINTS").toStdString();
+        const auto at = screen.GeometryOf(window);
+        ASSERT_TRUE(at.has_value());
+        places.push_back(*at);
+    }
+    EXPECT_FALSE(places[0].x == places[1].x && places[0].y == places[1].y)
+        << "the second copy opened exactly on top of the first, at " << places[0].x << ", " << places[0].y;
+}
+
+TEST(Desktop, ASizeChangeKeepsTheTopLeftCorner) {
+    desktop::Desktop screen;
+    REQUIRE_DESKTOP(screen);
+    screen.StoreSettings("[General]\nShowTips=1\nSize=20\nNumber=20\n");
+    QProcess& game = screen.StartGame();
+    const unsigned long window = screen.WaitForWindow(game, kCaption);
+    ASSERT_NE(window, 0u);
+    const auto huge = screen.GeometryOf(window);
+    ASSERT_TRUE(huge.has_value());
+
+    // Options > Set Size > Tiny, from the keyboard.
+    ASSERT_TRUE(screen.Xdotool({"windowactivate", "--sync", QString::number(window)}));
+    for (const char* key : {"alt", "Right", "Down", "Right", "Return"}) {
+        ASSERT_TRUE(screen.Xdotool({"key", key}));
+        QThread::msleep(150);
+    }
+    std::optional<desktop::Geometry> tiny;
+    for (int i = 0; i < 100; ++i) {
+        tiny = screen.GeometryOf(window);
+        if (tiny && tiny->width < huge->width) break;
+        QThread::msleep(100);
+    }
+    ASSERT_TRUE(tiny.has_value());
+    EXPECT_LT(tiny->width, huge->width) << "the size command did not reach the game";
+    EXPECT_EQ(tiny->x, huge->x);
+    EXPECT_EQ(tiny->y, huge->y);
+}
+
+TEST(Desktop, NormalPlayPrintsNothing) {
+    desktop::Desktop screen;
+    REQUIRE_DESKTOP(screen);
+    screen.StoreSettings("[General]\nShowTips=1\n");
+    // No launcher for the manual on this desktop, and no sound server.
+    QTemporaryDir emptyPath;
+    QProcessEnvironment environment = screen.Environment();
+    environment.insert("PATH", emptyPath.path());
+    QProcess& game = screen.StartGame(environment);
+    const unsigned long window = screen.WaitForWindow(game, kCaption);
+    ASSERT_NE(window, 0u);
+
+    ASSERT_TRUE(screen.Xdotool({"windowactivate", "--sync", QString::number(window)}));
+    for (const char* tile : {"20", "60", "100", "140"}) {
+        EXPECT_TRUE(screen.Xdotool({"mousemove", "--window", QString::number(window), tile, tile, "click", "1"}));
+        QThread::msleep(200);
+    }
+    EXPECT_TRUE(screen.Xdotool({"key", "F1"}));
+    const unsigned long box = screen.WaitForWindow(game, "glimbles");
+    EXPECT_NE(box, 0u) << "no \"Failed to launch help.\" box";
+    if (box != 0) {
+        screen.Xdotool({"windowactivate", "--sync", QString::number(box)});
+        screen.Xdotool({"key", "Return"});
+    }
+    QThread::msleep(300);
+    EXPECT_EQ(game.state(), QProcess::Running);
+
+    // Game > Exit, from the keyboard.
+    screen.Xdotool({"windowactivate", "--sync", QString::number(window)});
+    for (const char* key : {"alt", "Down", "Up", "Return"}) {
+        EXPECT_TRUE(screen.Xdotool({"key", key}));
+        QThread::msleep(150);
+    }
+    EXPECT_TRUE(game.waitForFinished(10'000)) << "Exit did not end the game";
+    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(game.exitCode(), 0);
+    EXPECT_EQ(desktop::Desktop::Stop(game).toStdString(), "");
+}
+
+}  // namespace
