@@ -214,8 +214,8 @@ TEST(CommandRouting, ViewThenDocumentThenFrameThenApplication) {
     auto* view = new CQuelmView(frame, ViewServices{rig.settings, rig.sound, rig.ticks, rig.pictures, rig.dialogs, rig.shell});
     std::vector<std::string> asked;
     frame.SetView(
-        view, [&](int) { asked.push_back("document"); return false; },
-        [&](int) { asked.push_back("application"); return true; });
+        view, [&](int) { asked.emplace_back("document"); return false; },
+        [&](int) { asked.emplace_back("application"); return true; });
     view->CreatePuzzle();
 
     EXPECT_TRUE(frame.OnCommand(res::ID_FILE_NEW));  // the view's
