@@ -1,10 +1,17 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace platform {
+
+// One key and the text to store under it.
+struct SettingsChange {
+    std::string_view key;
+    std::string_view text;
+};
 
 // The current user's persistent store of settings: a set of keys, each
 // holding one text. Keys are paths with "/" between their parts, such as
@@ -21,9 +28,16 @@ public:
     // store cannot be read.
     virtual std::optional<std::string> Read(std::string_view key) = 0;
 
-    // Stores `text` under `key` at once. A write that fails is dropped
-    // silently and leaves the stored value as it was.
-    virtual void Write(std::string_view key, std::string_view text) = 0;
+    // Stores every change in one save: afterwards the store holds all of them,
+    // or, when the save fails, none, and the stored values stay as they were.
+    // A failed save is dropped silently. A key named twice keeps its last text.
+    virtual void WriteAll(std::span<const SettingsChange> changes) = 0;
+
+    // Stores `text` under `key` at once: a save of that one change.
+    void Write(std::string_view key, std::string_view text) {
+        const SettingsChange change{key, text};
+        WriteAll({&change, 1});
+    }
 };
 
 }  // namespace platform

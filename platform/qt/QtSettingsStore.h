@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -10,13 +11,15 @@
 
 namespace platform::qt {
 
-// The settings store on a per-user INI file, through QSettings.
+// The settings store on a per-user INI file (see IniText.h for its layout
+// and SettingsFile.h for what may lie at its path).
 //
 // Every call opens the file afresh: a read sees what another running copy
-// wrote a moment ago, and a write goes to disk before it returns. QSettings
-// writes under a lock file, merges the change into the file's current
-// contents and replaces the file in one rename, so two copies writing
-// different keys lose neither, and a crash never leaves half a file.
+// wrote a moment ago, and a save goes to disk before it returns. A save
+// runs under a lock file, merges its changes into the file's current
+// contents and replaces the file in one rename once every byte is written,
+// so two copies writing different keys lose neither, and neither a crash
+// nor a full disk nor a file-size limit ever leaves half a file.
 // Texts are kept exactly as long as they are valid UTF-8; invalid byte
 // sequences come back as U+FFFD.
 class QtSettingsStore final : public ISettingsStore {
@@ -28,7 +31,7 @@ public:
     explicit QtSettingsStore(QString iniFile);
 
     std::optional<std::string> Read(std::string_view key) override;
-    void Write(std::string_view key, std::string_view text) override;
+    void WriteAll(std::span<const SettingsChange> changes) override;
 
     // The file behind the store; empty when there is none.
     const QString& FileName() const { return m_fileName; }

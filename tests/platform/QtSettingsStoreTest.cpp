@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 
 #include <sys/stat.h>
 
@@ -52,6 +53,39 @@ TEST(QtSettingsStore, AwkwardTextsRoundTripThroughTheFile) {
     for (std::size_t i = 0; i < kAwkwardTexts.size(); ++i) {
         EXPECT_EQ(store.Read("Back/k" + std::to_string(i)), kAwkwardTexts[i]) << "text " << i;
     }
+}
+
+TEST(QtSettingsStore, FilesOfEarlierVersionsReadTheSameAndOursReadTheSameInThem) {
+    // Earlier versions of the game kept this file through QSettings.
+    ScratchFolder folder;
+    const QString theirs = folder.Path() + "/theirs.ini";
+    {
+        QSettings ini(theirs, QSettings::IniFormat);
+        for (std::size_t i = 0; i < kAwkwardTexts.size(); ++i) {
+            ini.setValue("Texts/k" + QString::number(i), QString::fromStdString(kAwkwardTexts[i]));
+        }
+    }
+    QtSettingsStore earlier(theirs);
+    QtSettingsStore store(folder.File());
+    for (std::size_t i = 0; i < kAwkwardTexts.size(); ++i) {
+        EXPECT_EQ(earlier.Read("Texts/k" + std::to_string(i)), kAwkwardTexts[i]) << "text " << i;
+        store.Write("Texts/k" + std::to_string(i), kAwkwardTexts[i]);
+    }
+    const QSettings ours(folder.File(), QSettings::IniFormat);
+    for (std::size_t i = 0; i < kAwkwardTexts.size(); ++i) {
+        EXPECT_EQ(ours.value("Texts/k" + QString::number(i)).toString().toStdString(), kAwkwardTexts[i])
+            << "text " << i;
+    }
+}
+
+TEST(QtSettingsStore, SeveralChangesLandInOneSave) {
+    ScratchFolder folder;
+    WriteFile(folder.File(), "[General]\nSize=8\nSkin=0\n");
+    QtSettingsStore store(folder.File());
+    const platform::SettingsChange changes[] = {
+        {"Size", "14"}, {"8_8_8_0/Rez", "57"}, {"Number", "7"}, {"Size", "11"}, {"", "ignored"}};
+    store.WriteAll(changes);
+    EXPECT_EQ(ReadFile(folder.File()), "[General]\nSize=11\nSkin=0\nNumber=7\n\n[8_8_8_0]\nRez=57\n");
 }
 
 TEST(QtSettingsStore, KeysLandAsTheirSectionsAndAbsentKeysReadAsAbsent) {

@@ -3,7 +3,7 @@
 // running copies do to each other.
 //
 //   settings_store_helper serve FILE   one command a line on stdin, one answer a line:
-//                                      "W key hex" writes, answer "ok";
+//                                      "W key hex [key hex ...]" writes in one save, answer "ok";
 //                                      "R key" reads, answer "V hex" or "A" (absent)
 //                                      (FILE "-" means the current user's file)
 //   settings_store_helper burst FILE PREFIX COUNT
@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "platform/qt/QtSettingsStore.h"
 
@@ -28,8 +29,15 @@ int Serve(QtSettingsStore& store) {
     while (std::getline(std::cin, line)) {
         const QByteArray command = QByteArray::fromStdString(line);
         const QList<QByteArray> parts = command.split(' ');
-        if (parts.size() == 3 && parts[0] == "W") {
-            store.Write(parts[1].toStdString(), QByteArray::fromHex(parts[2]).toStdString());
+        if (parts.size() >= 3 && parts.size() % 2 == 1 && parts[0] == "W") {
+            std::vector<std::string> texts;  // keys and texts in turn, kept for the changes' views
+            for (qsizetype i = 1; i < parts.size(); i += 2) {
+                texts.push_back(parts[i].toStdString());
+                texts.push_back(QByteArray::fromHex(parts[i + 1]).toStdString());
+            }
+            std::vector<platform::SettingsChange> changes;
+            for (std::size_t i = 0; i < texts.size(); i += 2) changes.push_back({texts[i], texts[i + 1]});
+            store.WriteAll(changes);
             std::cout << "ok" << std::endl;
         } else if (parts.size() == 2 && parts[0] == "R") {
             const auto text = store.Read(parts[1].toStdString());

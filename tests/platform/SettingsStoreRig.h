@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the settings store tests: a scratch folder per test, file helpers,
-// the helper process, and a guard under which even root obeys file permissions.
+// the helper process (also under a file-size limit), and a guard under which
+// even root obeys file permissions.
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -10,13 +11,17 @@
 #include <QTemporaryDir>
 
 #include <linux/capability.h>
+#include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace settings_rig {
 
@@ -77,24 +82,45 @@ private:
 // A second copy of the store in its own process (settings_store_helper serve).
 class HelperStore {
 public:
+    // How long an answer may take before the helper counts as hung.
+    static constexpr int kAnswerWaitMs = 30000;
+    static constexpr int kCannotLimit = 125;  // the helper's exit code when the limit cannot be set
+
+    // `fileSizeLimit`: the helper runs under that limit on the files it
+    // writes, with SIGXFSZ ignored, so a write past it fails with EFBIG.
     explicit HelperStore(const QString& file,
-                         const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+                         const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+                         std::optional<rlim_t> fileSizeLimit = std::nullopt) {
         EnsureApplication();
         m_process.setProcessEnvironment(env);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        if (fileSizeLimit) {
+            m_process.setChildProcessModifier([limit = *fileSizeLimit] {
+                const rlimit size{limit, limit};
+                if (setrlimit(RLIMIT_FSIZE, &size) != 0) _exit(kCannotLimit);
+                std::signal(SIGXFSZ, SIG_IGN);  // kept across exec
+            });
+        }
         m_process.start(GLIMBLES_SETTINGS_HELPER, {"serve", file});
         m_started = m_process.waitForStarted();
         EXPECT_TRUE(m_started) << "cannot start the helper";
     }
     ~HelperStore() {
         m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(kAnswerWaitMs)) m_process.kill();
         m_process.waitForFinished();
     }
     HelperStore(const HelperStore&) = delete;
     HelperStore& operator=(const HelperStore&) = delete;
 
-    void Write(const std::string& key, const std::string& text) {
-        EXPECT_EQ(Ask("W " + key + " " + QByteArray::fromStdString(text).toHex().toStdString()), "ok");
+    void Write(const std::string& key, const std::string& text) { WriteAll({{key, text}}); }
+    // All the changes in one save.
+    void WriteAll(const std::vector<std::pair<std::string, std::string>>& changes) {
+        std::string command = "W";
+        for (const auto& [key, text] : changes) {
+            command += " " + key + " " + QByteArray::fromStdString(text).toHex().toStdString();
+        }
+        EXPECT_EQ(Ask(command), "ok");
     }
     std::optional<std::string> Read(const std::string& key) {
         const std::string answer = Ask("R " + key);
@@ -111,7 +137,12 @@ private:
         m_process.write(QByteArray::fromStdString(command + "\n"));
         m_process.waitForBytesWritten();
         while (!m_process.canReadLine()) {
-            if (!m_process.waitForReadyRead(-1)) return {};
+            if (!m_process.waitForReadyRead(kAnswerWaitMs)) {
+                ADD_FAILURE() << "the helper gave no answer to \"" << command << '"';
+                m_process.kill();
+                m_started = false;
+                return {};
+            }
         }
         return m_process.readLine().trimmed().toStdString();
     }

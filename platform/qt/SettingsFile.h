@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+
+// The settings file on disk, read and replaced safely whatever lies at its
+// path. Only a regular file, or a symbolic link to one, is ever read or
+// written. Anything else there (a folder, a device, a FIFO, a socket, or a
+// link to one of them or to nothing at all) is no store: it reads as empty,
+// takes no writes and is never opened for writing, replaced or created. A
+// link to a missing file counts as no store rather than creating a file
+// wherever the link points.
+namespace platform::qt::settings_file {
+
+// A save writes its new contents into "<file name>.save-XXXXXX" beside the
+// file (XXXXXX letters and digits) and renames that over the file.
+inline constexpr char kTemporaryInfix[] = ".save-";
+inline constexpr int kTemporarySuffixLength = 6;
+// A temporary file this old is left over from a copy of the game that died
+// while saving; the next save removes it. Younger ones are left alone.
+inline constexpr std::chrono::seconds kStaleTemporaryAge{10};
+
+// The contents of the file at `path`, or nullopt when it is absent, cannot
+// be read or is no store. Never blocks on what it finds there.
+std::optional<QByteArray> Read(const QString& path);
+
+// One save: under the lock file "<path>.lock" (the one QSettings takes, so
+// older copies of the game wait for it too), reads the current contents
+// (empty when the file does not exist yet, making its folder), writes
+// `change(contents)` to a temporary file, checks that every byte reached
+// the disk and renames it over the file, keeping the file's permissions; a
+// link keeps pointing at the file, which is the one replaced. False, with
+// the file untouched, when any step fails: a file that cannot be read and
+// written, a folder that takes no new files, a short write (a full disk, a
+// file-size limit), no store at the path.
+bool Save(const QString& path, const std::function<QByteArray(QByteArrayView)>& change);
+
+}  // namespace platform::qt::settings_file
