@@ -111,6 +111,13 @@ int ReadNumber(platform::ISettingsStore& store, int size) {
 
 void WriteNumber(platform::ISettingsStore& store, int count) { WriteInt(store, kNumber.key, count); }
 
+void WriteSizeAndNumber(platform::ISettingsStore& store, int n, int count) {
+    const std::string size = FormatInt(n);
+    const std::string number = FormatInt(count);
+    const platform::SettingsChange changes[] = {{kSize.key, size}, {kNumber.key, number}};
+    store.WriteAll(changes);
+}
+
 Skin ReadSkin(platform::ISettingsStore& store) {
     const std::optional<std::string> text = store.Read(kSkin.key);
     if (!text) return Skin::Unchanged;

@@ -74,6 +74,8 @@ void WriteSize(platform::ISettingsStore& store, int n);
 int ReadNumber(platform::ISettingsStore& store);  // as stored; see ClampCount
 int ReadNumber(platform::ISettingsStore& store, int size);  // clamped to the size's range
 void WriteNumber(platform::ISettingsStore& store, int count);
+// Both in one save, so the store never holds a size without its count.
+void WriteSizeAndNumber(platform::ISettingsStore& store, int n, int count);
 Skin ReadSkin(platform::ISettingsStore& store);
 void WriteSkin(platform::ISettingsStore& store, Skin skin);  // Unchanged writes nothing
 int ReadSoundOff(platform::ISettingsStore& store);  // as converted: 0 on, other values off

@@ -38,9 +38,9 @@ void CQuelmView::OnNewGame() {
 
 void CQuelmView::SetSize(int n) {
     if (!m_puzzle) return;
-    game_settings::WriteSize(m_services.settings, n);
     m_puzzle->SetSize(n, n);
-    game_settings::WriteNumber(m_services.settings, m_puzzle->GetCount());
+    // The new size and the count the engine rescaled for it, in one save.
+    game_settings::WriteSizeAndNumber(m_services.settings, n, m_puzzle->GetCount());
     FitWindowToBoard();
     Invalidate();
 }

@@ -13,7 +13,7 @@ namespace {
 
 using Write = platform::fake::MemorySettingsStore::WriteRecord;
 
-TEST(SizeCommands, RescaleTheCountAndStoreBoth) {
+TEST(SizeCommands, RescaleTheCountAndStoreBothInOneSave) {
     struct Case {
         int fromSize, fromCount, command, toSize, toCount;
     };
@@ -28,6 +28,7 @@ TEST(SizeCommands, RescaleTheCountAndStoreBoth) {
         EXPECT_EQ(rig.Puzzle().GetCount(), c.toCount);
         EXPECT_EQ(rig.settings.writes, (std::vector<Write>{{"Size", std::to_string(c.toSize)},
                                                             {"Number", std::to_string(c.toCount)}}));
+        EXPECT_EQ(rig.settings.saves, std::vector<std::size_t>{2});
     }
 }
 
