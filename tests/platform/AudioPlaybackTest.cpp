@@ -36,7 +36,9 @@ constexpr std::string_view kNames[] = {"MOVE", "SELECT"};  // the patterns, in t
 constexpr double kOpeningSeconds = 0.05;  // how much of each sound's start is looked for
 constexpr float kMatch = 0.9F;            // the opening alone: not cut short, not mixed with the sound before
 constexpr auto kLatest = 400ms;           // a play heard later than this counts as not heard
-constexpr auto kSpacingSlack = 60ms;      // how far the gap between two onsets may differ from their plays'
+// How far the gap between two onsets may differ from their plays': a busy
+// machine delays a play now and then by up to a few scheduler slices.
+constexpr auto kSpacingSlack = 120ms;
 constexpr auto kAtOnce = 100ms;           // PlayWave returns within this, whatever the server does
 constexpr auto kTail = 1200ms;            // after the last play, for it to be heard out
 // Qt tries to reconnect 3 s after it lost the server; a play this long after

@@ -1,7 +1,7 @@
 #include "PulseRig.h"
 
 #include <fcntl.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -67,23 +67,22 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 }
 
 // Starts `args` with standard input from /dev/null, standard output to
-// `stdoutFd` (or the log when negative) and standard error to `log`.
+// `stdoutFd` (or the log when negative) and standard error to `log`. The
+// child is killed when the thread that started it ends, so a test that
+// crashes leaves no server behind.
 pid_t Spawn(std::vector<std::string> args, std::vector<std::string> env, int stdoutFd, const std::string& log) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-    if (stdoutFd >= 0) {
-        posix_spawn_file_actions_adddup2(&actions, stdoutFd, 1);
-    } else {
-        posix_spawn_file_actions_adddup2(&actions, 2, 1);
-    }
-    pid_t pid = -1;
     std::vector<char*> argv = Pointers(args);
     std::vector<char*> envp = Pointers(env);
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    // In the child only calls that are safe after fork, up to exec.
+    if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) _exit(127);
+    const int in = open("/dev/null", O_RDONLY);
+    const int err = open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    if (in < 0 || err < 0 || dup2(in, 0) < 0 || dup2(err, 2) < 0 || dup2(stdoutFd >= 0 ? stdoutFd : err, 1) < 0) _exit(127);
+    execvpe(argv[0], argv.data(), envp.data());
+    _exit(127);
 }
 
 // True while `pid` has not ended; reaps it when it has.
