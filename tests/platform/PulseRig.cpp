@@ -132,6 +132,11 @@ Server::Server() {
     m_folder = pattern;
     m_socket = m_folder + "/native";
     for (const char* sub : {"/home", "/runtime", "/state"}) mkdir((m_folder + sub).c_str(), 0700);
+    // The monitor hands on what the sink renders as soon as it renders it.
+    // A sink that rewinds (as PulseAudio does to start a new stream sooner)
+    // rewrites samples the recording already holds, so a new stream's first
+    // milliseconds would seem lost; without rewinds the recording is what
+    // the sink played.
     WriteText(m_folder + "/server.pa",
               std::string("load-module module-null-sink sink_name=") + kSinkName + " rate=44100 channels=2 norewinds=1\n" +
                   "set-default-sink " + kSinkName + "\n" +
