@@ -16,7 +16,6 @@ namespace {
 constexpr QByteArrayView kGeneral = "general";
 constexpr QByteArrayView kEscapedGeneral = "%general";
 constexpr QByteArrayView kGeneralHeader = "[General]";
-constexpr QByteArrayView kEscapedGeneralHeader = "[%General]";
 constexpr QByteArrayView kByteOrderMark = "\xef\xbb\xbf";
 constexpr char16_t kHexBase = 16;
 constexpr char16_t kOctalBase = 8;
@@ -329,6 +328,11 @@ bool IsPlainName(QByteArrayView escaped) {
 
 // ---- Writing ----------------------------------------------------------------
 
+// True when every part of `key` between its slashes holds something.
+bool IsWellFormedKey(QStringView key) {
+    return !key.isEmpty() && !key.startsWith(u'/') && !key.endsWith(u'/') && !key.contains(u"//");
+}
+
 void AppendHex(QByteArray& out, uint code) { out += QByteArray::number(code, kHexBase); }
 
 // A name as the file spells it; the inverse of UnescapeName.
@@ -364,8 +368,18 @@ void AppendEscapedText(QByteArray& out, const QString& text) {
     const qsizetype start = out.size();
     bool needsQuotes = false;
     bool escapeHexDigit = false;  // after "\x.." or "\0" a hex digit would join the escape
-    for (const char c : utf8) {
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
         if (c == ';' || c == ',' || c == '=') needsQuotes = true;
+        // A byte-order mark would be taken for one and dropped when the first
+        // run of non-ASCII characters of a text begins with it: escaped, it
+        // reads back as itself.
+        if (QByteArrayView(utf8).sliced(i).startsWith(kByteOrderMark)) {
+            out += "\\xfeff";
+            i += kByteOrderMark.size() - 1;
+            escapeHexDigit = true;
+            continue;
+        }
         if (escapeHexDigit && IsHexDigit(c)) {
             out += "\\x";
             AppendHex(out, static_cast<uchar>(c));
@@ -432,7 +446,7 @@ public:
             if (header.isEmpty()) {
                 out += kGeneralHeader;
             } else if (QByteArrayView(header).compare(kGeneral, Qt::CaseInsensitive) == 0) {
-                out += kEscapedGeneralHeader;
+                out += "[%" + header + ']';  // a group of that name, in its own case
             } else {
                 out += '[' + header + ']';
             }
@@ -481,7 +495,11 @@ std::optional<std::string> FindText(QByteArrayView contents, const QString& key)
 QByteArray Merge(QByteArrayView contents, std::span<const Change> changes) {
     KeyList keys;
     ForEachKey(contents, [&](const QString& prefix, QByteArrayView escapedName, QByteArrayView raw) {
-        keys.Set(prefix + UnescapeName(escapedName), TextOf(raw));
+        // A key with an empty part (a damaged header or name such as "[\x]"
+        // or "a\\b") names nothing anyone can read, and could not be written
+        // back as itself: it is dropped.
+        const QString key = prefix + UnescapeName(escapedName);
+        if (IsWellFormedKey(key)) keys.Set(key, TextOf(raw));
     });
     for (const Change& change : changes) keys.Set(change.key, change.text);
     return keys.Serialize();

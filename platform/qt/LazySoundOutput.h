@@ -22,6 +22,7 @@ public:
 
     // Loads the module and opens the sounds now, off the click path.
     void Preload();
+    using ISoundOutput::Preload;  // one sound: kept as the interface has it
 
     // True once the module is loaded and gave an output.
     bool Loaded() const { return m_output != nullptr; }

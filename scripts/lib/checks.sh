@@ -5,7 +5,7 @@
 
 jobs="$(nproc)"
 fuzz_seconds="${GLIMBLES_FUZZ_SECONDS:-60}"  # how long each fuzzer runs
-fuzz_targets=(replay settings)                # fuzz/corpus/<name>, build-fuzz/<name>_fuzzer
+fuzz_targets=(replay settings ini)              # fuzz/corpus/<name>, build-fuzz/<name>_fuzzer
 # Our source folders; clang-tidy looks at their .cpp files and headers only.
 tidy_folders="engine|platform|shell|dialogs|resources|tools|tests|fuzz"
 
