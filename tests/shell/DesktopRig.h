@@ -110,12 +110,18 @@ public:
         if (file.open(QIODevice::WriteOnly)) file.write(ini);
     }
 
-    // Starts the game, in this desktop's environment unless another is given.
-    QProcess& StartGame(const QProcessEnvironment& environment) {
+    // Starts the game, in this desktop's environment unless another is given;
+    // with `limits`, under prlimit with those options, which runs the game in
+    // its own process.
+    QProcess& StartGame(const QProcessEnvironment& environment, const QStringList& limits = {}) {
         m_games.push_back(std::make_unique<QProcess>());
         QProcess& game = *m_games.back();
         game.setProcessEnvironment(environment);
-        game.start(QStringLiteral(GLIMBLES_PROGRAM), {});
+        if (limits.isEmpty()) {
+            game.start(QStringLiteral(GLIMBLES_PROGRAM), {});
+        } else {
+            game.start(QStringLiteral("prlimit"), limits + QStringList{QStringLiteral("--"), QStringLiteral(GLIMBLES_PROGRAM)});
+        }
         game.waitForStarted();
         return game;
     }
