@@ -73,6 +73,10 @@ public:
                                                                            QFileDevice::ExeOwner);
         m_env = QProcessEnvironment();
         m_env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+        // The sanitizer run's options (suppressions among them) reach the game too.
+        for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
+            if (qEnvironmentVariableIsSet(name)) m_env.insert(QLatin1String(name), qEnvironmentVariable(name));
+        }
         m_env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + number);
         m_env.insert(QStringLiteral("HOME"), m_home.path());
         m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.filePath(QStringLiteral("runtime")));
