@@ -86,7 +86,7 @@ pid_t Spawn(std::vector<std::string> args, std::vector<std::string> env, int std
 }
 
 // True while `pid` has not ended; reaps it when it has.
-bool Running(pid_t& pid) {
+bool Alive(pid_t& pid) {
     if (pid <= 0) return false;
     int status = 0;
     if (waitpid(pid, &status, WNOHANG) == 0) return true;
@@ -178,7 +178,7 @@ bool Server::Start(std::string& error) {
     }
     const auto deadline = Clock::now() + kStartTimeout;
     while (Clock::now() < deadline) {
-        if (!Running(m_pid)) {
+        if (!Alive(m_pid)) {
             error = "pulseaudio stopped at start:\n" + Log();
             return false;
         }
@@ -191,6 +191,8 @@ bool Server::Start(std::string& error) {
 }
 
 void Server::Kill() { Reap(m_pid, SIGKILL); }
+
+bool Server::Running() { return Alive(m_pid); }
 
 std::string Server::Log() const {
     std::ifstream in(m_folder + "/server.log");
@@ -221,7 +223,8 @@ bool Recorder::Start(std::string& error) {
         return false;
     }
     m_pid = Spawn({"parec", "--server=" + m_address, std::string("--device=") + Server::Monitor(), "--raw",
-                   "--format=s16le", "--rate=" + std::to_string(kRecordRate), "--channels=1", "--latency-msec=10"},
+                   "--format=s16le", "--rate=" + std::to_string(kRecordRate), "--channels=1",
+                   "--latency-msec=" + std::to_string(kRecordBlock.count())},
                   Environment({{"PULSE_CLIENTCONFIG", "/dev/null"}}, {}), fds[1], m_log);
     close(fds[1]);
     if (m_pid < 0) {

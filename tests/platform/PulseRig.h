@@ -20,6 +20,13 @@ using Clock = std::chrono::steady_clock;
 
 // The recorder's format: mono, 16-bit samples, at this rate.
 inline constexpr int kRecordRate = 22050;
+// How much the recorder asks for at a time; the null sink then renders
+// blocks of this length, each at once.
+inline constexpr std::chrono::milliseconds kRecordBlock{10};
+// How much before its play a sound may seem to reach the sink by
+// Recording::TimeOf: a block rendered ahead, and a few milliseconds more when
+// the sink's thread wakes late and renders more at once.
+inline constexpr std::chrono::milliseconds kSeemsEarlyBy = kRecordBlock + std::chrono::milliseconds(5);
 
 // Why the rig cannot run on this machine (a program it needs is missing),
 // or empty when it can.
@@ -39,7 +46,11 @@ public:
     bool Start(std::string& error);
 
     // Kills the daemon with SIGKILL, as a crash would, and waits for it.
+    // Nothing happens when it is not running.
     void Kill();
+
+    // True while the daemon started last has not ended.
+    bool Running();
 
     // The value of PULSE_SERVER for clients: "unix:<folder>/native".
     std::string Address() const { return "unix:" + m_socket; }
@@ -69,9 +80,11 @@ struct Recording {
     std::vector<float> samples;  // -1 .. 1 at kRecordRate
     std::vector<Block> blocks;
 
-    // When sample `index` was at the sink, at the latest: every block came in
-    // no earlier than its last sample was played, so each later block bounds
-    // it, and the tightest bound is taken.
+    // When sample `index` was at the sink: every block came in no earlier
+    // than its last sample was played, so each later block bounds it, and the
+    // tightest bound is taken. As the sink renders a whole block at once,
+    // ahead of the clock, the time found may lie up to kSeemsEarlyBy before
+    // the moment the sample was rendered.
     Clock::time_point TimeOf(std::size_t index) const;
 };
 
