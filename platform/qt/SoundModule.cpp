@@ -1,6 +1,5 @@
 // The sound output as a module of its own, loaded by the game the first time
-// it needs sound, so Qt Multimedia and the audio libraries cost nothing at
-// start-up.
+// it needs sound, so the audio libraries cost nothing at start-up.
 #include <QtGlobal>
 
 #include "platform/qt/SoundModule.h"

@@ -1,23 +1,21 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/SoundOutput.h"
 
 namespace platform::qt {
 
-class SoundPlayer;
+class PulsePlayer;
 
-// Plays the embedded WAVE resources (":/sounds/<name>.wav") through Qt
-// Multimedia, one sound at a time: a new sound cuts off the one playing.
+// Plays the embedded WAVE resources (":/sounds/<name>.wav") on the desktop's
+// sound server, one sound at a time: a new sound cuts off the one playing.
 //
-// All the work happens on a thread of the process's own, the sound thread:
-// PlayWave and Preload only hand the name over and return, so a click never
-// waits for the audio system, not even while it connects or reconnects to a
-// sound server. Each sound is decoded once, the first time it is preloaded
-// or played, and every play gets a fresh audio stream over those samples.
-//
-// While a SoundOutput lives, whatever Qt Multimedia and PulseAudio's client
-// would print from the sound thread or the client's own thread (no device,
-// no server, a lost connection) is dropped: sound failures are silent.
+// Each sound is read once, the first time it is preloaded or played, and
+// its samples are handed to the player (PulsePlayer), whose thread does the
+// talking to the server: PlayWave and Preload return at once, whatever the
+// server does. Without a server the game is silent and says nothing, and the
+// next play after one appears is heard.
 class SoundOutput final : public ISoundOutput {
 public:
     SoundOutput();
@@ -29,7 +27,9 @@ public:
     void Preload(std::string_view name) override;
 
 private:
-    SoundPlayer* m_player;  // lives on the sound thread, which deletes it
+    class Sounds;
+    std::unique_ptr<Sounds> m_sounds;
+    std::unique_ptr<PulsePlayer> m_player;  // plays the samples m_sounds holds: goes first
 };
 
 }  // namespace platform::qt

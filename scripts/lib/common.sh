@@ -6,7 +6,7 @@ root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 # Debian 12 packages needed to build, test and run the game.
 build_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev libgl-dev libpulse-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream

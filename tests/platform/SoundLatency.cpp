@@ -1,8 +1,10 @@
 // glimbles-sound-latency: how long after PlayWave the first audible sample
 // reaches the sink, on a private PulseAudio server with a null sink whose
-// monitor is recorded. The game's sound module and a bare program path (a
-// fresh QAudioSink over the same samples, on the calling thread) take turns
-// in one run; the median of each is printed.
+// monitor is recorded. The game's sound module (a stream of its own per play
+// on the PulseAudio client library) and a bare program path (a fresh
+// QAudioSink over the same samples, on the calling thread) take turns in one
+// run; the median of each is printed. Both may read up to a recorder block
+// early alike (pulse_rig::kSeemsEarlyBy), as the sink renders a block at once.
 //
 //   build/glimbles-sound-latency [plays per path, default 30]
 #include <QAudioFormat>
@@ -143,7 +145,7 @@ int main(int argc, char* argv[]) {
     int lost[2] = {0, 0};
     std::size_t next = 0;
     for (const Play& play : plays) {
-        while (next < onsets.size() && recording.TimeOf(onsets[next].sample) < play.at) ++next;
+        while (next < onsets.size() && recording.TimeOf(onsets[next].sample) < play.at - pulse_rig::kSeemsEarlyBy) ++next;
         std::size_t audible = next < onsets.size() ? onsets[next].sample : recording.samples.size();
         while (audible < recording.samples.size() && std::fabs(recording.samples[audible]) < kAudible) ++audible;
         const Millis delay = audible < recording.samples.size() ? recording.TimeOf(audible) - play.at : Millis(1e9);
@@ -156,7 +158,10 @@ int main(int argc, char* argv[]) {
     }
 
     std::printf("PlayWave to the first audible sample at the sink, median of %d plays of %s each\n", perPath, kSound);
-    std::printf("(private PulseAudio server, null sink, monitor recorded at %d Hz)\n", pulse_rig::kRecordRate);
+    std::printf("(private PulseAudio server, null sink, monitor recorded at %d Hz in %d ms blocks)\n",
+                pulse_rig::kRecordRate, static_cast<int>(pulse_rig::kRecordBlock.count()));
+    std::printf("(each figure may read up to %d ms early, both alike: the sink renders a block at once)\n",
+                static_cast<int>(pulse_rig::kSeemsEarlyBy.count()));
     std::printf("  game, through the glimbles-sound module: %6.1f ms  (%zu heard, %d lost)\n", Median(delays[1]),
                 delays[1].size(), lost[1]);
     std::printf("  bare QAudioSink per play:                %6.1f ms  (%zu heard, %d lost)\n", Median(delays[0]),
