@@ -195,18 +195,18 @@ void PulsePlayer::Loop::StartWaiting() {
     if (Clock::now() - m_waitingSince > kPlayPatience) return;
 
     StopStream();
-    pa_sample_spec spec{};
-    spec.format = sound.format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = static_cast<std::uint32_t>(sound.format.sampleRate);
-    spec.channels = static_cast<std::uint8_t>(sound.format.channels);
+    pa_sample_spec streamFormat{};
+    streamFormat.format = sound.format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    streamFormat.rate = static_cast<std::uint32_t>(sound.format.sampleRate);
+    streamFormat.channels = static_cast<std::uint8_t>(sound.format.channels);
     pa_channel_map map{};
-    if (pa_sample_spec_valid(&spec) == 0 ||
-        pa_channel_map_init_extend(&map, spec.channels, PA_CHANNEL_MAP_WAVEEX) == nullptr) {
+    if (pa_sample_spec_valid(&streamFormat) == 0 ||
+        pa_channel_map_init_extend(&map, streamFormat.channels, PA_CHANNEL_MAP_WAVEEX) == nullptr) {
         return;
     }
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    m_stream = pa_stream_new_with_proplist(m_context, "sound", &spec, &map, properties);
+    m_stream = pa_stream_new_with_proplist(m_context, "sound", &streamFormat, &map, properties);
     pa_proplist_free(properties);
     if (m_stream == nullptr) return;
     m_playing = sound;
@@ -217,7 +217,7 @@ void PulsePlayer::Loop::StartWaiting() {
     // handed over as the server asks for it.
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferUsec, &spec));
+    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferUsec, &streamFormat));
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
