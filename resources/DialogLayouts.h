@@ -13,7 +13,7 @@ namespace res {
 // program's own bits; only their names carry meaning.
 using StyleFlags = std::uint32_t;
 namespace style {
-// Windows.
+// The dialog window, and what every control has.
 inline constexpr StyleFlags WS_POPUP = 1u << 0;       // a top-level pop-up window
 inline constexpr StyleFlags WS_CAPTION = 1u << 1;     // has a title bar
 inline constexpr StyleFlags WS_SYSMENU = 1u << 2;     // has a window menu and close box

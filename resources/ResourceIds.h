@@ -7,7 +7,7 @@
 namespace res {
 
 // Menu 128, key table 128, the main icon and the document string share this
-// number; the application hands it once to its document template.
+// number: one id names everything the main window is built from.
 inline constexpr int IDR_MAINFRAME = 128;
 
 // Pictures. Tile strips hold 40 x 40 frames side by side.
@@ -43,7 +43,7 @@ inline constexpr int IDD_TIPS = 149;
 
 // Strings. 128 is the document string (IDR_MAINFRAME).
 inline constexpr int AFX_IDS_APP_TITLE = 57344;              // "glimbles"
-inline constexpr int IDS_FAILED_TO_LAUNCH_HELP = 61703;      // the framework's help failure text
+inline constexpr int IDS_FAILED_TO_LAUNCH_HELP = 61703;      // shown when the help manual cannot be opened
 
 // Sounds, looked up by name.
 inline constexpr std::string_view kSoundMove = "MOVE";      // a click collected a glimble

@@ -18,7 +18,7 @@ struct VersionBlock {
     std::array<int, 4> productVersion;  // major, minor, patch, build
     std::uint32_t fileFlagsMask;        // which file flags are meaningful
     std::uint32_t fileFlags;            // 0: a plain release build
-    std::uint32_t fileOs;               // 32-bit Windows
+    std::uint32_t fileOs;               // the system code the block records
     std::uint32_t fileType;             // an application
     std::uint32_t fileSubtype;          // none
     std::uint16_t language;             // US English
@@ -26,8 +26,8 @@ struct VersionBlock {
     std::array<VersionString, 6> strings;
 };
 
-inline constexpr std::uint32_t kOsWindows32 = 0x00040004;  // VOS__WINDOWS32
-inline constexpr std::uint32_t kFileTypeApp = 1;           // VFT_APP
+inline constexpr std::uint32_t kOsWindows32 = 0x00040004;  // the system code of kVersion
+inline constexpr std::uint32_t kFileTypeApp = 1;           // the file-type code of an application
 
 inline constexpr VersionBlock kVersion = {
     {1, 2, 0, 0},

@@ -16,11 +16,11 @@ std::uint32_t U32(const QByteArray& bytes, qsizetype offset);
 std::uint16_t U16(const QByteArray& bytes, qsizetype offset);
 std::int32_t I32(const QByteArray& bytes, qsizetype offset);
 
-// The file and information headers of a device-independent bitmap file.
+// The file and information headers of a bitmap (.bmp) file.
 struct BmpHeader {
     std::uint32_t fileSize = 0;      // as the file header says
     std::uint32_t pixelOffset = 0;   // where the rows begin
-    std::uint32_t infoSize = 0;      // 40 for the classic information header
+    std::uint32_t infoSize = 0;      // 40 in every picture of the game
     std::int32_t width = 0;
     std::int32_t height = 0;         // positive: rows stored bottom-up
     std::uint16_t planes = 0;

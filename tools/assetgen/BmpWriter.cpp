@@ -5,7 +5,7 @@ namespace {
 
 constexpr int kPixelsPerMetre = 3780;  // 96 dots per inch
 constexpr std::uint16_t kBmpMagic = 0x4D42;  // "BM"
-constexpr std::uint32_t kCompressionNone = 0;  // BI_RGB
+constexpr std::uint32_t kCompressionNone = 0;  // rows of plain pixels, not compressed
 
 void PutU16(QByteArray& out, std::uint16_t v) {
     out.append(static_cast<char>(v & 0xFF));
