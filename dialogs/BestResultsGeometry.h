@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "engine/Settings.h"
 #include "platform/DrawSurface.h"
-#include "shell/Settings.h"
 
 // Where the best-results dialog puts everything, in pixels, worked out from
 // the size of the letter "W" in the table's font when the dialog opens.

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Settings.h"
 #include "platform/SettingsStore.h"
-#include "shell/Settings.h"
 
 // The ten best results kept for every board and glimble count. Nothing is
 // cached: every use reads the store afresh and writes back at once.

@@ -1,7 +1,7 @@
 #include "dialogs/TipCycle.h"
 
+#include "engine/Settings.h"
 #include "resources/ResourceIds.h"
-#include "shell/Settings.h"
 
 namespace tips {
 namespace {
@@ -21,9 +21,9 @@ int PictureForIndex(int index) {
 }
 
 int ShowNextTip(platform::ISettingsStore& store) {
-    int index = game_settings::ReadTipsNumber(store);
+    int index = game_settings::Read(store, game_settings::kTipsNumber);
     if (index >= kTipCount) index = 0;
-    game_settings::WriteTipsNumber(store, index + 1);
+    game_settings::Write(store, game_settings::kTipsNumber, index + 1);
     return PictureForIndex(index);
 }
 

@@ -12,9 +12,9 @@
 #include <string_view>
 
 #include "engine/BoardSize.h"
+#include "engine/Settings.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/fake/MemorySettingsStore.h"
-#include "shell/Settings.h"
 
 namespace gs = game_settings;
 
@@ -51,59 +51,57 @@ void CheckCut(std::string_view text, std::size_t maxChars) {
     fuzz::Check(cut.size() == text.size() || chars == maxChars, "a cut keeps all it may");
 }
 
+const gs::ResultPlace kPlace{8, 8, 8, 0};
+
 // The keys a damaged store may hold texts under, in the order the input
 // fills them.
 const std::array<std::string, 9> kKeys = {
-    std::string(gs::kSize.key),       std::string(gs::kNumber.key),
-    std::string(gs::kSkin.key),       std::string(gs::kSoundOff.key),
-    std::string(gs::kShowTips.key),   std::string(gs::kTipsNumber.key),
-    std::string(gs::kLastName.key),   gs::ResultScoreKey({8, 8, 8, 0}),
-    gs::ResultNameKey({8, 8, 8, 0}),
+    std::string(gs::kSize.key),        std::string(gs::kNumber.key),
+    std::string(gs::kSkin.key),        std::string(gs::kSoundOff.key),
+    std::string(gs::kTipsHidden.key),  std::string(gs::kTipsNumber.key),
+    std::string(gs::kLastName.key),    gs::ResultScore(kPlace).key,
+    gs::ResultName(kPlace).key,
 };
+
+// Reads `setting`, writes the value back and checks that it then reads the same.
+template <typename Value, typename Arg, typename Key>
+Value CheckReadsBack(platform::fake::MemorySettingsStore& store,
+                     const gs::Setting<Value, Arg, Key>& setting, const char* what) {
+    Value value = gs::Read(store, setting);
+    gs::Write(store, setting, value);
+    fuzz::Check(gs::Read(store, setting) == value, what);
+    return value;
+}
 
 // Reads every setting from `store`, checks it, writes it back and checks
 // that the store then reads the same.
 void CheckTypedReads(platform::fake::MemorySettingsStore& store) {
     const gs::StartSettings start = gs::ReadStartSettings(store);
-    const board::SizeInfo* size = board::FindSize(start.size);
-    fuzz::Check(size != nullptr, "the board size is one of the five");
-    fuzz::Check(start.count >= size->minCount && start.count <= size->maxCount,
+    fuzz::Check(board::FindSize(start.size) != nullptr, "the board size is one of the five");
+    const board::Counts range = board::CountRange(start.size);
+    fuzz::Check(start.count >= range.smallest && start.count <= range.largest,
                 "the count is within the size's range");
     fuzz::Check(start.skin == gs::Skin::Grass || start.skin == gs::Skin::Sand ||
                     start.skin == gs::Skin::Unchanged,
                 "the tile set is a known one");
 
-    const bool tipsHidden = gs::ReadTipsHidden(store);
-    const int tipsNumber = gs::ReadTipsNumber(store);
-    const int number = gs::ReadNumber(store);
-    const std::string lastName = gs::ReadLastName(store);
-    const gs::ResultPlace place{8, 8, 8, 0};
-    const int score = gs::ReadResultScore(store, place);
-    const std::string name = gs::ReadResultName(store, place);
+    CheckReadsBack(store, gs::kTipsHidden, "the tips flag reads back unchanged");
+    CheckReadsBack(store, gs::kTipsNumber, "the tip index reads back unchanged");
+    CheckReadsBack(store, gs::kNumber, "the count reads back unchanged");
+    CheckReadsBack(store, gs::kSize, "the size reads back unchanged");
+    CheckReadsBack(store, gs::kSkin, "the tile set reads back unchanged");
+    CheckReadsBack(store, gs::kSoundOff, "the sound flag reads back unchanged");
+    CheckReadsBack(store, gs::ResultScore(kPlace), "a score reads back unchanged");
+    const std::string lastName = CheckReadsBack(store, gs::kLastName, "the last name reads back unchanged");
+    const std::string name = CheckReadsBack(store, gs::ResultName(kPlace), "a name reads back unchanged");
     CheckCut(lastName, gs::kNameChars);
     CheckCut(name, gs::kNameChars);
     fuzz::Check(gs::CutToChars(lastName, gs::kNameChars) == lastName, "a read name is cut");
-
-    gs::WriteSize(store, start.size);
-    gs::WriteNumber(store, number);
-    gs::WriteSkin(store, start.skin);
-    gs::WriteSoundOff(store, start.soundOff);
-    gs::WriteTipsHidden(store, tipsHidden);
-    gs::WriteTipsNumber(store, tipsNumber);
-    gs::WriteLastName(store, lastName);
-    gs::WriteResultScore(store, place, score);
-    gs::WriteResultName(store, place, name);
 
     const gs::StartSettings again = gs::ReadStartSettings(store);
     fuzz::Check(again.size == start.size && again.count == start.count &&
                     again.skin == start.skin && again.soundOff == start.soundOff,
                 "the start settings read back unchanged");
-    fuzz::Check(gs::ReadTipsHidden(store) == tipsHidden, "the tips flag reads back unchanged");
-    fuzz::Check(gs::ReadTipsNumber(store) == tipsNumber, "the tip index reads back unchanged");
-    fuzz::Check(gs::ReadNumber(store) == number, "the count reads back unchanged");
-    fuzz::Check(gs::ReadLastName(store) == lastName, "the last name reads back unchanged");
-    fuzz::Check(gs::ReadResultScore(store, place) == score, "a score reads back unchanged");
-    fuzz::Check(gs::ReadResultName(store, place) == name, "a name reads back unchanged");
 }
 
 }  // namespace

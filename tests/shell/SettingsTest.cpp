@@ -1,6 +1,6 @@
 // The game's settings: conversions, defaults, validation and the exact texts
 // written, on the in-memory store; and a few hand-edited values on a real file.
-#include "shell/Settings.h"
+#include "engine/Settings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -78,7 +78,7 @@ TEST(Settings, SizeReadsAsOneOfTheFiveBoards) {
     for (const Stored& c : cases) {
         MemorySettingsStore store;
         Store(store, "Size", c.text);
-        EXPECT_EQ(gs::ReadSize(store), c.expected) << c.text.value_or("<absent>");
+        EXPECT_EQ(gs::Read(store, gs::kSize), c.expected) << c.text.value_or("<absent>");
     }
 }
 
@@ -96,12 +96,12 @@ TEST(Settings, NumberIsClampedToTheBoardsRange) {
     for (const Case& c : cases) {
         MemorySettingsStore store;
         Store(store, "Number", c.text);
-        EXPECT_EQ(gs::ReadNumber(store, c.size), c.expected)
+        EXPECT_EQ(gs::ClampCount(gs::Read(store, gs::kNumber), c.size), c.expected)
             << c.text.value_or("<absent>") << " on " << c.size;
     }
     MemorySettingsStore store;
     store.values["Number"] = "-5";
-    EXPECT_EQ(gs::ReadNumber(store), -5);  // unclamped, as stored
+    EXPECT_EQ(gs::Read(store, gs::kNumber), -5);  // unclamped, as stored
 }
 
 TEST(Settings, SkinIsSandOnlyForOneAndGrassOnlyForZero) {
@@ -114,7 +114,7 @@ TEST(Settings, SkinIsSandOnlyForOneAndGrassOnlyForZero) {
     for (const auto& [text, skin] : cases) {
         MemorySettingsStore store;
         Store(store, "Skin", text);
-        EXPECT_EQ(gs::ReadSkin(store), skin) << text.value_or("<absent>");
+        EXPECT_EQ(gs::Read(store, gs::kSkin), skin) << text.value_or("<absent>");
     }
 }
 
@@ -123,7 +123,7 @@ TEST(Settings, SoundOnHoldsTheSoundOffFlagAsConverted) {
     for (const Stored& c : cases) {
         MemorySettingsStore store;
         Store(store, "SoundOn", c.text);
-        EXPECT_EQ(gs::ReadSoundOff(store), c.expected) << c.text.value_or("<absent>");
+        EXPECT_EQ(gs::Read(store, gs::kSoundOff), c.expected) << c.text.value_or("<absent>");
     }
 }
 
@@ -136,7 +136,7 @@ TEST(Settings, OnlyALeadingOneInShowTipsHidesTheTips) {
     for (const auto& [text, hidden] : cases) {
         MemorySettingsStore store;
         Store(store, "ShowTips", text);
-        EXPECT_EQ(gs::ReadTipsHidden(store), hidden) << text.value_or("<absent>");
+        EXPECT_EQ(gs::Read(store, gs::kTipsHidden), hidden) << text.value_or("<absent>");
     }
 }
 
@@ -145,40 +145,43 @@ TEST(Settings, TipsNumberIsReadAsStored) {
     for (const Stored& c : cases) {
         MemorySettingsStore store;
         Store(store, "TipsNumber", c.text);
-        EXPECT_EQ(gs::ReadTipsNumber(store), c.expected) << c.text.value_or("<absent>");
+        EXPECT_EQ(gs::Read(store, gs::kTipsNumber), c.expected) << c.text.value_or("<absent>");
     }
 }
 
 TEST(Settings, LastNameDefaultsToFourSpacesAndIsCutTo123Characters) {
     MemorySettingsStore store;
-    EXPECT_EQ(gs::ReadLastName(store), "    ");
+    EXPECT_EQ(gs::Read(store, gs::kLastName), "    ");
     store.values["LasName"] = "";
-    EXPECT_EQ(gs::ReadLastName(store), "");
+    EXPECT_EQ(gs::Read(store, gs::kLastName), "");
     store.values["LasName"] = " Ann, Lee ";
-    EXPECT_EQ(gs::ReadLastName(store), " Ann, Lee ");
+    EXPECT_EQ(gs::Read(store, gs::kLastName), " Ann, Lee ");
     store.values["LasName"] = std::string(200, 'n');
-    EXPECT_EQ(gs::ReadLastName(store), std::string(123, 'n'));
+    EXPECT_EQ(gs::Read(store, gs::kLastName), std::string(123, 'n'));
     std::string accented;
     for (int i = 0; i < 130; ++i) accented += "é";
     store.values["LasName"] = accented;
-    EXPECT_EQ(gs::ReadLastName(store), accented.substr(0, std::size_t{2} * 123));
+    EXPECT_EQ(gs::Read(store, gs::kLastName), accented.substr(0, std::size_t{2} * 123));
 
-    gs::WriteLastName(store, std::string(130, 'w'));
+    gs::Write(store, gs::kLastName, std::string(130, 'w'));
     EXPECT_EQ(store.values["LasName"], std::string(123, 'w'));
+    gs::Write(store, gs::kLastName, accented);
+    EXPECT_EQ(store.values["LasName"], accented.substr(0, std::size_t{2} * 123));
 }
 
 TEST(Settings, WritersStoreTheExactTexts) {
     MemorySettingsStore store;
-    gs::WriteSize(store, 17);
-    gs::WriteNumber(store, 17);
-    gs::WriteSkin(store, gs::Skin::Sand);
-    gs::WriteSkin(store, gs::Skin::Unchanged);  // writes nothing
-    gs::WriteSkin(store, gs::Skin::Grass);
-    gs::WriteSoundOff(store, 1);
-    gs::WriteTipsHidden(store, false);
-    gs::WriteTipsHidden(store, true);
-    gs::WriteTipsNumber(store, 5);
-    gs::WriteLastName(store, "    ");
+    gs::Write(store, gs::kSize, 17);
+    gs::Write(store, gs::kNumber, 17);
+    gs::Write(store, gs::kSkin, gs::Skin::Sand);
+    gs::Write(store, gs::kSkin, gs::Skin::Unchanged);  // writes nothing
+    gs::Write(store, gs::kSkin, gs::Skin::Grass);
+    gs::Write(store, gs::kSoundOff, 1);
+    gs::Write(store, gs::kTipsHidden, false);
+    gs::Write(store, gs::kTipsHidden, true);
+    gs::Write(store, gs::kTipsNumber, 5);
+    gs::Write(store, gs::kLastName, "    ");
+    gs::WriteSizeAndNumber(store, 20, -10);
     EXPECT_EQ(store.writes, (Writes{{"Size", "17"},
                                     {"Number", "17"},
                                     {"Skin", "1"},
@@ -187,30 +190,49 @@ TEST(Settings, WritersStoreTheExactTexts) {
                                     {"ShowTips", "0"},
                                     {"ShowTips", "1"},
                                     {"TipsNumber", "5"},
-                                    {"LasName", "    "}}));
+                                    {"LasName", "    "},
+                                    {"Size", "20"},
+                                    {"Number", "-10"}}));
+    EXPECT_EQ(store.saves, (std::vector<std::size_t>{1, 1, 1, 1, 1, 1, 1, 1, 1, 2}));
+}
+
+TEST(Settings, AnyNumberWrittenReadsBackUnchanged) {
+    MemorySettingsStore store;
+    const auto check = [&store](const auto& setting) {
+        for (const int value : {INT_MIN, -1, 0, 7, INT_MAX}) {
+            gs::Write(store, setting, value);
+            EXPECT_EQ(gs::Read(store, setting), value) << setting.key;
+        }
+    };
+    check(gs::kNumber);
+    check(gs::kSoundOff);
+    check(gs::kTipsNumber);
+    check(gs::ResultScore({20, 20, 20, 9}));
 }
 
 TEST(Settings, BestResultsKeysAndValues) {
     const gs::ResultPlace first{8, 8, 8, 0};
     const gs::ResultPlace last{20, 20, 10, 9};
-    EXPECT_EQ(gs::ResultScoreKey(first), "8_8_8_0/Rez");
-    EXPECT_EQ(gs::ResultNameKey(last), "20_20_10_9/Name");
+    EXPECT_EQ(gs::ResultScore(first).key, "8_8_8_0/Rez");
+    EXPECT_EQ(gs::ResultName(last).key, "20_20_10_9/Name");
 
     MemorySettingsStore store;
-    EXPECT_EQ(gs::ReadResultScore(store, first), 0);
-    EXPECT_EQ(gs::ReadResultName(store, first), "");
-    gs::WriteResultScore(store, first, 57);
-    gs::WriteResultScore(store, last, -5);
-    gs::WriteResultName(store, first, std::string(124, 'a'));
+    EXPECT_EQ(gs::Read(store, gs::ResultScore(first)), 0);
+    EXPECT_EQ(gs::Read(store, gs::ResultName(first)), "");
+    gs::Write(store, gs::ResultScore(first), 57);
+    gs::Write(store, gs::ResultScore(last), -5);
+    gs::Write(store, gs::ResultName(first), std::string(124, 'a'));
     EXPECT_EQ(store.writes, (Writes{{"8_8_8_0/Rez", "57"},
                                     {"20_20_10_9/Rez", "-5"},
                                     {"8_8_8_0/Name", std::string(123, 'a')}}));
-    EXPECT_EQ(gs::ReadResultScore(store, last), -5);
+    EXPECT_EQ(gs::Read(store, gs::ResultScore(last)), -5);
 
     store.values["8_8_8_1/Rez"] = "0000000000000000057";  // 19 characters: read whole
-    EXPECT_EQ(gs::ReadResultScore(store, {8, 8, 8, 1}), 57);
+    EXPECT_EQ(gs::Read(store, gs::ResultScore({8, 8, 8, 1})), 57);
     store.values["8_8_8_1/Rez"] = "00000000000000000057";  // 20: cut to 19
-    EXPECT_EQ(gs::ReadResultScore(store, {8, 8, 8, 1}), 5);
+    EXPECT_EQ(gs::Read(store, gs::ResultScore({8, 8, 8, 1})), 5);
+    store.values["8_8_8_1/Name"] = "";  // present but empty stays empty
+    EXPECT_EQ(gs::Read(store, gs::ResultName({8, 8, 8, 1})), "");
 }
 
 TEST(Settings, StartReadsFourKeysInOrderAndWritesNothing) {
@@ -235,8 +257,8 @@ TEST(Settings, FailedWritesChangeNothing) {
     MemorySettingsStore store;
     store.values["Size"] = "14";
     store.failWrites = true;
-    gs::WriteSize(store, 20);
-    EXPECT_EQ(gs::ReadSize(store), 14);
+    gs::Write(store, gs::kSize, 20);
+    EXPECT_EQ(gs::Read(store, gs::kSize), 14);
 }
 
 TEST(Settings, HandEditedValuesInARealFile) {
@@ -247,11 +269,11 @@ TEST(Settings, HandEditedValuesInARealFile) {
     file.write("[General]\nSize=\" 14\"\nNumber=12abc\nLasName=Smith, John\nShowTips=10,1\nSkin=\n");
     file.close();
     platform::qt::QtSettingsStore store(file.fileName());
-    EXPECT_EQ(gs::ReadSize(store), 14);
-    EXPECT_EQ(gs::ReadNumber(store, 14), 12);
-    EXPECT_EQ(gs::ReadLastName(store), "Smith, John");
-    EXPECT_TRUE(gs::ReadTipsHidden(store));
-    EXPECT_EQ(gs::ReadSkin(store), gs::Skin::Grass);  // present but empty converts to 0
+    EXPECT_EQ(gs::Read(store, gs::kSize), 14);
+    EXPECT_EQ(gs::Read(store, gs::kNumber), 12);
+    EXPECT_EQ(gs::Read(store, gs::kLastName), "Smith, John");
+    EXPECT_TRUE(gs::Read(store, gs::kTipsHidden));
+    EXPECT_EQ(gs::Read(store, gs::kSkin), gs::Skin::Grass);  // present but empty converts to 0
 }
 
 }  // namespace

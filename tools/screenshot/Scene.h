@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "shell/Settings.h"
+#include "engine/Settings.h"
 
 // One screenshot: the real main window with a seeded board at play.
 struct Shot {
