@@ -12,8 +12,6 @@
 include(GNUInstallDirs)
 
 set(GLIMBLES_APP_ID com.pellix.glimbles)
-# The icon sizes drawn in resources/icons, in pixels.
-set(GLIMBLES_ICON_SIZES 16 32 48 64 128 256)
 
 install(TARGETS glimbles RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The sound output, loaded when the game first needs sound.
@@ -24,8 +22,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/${GLIMBLES_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${GLIMBLES_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size IN LISTS GLIMBLES_ICON_SIZES)
-  install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/glimbles-${size}.png
+# Every desktop rendering the generator drew, each named by its size.
+file(GLOB glimbles_icon_pngs ${PROJECT_SOURCE_DIR}/resources/icons/glimbles-*.png)
+foreach(png IN LISTS glimbles_icon_pngs)
+  string(REGEX REPLACE ".*/glimbles-([0-9]+)\\.png$" "\\1" size ${png})
+  install(FILES ${png}
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME ${GLIMBLES_APP_ID}.png)
 endforeach()

@@ -5,8 +5,8 @@
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 
-CAboutDlg::CAboutDlg(platform::IShellOpen& shell, QWidget* parent)
-    : CLayoutDialog(res::IDD_ABOUTBOX, parent), m_shell(shell) {
+CAboutDlg::CAboutDlg(platform::IShellOpen& shell, platform::qt::IPictureSource& pictures, QWidget* parent)
+    : CLayoutDialog(res::IDD_ABOUTBOX, pictures, parent), m_shell(shell) {
     if (auto* more = ControlAs<QPushButton>(res::IDC_GET_MORE_GAMES)) {
         connect(more, &QPushButton::clicked, this, &CAboutDlg::OnGetMoreGames);
     }

@@ -14,7 +14,7 @@ class CAboutDlg final : public CLayoutDialog {
 
 public:
     // `shell` must outlive the dialog.
-    CAboutDlg(platform::IShellOpen& shell, QWidget* parent);
+    CAboutDlg(platform::IShellOpen& shell, platform::qt::IPictureSource& pictures, QWidget* parent);
 
     // The maker's home page, with the query that tells it where the visit came from.
     static constexpr std::string_view kHomePage = "http://www.pellix.com/";

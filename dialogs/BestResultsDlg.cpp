@@ -13,7 +13,7 @@ namespace {
 
 QRect ToQRect(const platform::Rect& r) { return {r.x, r.y, r.w, r.h}; }
 
-// A one-pixel frame just inside `r`, like the platform's frame of a rectangle.
+// A one-pixel frame just inside `r`: the outermost pixels on each of its sides.
 void FrameRect(QPainter& painter, const QRect& r, const QColor& colour) {
     if (r.width() <= 0 || r.height() <= 0) return;
     painter.fillRect(r.left(), r.top(), r.width(), 1, colour);
@@ -24,8 +24,9 @@ void FrameRect(QPainter& painter, const QRect& r, const QColor& colour) {
 
 }  // namespace
 
-CBestResultsDlg::CBestResultsDlg(const CPuzzle* puzzle, platform::ISettingsStore& store, QWidget* parent)
-    : CLayoutDialog(res::IDD_BEST_RESULTS, parent), m_puzzle(puzzle), m_tableFont(QApplication::font()) {
+CBestResultsDlg::CBestResultsDlg(const CPuzzle* puzzle, platform::ISettingsStore& store,
+                                 platform::qt::IPictureSource& pictures, QWidget* parent)
+    : CLayoutDialog(res::IDD_BEST_RESULTS, pictures, parent), m_puzzle(puzzle), m_tableFont(QApplication::font()) {
     // Crisp text, in the table's colour only.
     m_tableFont.setStyleStrategy(QFont::NoAntialias);
     LoadResults(store);

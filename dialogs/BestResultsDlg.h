@@ -18,7 +18,8 @@ class CBestResultsDlg final : public CLayoutDialog {
 public:
     // `puzzle` selects the table and may be null (ten empty places); it is
     // only borrowed while the dialog exists. `store` must outlive the dialog.
-    CBestResultsDlg(const CPuzzle* puzzle, platform::ISettingsStore& store, QWidget* parent);
+    CBestResultsDlg(const CPuzzle* puzzle, platform::ISettingsStore& store, platform::qt::IPictureSource& pictures,
+                    QWidget* parent);
 
     const best_results::Table& Results() const { return m_results; }
     const best_results::Geometry& Geometry() const { return m_geometry; }
@@ -33,6 +34,6 @@ private:
 
     const CPuzzle* m_puzzle;          // selects the table; not owned; may be null
     best_results::Table m_results;    // place 1 first
-    QFont m_tableFont;                // the toolkit's default font, like an unselected paint context
+    QFont m_tableFont;                // the application's default font, not the layout's
     best_results::Geometry m_geometry;  // from the measured "W"
 };

@@ -19,8 +19,8 @@ Table Load(platform::ISettingsStore& store, const TableKey& key) {
     for (int i = 0; i < game_settings::kResultPlaces; ++i) {
         const game_settings::ResultPlace at = PlaceOf(key, i);
         Entry& entry = table[static_cast<std::size_t>(i)];
-        entry.name = game_settings::ReadResultName(store, at);
-        entry.score = game_settings::ReadResultScore(store, at);
+        entry.name = game_settings::Read(store, game_settings::ResultName(at));
+        entry.score = game_settings::Read(store, game_settings::ResultScore(at));
     }
     return table;
 }
@@ -37,21 +37,23 @@ void RecordResult(platform::ISettingsStore& store, const TableKey& key, int scor
 
     for (int i = 0; i < game_settings::kResultPlaces; ++i) {
         const game_settings::ResultPlace at = PlaceOf(key, i);
-        const int storedScore = game_settings::ReadResultScore(store, at);
+        const int storedScore = game_settings::Read(store, game_settings::ResultScore(at));
         if (carriedScore < storedScore) continue;  // a tie goes ahead of the older score
 
-        game_settings::WriteResultScore(store, at, carriedScore);
+        // From the place taken down every place is written, empty ones as 0 and
+        // "": a table with a result in it holds all ten places in the store.
+        game_settings::Write(store, game_settings::ResultScore(at), carriedScore);
         if (carriedName.empty() && carriedScore > 0) {
             // The offered name is read before the sound, as the prompt opens.
-            const std::string offered = game_settings::ReadLastName(store);
+            const std::string offered = game_settings::Read(store, game_settings::kLastName);
             playWave(res::kSoundBest);
             nameAsked = true;
             carriedName = askName(offered);
-            game_settings::WriteLastName(store, carriedName);
+            game_settings::Write(store, game_settings::kLastName, carriedName);
         }
         carriedScore = storedScore;
-        std::string oldName = game_settings::ReadResultName(store, at);
-        game_settings::WriteResultName(store, at, carriedName);
+        std::string oldName = game_settings::Read(store, game_settings::ResultName(at));
+        game_settings::Write(store, game_settings::ResultName(at), carriedName);
         carriedName = std::move(oldName);
     }
     // Whatever is still carried past the tenth place is dropped.

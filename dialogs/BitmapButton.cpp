@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
-#include "platform/qt/QtResources.h"
 
-CBitmapButton::CBitmapButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+CBitmapButton::CBitmapButton(const QString& text, platform::qt::IPictureSource& pictures, QWidget* parent)
+    : QPushButton(text, parent), m_pictures(pictures) {
     // Enter presses the button that has the focus, as in any dialog.
     setAutoDefault(true);
 }
@@ -16,15 +16,13 @@ void CBitmapButton::LoadBitmaps(int normalId, int pressedId) {
 }
 
 QSize CBitmapButton::sizeHint() const {
-    const QImage* picture = platform::qt::QtResources::Instance().Bitmap(m_normalId);
+    const QImage* picture = m_pictures.Picture(m_normalId);
     if (picture == nullptr || picture->isNull()) return {kWidth, kHeight};
     return picture->size();
 }
 
-void CBitmapButton::SizeToContent() { resize(sizeHint()); }
-
 void CBitmapButton::paintEvent(QPaintEvent* event) {
-    const QImage* picture = platform::qt::QtResources::Instance().Bitmap(CurrentBitmap());
+    const QImage* picture = m_pictures.Picture(CurrentBitmap());
     if (picture == nullptr || picture->isNull()) {
         // Without its pictures the button still shows what it does.
         QPushButton::paintEvent(event);

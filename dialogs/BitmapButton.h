@@ -2,6 +2,9 @@
 
 #include <QPushButton>
 
+#include "platform/qt/PictureSource.h"
+#include "resources/Pictures.h"
+
 // A push button drawn from two pictures: one at rest, one while it is held
 // down by the mouse or the Space key. It takes the size of its picture and
 // otherwise behaves like any button of its dialog (Space when focused, Enter
@@ -10,12 +13,10 @@ class CBitmapButton final : public QPushButton {
     Q_OBJECT
 
 public:
-    CBitmapButton(const QString& text, QWidget* parent);
+    CBitmapButton(const QString& text, platform::qt::IPictureSource& pictures, QWidget* parent);
 
-    // The pictures by resource id, like the framework's LoadBitmaps.
+    // The pictures by resource id: at rest and held down.
     void LoadBitmaps(int normalId, int pressedId);
-    // Takes the size of the normal picture, keeping the top-left corner.
-    void SizeToContent();
 
     // The picture id the button shows now.
     int CurrentBitmap() const { return isDown() ? m_pressedId : m_normalId; }
@@ -23,13 +24,14 @@ public:
     QSize sizeHint() const override;
 
     // Every picture button's size when its picture is missing.
-    static constexpr int kWidth = 120;
-    static constexpr int kHeight = 50;
+    static constexpr int kWidth = res::kButtonWidth;
+    static constexpr int kHeight = res::kButtonHeight;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    platform::qt::IPictureSource& m_pictures;
     int m_normalId = 0;   // picture at rest
     int m_pressedId = 0;  // picture while held down
 };

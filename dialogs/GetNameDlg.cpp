@@ -5,12 +5,12 @@
 #include <utility>
 
 #include "dialogs/DialogColours.h"
+#include "engine/Settings.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
-#include "shell/Settings.h"
 
-CGetNameDlg::CGetNameDlg(std::string offered, QWidget* parent)
-    : CLayoutDialog(res::IDD_GET_NAME, parent), m_name(std::move(offered)) {
+CGetNameDlg::CGetNameDlg(std::string offered, platform::qt::IPictureSource& pictures, QWidget* parent)
+    : CLayoutDialog(res::IDD_GET_NAME, pictures, parent), m_name(std::move(offered)) {
     if (QLineEdit* edit = NameEdit()) {
         edit->setMaxLength(static_cast<int>(game_settings::kNameChars));
         edit->setText(QString::fromStdString(m_name));

@@ -15,7 +15,7 @@ class CGetNameDlg final : public CLayoutDialog {
 
 public:
     // `offered`: the last name entered, or four spaces when there is none.
-    CGetNameDlg(std::string offered, QWidget* parent);
+    CGetNameDlg(std::string offered, platform::qt::IPictureSource& pictures, QWidget* parent);
 
     // The name to record, valid after the dialog has closed.
     const std::string& Name() const { return m_name; }

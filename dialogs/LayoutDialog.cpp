@@ -10,7 +10,8 @@
 #include <algorithm>
 
 #include "dialogs/BitmapButton.h"
-#include "platform/qt/QtResources.h"
+#include "dialogs/DialogUnits.h"
+#include "platform/qt/Text.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 
@@ -43,8 +44,8 @@ const ButtonPictures* FindPictures(int controlId) {
 
 bool Has(res::StyleFlags flags, res::StyleFlags flag) { return (flags & flag) != 0; }
 
-QWidget* MakeControl(const res::DialogControl& control, QWidget* parent) {
-    const QString text = QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
+QWidget* MakeControl(const res::DialogControl& control, platform::qt::IPictureSource& pictures, QWidget* parent) {
+    const QString text = platform::qt::ToQString(control.text);
     switch (control.kind) {
         case ControlKind::StaticText: {
             auto* label = new QLabel(text, parent);
@@ -60,9 +61,9 @@ QWidget* MakeControl(const res::DialogControl& control, QWidget* parent) {
             return button;
         }
         case ControlKind::PictureButton: {
-            auto* button = new CBitmapButton(text, parent);
-            if (const ButtonPictures* pictures = FindPictures(control.id)) {
-                button->LoadBitmaps(pictures->normal, pictures->pressed);
+            auto* button = new CBitmapButton(text, pictures, parent);
+            if (const ButtonPictures* ids = FindPictures(control.id)) {
+                button->LoadBitmaps(ids->normal, ids->pressed);
             }
             return button;
         }
@@ -83,9 +84,9 @@ QWidget* MakeControl(const res::DialogControl& control, QWidget* parent) {
 
 LayoutGeometry ComputeLayout(const res::DialogLayout& layout, QSize baseUnits) {
     LayoutGeometry g;
-    g.client = platform::qt::DialogUnitsToPixels(baseUnits, {0, 0, layout.width, layout.height}).size();
+    g.client = DialogUnitsToPixels(baseUnits, {0, 0, layout.width, layout.height}).size();
     for (const res::DialogControl& control : layout.controls) {
-        QRect rect = platform::qt::DialogUnitsToPixels(baseUnits, control.rect);
+        QRect rect = DialogUnitsToPixels(baseUnits, control.rect);
         if (control.kind == ControlKind::PictureButton) {
             rect.setSize({CBitmapButton::kWidth, CBitmapButton::kHeight});
         }
@@ -95,21 +96,21 @@ LayoutGeometry ComputeLayout(const res::DialogLayout& layout, QSize baseUnits) {
     return g;
 }
 
-CLayoutDialog::CLayoutDialog(int layoutId, QWidget* parent, const BaseUnitsAdjuster& adjust)
+CLayoutDialog::CLayoutDialog(int layoutId, platform::qt::IPictureSource& pictures, QWidget* parent,
+                             const BaseUnitsAdjuster& adjust)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
+      m_pictures(pictures),
       m_layout(res::FindDialog(layoutId)) {
     static const res::DialogLayout kNoLayout{0, 0, 0, {}, {}, 0, 0, {}};
     if (m_layout == nullptr) m_layout = &kNoLayout;
     setModal(true);
-    setWindowTitle(QString::fromUtf8(m_layout->title.data(), static_cast<qsizetype>(m_layout->title.size())));
+    setWindowTitle(platform::qt::ToQString(m_layout->title));
     if (!m_layout->fontName.empty()) {
-        setFont(QFont(QString::fromUtf8(m_layout->fontName.data(),
-                                        static_cast<qsizetype>(m_layout->fontName.size())),
-                      m_layout->fontPoints));
+        setFont(QFont(platform::qt::ToQString(m_layout->fontName), m_layout->fontPoints));
     }
-    m_baseUnits = platform::qt::DialogBaseUnits(QFontMetrics(font()));
+    m_baseUnits = DialogBaseUnits(QFontMetrics(font()));
     if (adjust) m_baseUnits = adjust(m_baseUnits);
 
     const LayoutGeometry geometry = ComputeLayout(*m_layout, m_baseUnits);
@@ -119,7 +120,7 @@ CLayoutDialog::CLayoutDialog(int layoutId, QWidget* parent, const BaseUnitsAdjus
     QWidget* firstTabStop = nullptr;
     for (std::size_t i = 0; i < m_layout->controls.size(); ++i) {
         const res::DialogControl& control = m_layout->controls[i];
-        QWidget* widget = MakeControl(control, this);
+        QWidget* widget = MakeControl(control, m_pictures, this);
         widget->setGeometry(geometry.controls[i]);
         if (Has(control.style, style::WS_TABSTOP)) {
             widget->setFocusPolicy(Qt::StrongFocus);

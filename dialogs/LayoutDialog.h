@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/qt/PictureSource.h"
 #include "resources/DialogLayouts.h"
 
 // Where a layout's controls land in pixels for given dialog base units.
@@ -34,9 +35,11 @@ public:
     // anything is placed.
     using BaseUnitsAdjuster = std::function<QSize(QSize measured)>;
 
-    CLayoutDialog(int layoutId, QWidget* parent, const BaseUnitsAdjuster& adjust = {});
+    // The picture buttons and the dialog's own drawing take their pictures from `pictures`.
+    CLayoutDialog(int layoutId, platform::qt::IPictureSource& pictures, QWidget* parent, const BaseUnitsAdjuster& adjust = {});
 
     const res::DialogLayout& Layout() const { return *m_layout; }
+    platform::qt::IPictureSource& Pictures() const { return m_pictures; }
     // The base units the layout was converted with.
     QSize BaseUnits() const { return m_baseUnits; }
     // The control with `id` (the first one for -1), or nullptr.
@@ -48,6 +51,7 @@ public:
     }
 
 private:
+    platform::qt::IPictureSource& m_pictures;
     const res::DialogLayout* m_layout;
     QSize m_baseUnits;
     std::vector<std::pair<int, QWidget*>> m_controls;  // id and widget, in layout order; owned by Qt

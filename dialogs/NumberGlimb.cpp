@@ -7,7 +7,6 @@
 
 #include "dialogs/DialogColours.h"
 #include "platform/qt/ImageSurface.h"
-#include "platform/qt/QtResources.h"
 #include "resources/ResourceIds.h"
 
 // Drawing "on the window": each copy lands in the retained picture and is
@@ -18,7 +17,7 @@ public:
 
     void CopyBitmap(int bitmapId, platform::Rect src, platform::Rect dst) override {
         {
-            platform::qt::ImageSurface picture(m_dialog.m_window, m_dialog.m_pictures);
+            platform::qt::ImageSurface picture(m_dialog.m_window, m_dialog.Pictures());
             picture.CopyBitmap(bitmapId, src, dst);
         }
         m_dialog.Present({dst.x, dst.y, dst.w, dst.h});
@@ -28,10 +27,10 @@ private:
     CNumberGlimb& m_dialog;
 };
 
-CNumberGlimb::CNumberGlimb(int smallest, int largest, int number, QWidget* parent)
-    : CLayoutDialog(res::IDD_NUMBER_GLIMBLES, parent),
+CNumberGlimb::CNumberGlimb(int smallest, int largest, int number, platform::qt::IPictureSource& pictures,
+                           QWidget* parent)
+    : CLayoutDialog(res::IDD_NUMBER_GLIMBLES, pictures, parent),
       m_picker(smallest, largest, number),
-      m_pictures([](int id) { return platform::qt::QtResources::Instance().Bitmap(id); }),
       m_pressWait([] { QThread::msleep(kPressMilliseconds); }) {
     setMouseTracking(true);
     m_picker.SetClientWidth(width());
@@ -58,7 +57,7 @@ void CNumberGlimb::paintEvent(QPaintEvent* event) {
     if (!m_presenting) {
         // A real paint request: the background, the number, the arrows.
         m_window.fill(dialog_colours::kBackground);
-        platform::qt::ImageSurface surface(m_window, m_pictures);
+        platform::qt::ImageSurface surface(m_window, Pictures());
         m_picker.DrawNumber(surface);
         m_picker.DrawArrows(surface);
     }

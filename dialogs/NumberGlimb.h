@@ -6,7 +6,6 @@
 
 #include "dialogs/CountPicker.h"
 #include "dialogs/LayoutDialog.h"
-#include "platform/qt/ScaledPictures.h"
 
 // Picks the number of glimbles for the next games: two large digits between
 // a decrease and an increase arrow, which light under the pointer and step
@@ -17,7 +16,7 @@ class CNumberGlimb final : public CLayoutDialog {
 
 public:
     // The range and the starting number, which may lie outside the range.
-    CNumberGlimb(int smallest, int largest, int number, QWidget* parent);
+    CNumberGlimb(int smallest, int largest, int number, platform::qt::IPictureSource& pictures, QWidget* parent);
 
     // The number chosen; read after OK.
     int GetNumber() const { return m_picker.GetNumber(); }
@@ -44,7 +43,6 @@ private:
     void Present(const QRect& rect);
 
     CountPicker m_picker;
-    platform::qt::ScaledPictures m_pictures;  // the arrows stretched to 40 x 40
     QImage m_window;            // the client area as drawn, kept between paints
     bool m_presenting = false;  // a paint that only shows m_window, not a paint request
     std::function<void()> m_pressWait;

@@ -8,10 +8,9 @@
 #include <algorithm>
 
 #include "dialogs/TipCycle.h"
-#include "platform/qt/QtResources.h"
+#include "engine/Settings.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
-#include "shell/Settings.h"
 
 namespace {
 
@@ -47,8 +46,8 @@ QSize CTips::BaseUnitsClearOfPicture(QSize measured) {
     return base;
 }
 
-CTips::CTips(platform::ISettingsStore& store, QWidget* parent)
-    : CLayoutDialog(res::IDD_TIPS, parent, &CTips::BaseUnitsClearOfPicture), m_store(store) {
+CTips::CTips(platform::ISettingsStore& store, platform::qt::IPictureSource& pictures, QWidget* parent)
+    : CLayoutDialog(res::IDD_TIPS, pictures, parent, &CTips::BaseUnitsClearOfPicture), m_store(store) {
     if (QPushButton* next = NextButton()) connect(next, &QPushButton::clicked, this, &CTips::ShowNextTip);
 }
 
@@ -65,7 +64,9 @@ void CTips::showEvent(QShowEvent* event) {
 }
 
 void CTips::OnInitDialog() {
-    if (QCheckBox* check = ShowCheck()) check->setChecked(game_settings::ReadTipsHidden(m_store));
+    if (QCheckBox* check = ShowCheck()) {
+        check->setChecked(game_settings::Read(m_store, game_settings::kTipsHidden));
+    }
     ShowNextTip();
 }
 
@@ -76,7 +77,7 @@ void CTips::ShowNextTip() {
 
 void CTips::StoreCheck() {
     const QCheckBox* check = ShowCheck();
-    game_settings::WriteTipsHidden(m_store, check != nullptr && check->isChecked());
+    game_settings::Write(m_store, game_settings::kTipsHidden, check != nullptr && check->isChecked());
 }
 
 void CTips::accept() {
@@ -92,7 +93,7 @@ void CTips::closeEvent(QCloseEvent* event) {
 }
 
 void CTips::paintEvent(QPaintEvent*) {
-    const QImage* picture = platform::qt::QtResources::Instance().Bitmap(m_tipBitmap);
+    const QImage* picture = Pictures().Picture(m_tipBitmap);
     if (picture == nullptr || picture->isNull()) return;
     QPainter painter(this);
     painter.drawImage(kPictureArea.topLeft(), *picture, QRect(QPoint(0, 0), kPictureArea.size()));

@@ -4,6 +4,7 @@
 
 #include "dialogs/LayoutDialog.h"
 #include "platform/SettingsStore.h"
+#include "resources/Pictures.h"
 
 class QCheckBox;
 class QPushButton;
@@ -17,7 +18,7 @@ class CTips final : public CLayoutDialog {
 public:
     // `store` must outlive the dialog. Nothing is read or written until the
     // dialog shows.
-    CTips(platform::ISettingsStore& store, QWidget* parent);
+    CTips(platform::ISettingsStore& store, platform::qt::IPictureSource& pictures, QWidget* parent);
 
     // The tip picture shown now, 150 to 154; 0 before the dialog first shows.
     int TipBitmap() const { return m_tipBitmap; }
@@ -31,8 +32,8 @@ public:
     // The tip picture's place in the client area.
     static constexpr int kPictureLeft = 5;
     static constexpr int kPictureTop = 5;
-    static constexpr int kPictureWidth = 450;
-    static constexpr int kPictureHeight = 200;
+    static constexpr int kPictureWidth = res::kTipWidth;
+    static constexpr int kPictureHeight = res::kTipHeight;
 
     // The measured base units, raised where needed so that the picture fits
     // across the dialog and the controls stay below it.

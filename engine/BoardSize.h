@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 // The five square boards the game offers, and what goes with each.
 namespace board {
 
@@ -8,13 +10,11 @@ inline constexpr int kCapacity = 25;  // the fixed edge of the tile arrays
 struct SizeInfo {
     int n;         // tiles across and down
     int cellSize;  // edge of one tile on screen, in pixels
-    int minCount;  // fewest glimbles allowed after a size change (n / 2)
-    int maxCount;  // most glimbles allowed after a size change (n)
 };
 
-inline constexpr SizeInfo kSizes[] = {
-    {8, 40, 4, 8}, {11, 40, 5, 11}, {14, 33, 7, 14}, {17, 27, 8, 17}, {20, 23, 10, 20},
-};
+// The boards from Tiny to Huge; the names below index this table.
+inline constexpr SizeInfo kSizes[] = {{8, 40}, {11, 40}, {14, 33}, {17, 27}, {20, 23}};
+enum SizeIndex { kTiny, kSmall, kNormal, kBig, kHuge };
 
 // The row of the table for a board edge of n tiles, or nullptr for any other n.
 constexpr const SizeInfo* FindSize(int n) {
@@ -23,5 +23,13 @@ constexpr const SizeInfo* FindSize(int n) {
     }
     return nullptr;
 }
+
+// The glimble counts a board of edge n allows: n / 2 to n.
+struct Counts {
+    int smallest;
+    int largest;
+    constexpr int Clamp(int count) const { return std::clamp(count, smallest, largest); }
+};
+constexpr Counts CountRange(int n) { return {n / 2, std::max(n / 2, n)}; }
 
 }  // namespace board

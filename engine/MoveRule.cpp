@@ -1,9 +1,13 @@
 // The rule of a click and the line counts every uncovered tile shows.
 #include "engine/Puzzle.h"
 
+#include "resources/ResourceIds.h"
+
 #include <algorithm>
 
 void CPuzzle::Click(platform::IDrawSurface& surface, int x, int y) {
+    // Before the division, which rounds towards zero: a pixel just left of or
+    // above the board would otherwise land on a tile of the first column or row.
     if (x < 0 || y < 0) return;
     const int column = TileFromPixel(x);
     const int row = TileFromPixel(y);
@@ -22,10 +26,10 @@ void CPuzzle::Click(platform::IDrawSurface& surface, int x, int y) {
     if (collected) {
         m_tile[column][row] = tile::Found(n);
         UpdateLines(surface, column, row);
-        PlayWave("MOVE");
+        PlayWave(res::kSoundMove);
     } else {
         m_tile[column][row] = tile::Empty(n);
-        PlayWave("SELECT");
+        PlayWave(res::kSoundSelect);
     }
     DrawTile(surface, column, row);
 }

@@ -45,7 +45,9 @@ void CPuzzle::SetTile(int column, int row, int code) {
 void CPuzzle::Init(int count, int columns, int rows) {
     m_columns = ClampDimension(columns);
     m_rows = ClampDimension(rows);
-    m_cellSize = 40;
+    // NewGame sets the cell size of a known board edge; any other edge gets
+    // the frame size here, where a size change would keep the one before.
+    m_cellSize = res::kTileFrame;
     NewGame(count);
 }
 
@@ -75,9 +77,9 @@ void CPuzzle::SetSize(int columns, int rows) {
     // Rescale the count to the new width, then hold it to that size's range.
     std::int64_t count = m_count;
     if (m_columns > 0) count = static_cast<std::int64_t>(columns) * m_count / m_columns;
-    if (const board::SizeInfo* size = board::FindSize(columns)) {
-        if (count < size->minCount) count = size->minCount;
-        if (count > size->maxCount) count = size->maxCount;
+    if (board::FindSize(columns) != nullptr) {
+        const board::Counts range = board::CountRange(columns);
+        count = std::clamp<std::int64_t>(count, range.smallest, range.largest);
     }
 
     m_columns = columns;

@@ -8,16 +8,7 @@
 #include "platform/DrawSurface.h"
 #include "platform/SoundOutput.h"
 #include "platform/TickSource.h"
-
-// The picture ids of the two tile sets.
-namespace tileset {
-inline constexpr int kGrassFound = 132;
-inline constexpr int kGrassEmpty = 130;
-inline constexpr int kGrassCovered = 131;
-inline constexpr int kSandFound = 148;
-inline constexpr int kSandEmpty = 147;
-inline constexpr int kSandCovered = 146;
-}  // namespace tileset
+#include "resources/TileSets.h"
 
 // One game of glimble hunting: the board, the rule of a click, the drawing of
 // tiles and the sounds. It knows no toolkit: it draws on an IDrawSurface,
@@ -69,6 +60,12 @@ public:
     void SetFoundBitmap(int id) { m_foundBitmap = id; }
     void SetEmptyBitmap(int id) { m_emptyBitmap = id; }
     void SetCoveredBitmap(int id) { m_coveredBitmap = id; }
+    // All three strips of a tile set; its high strips follow from its number strips.
+    void SetTileSet(const res::TileSet& set) {
+        SetFoundBitmap(set.found);
+        SetEmptyBitmap(set.empty);
+        SetCoveredBitmap(set.covered);
+    }
     int GetFoundBitmap() const { return m_foundBitmap; }
 
     // Sounds.
@@ -97,11 +94,11 @@ private:
     int m_count = 0;          // glimbles placed by a new game
     int m_columns = -1;       // tiles across; -1 until Init
     int m_rows = -1;          // tiles down; -1 until Init
-    int m_cellSize = 40;      // edge of one tile on screen, in pixels
+    int m_cellSize = res::kTileFrame;  // edge of one tile on screen, in pixels
     int m_score = 0;          // columns x rows at the start, one less per accepted click
-    int m_foundBitmap = tileset::kGrassFound;      // strip of found tiles, numbers 0 .. 14
-    int m_emptyBitmap = tileset::kGrassEmpty;      // strip of empty tiles, numbers 0 .. 14
-    int m_coveredBitmap = tileset::kGrassCovered;  // strip of the six covered looks
+    int m_foundBitmap = res::kGrassTiles.found;      // strip of found tiles, numbers 0 .. 14
+    int m_emptyBitmap = res::kGrassTiles.empty;      // strip of empty tiles, numbers 0 .. 14
+    int m_coveredBitmap = res::kGrassTiles.covered;  // strip of the six covered looks
     int m_soundOff = 0;       // nonzero: PlayWave does nothing
 
     CRandom m_random;

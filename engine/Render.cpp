@@ -6,22 +6,6 @@
 
 namespace {
 
-constexpr int kFrame = 40;         // edge of one frame in every tile strip
-constexpr int kNumberFrames = 15;  // a number strip shows 0 .. 14
-constexpr int kExtraFrames = 6;    // an extension strip shows 15 .. 20
-
-// Numbers from 15 up come from an extension strip of their own number strip.
-struct Extension {
-    int strip;
-    int extension;
-};
-constexpr Extension kExtensions[] = {
-    {tileset::kGrassFound, 155},
-    {tileset::kGrassEmpty, 156},
-    {tileset::kSandFound, 157},
-    {tileset::kSandEmpty, 158},
-};
-
 struct Source {
     int bitmap;
     int frame;
@@ -29,11 +13,15 @@ struct Source {
 
 // The frame that shows `number` for a number strip; never beyond a strip's end.
 Source NumberSource(int strip, int number) {
+    using res::kHighNumberFrames;
+    using res::kNumberFrames;
     if (number < kNumberFrames) return {strip, std::max(number, 0)};
-    for (const Extension& e : kExtensions) {
-        if (e.strip == strip) return {e.extension, std::min(number - kNumberFrames, kExtraFrames - 1)};
+    const int high = std::min(number - kNumberFrames, kHighNumberFrames - 1);
+    for (const res::TileSet& set : res::kTileSets) {
+        if (set.found == strip) return {set.foundHigh, high};
+        if (set.empty == strip) return {set.emptyHigh, high};
     }
-    return {strip, kNumberFrames - 1};  // a strip without an extension shows its last number
+    return {strip, kNumberFrames - 1};  // a strip of no tile set shows its last number
 }
 
 }  // namespace
@@ -57,6 +45,7 @@ void CPuzzle::DrawTile(platform::IDrawSurface& surface, int column, int row) con
     } else {
         source = NumberSource(m_emptyBitmap, tile::Number(code));
     }
+    constexpr int kFrame = res::kTileFrame;
     surface.CopyBitmap(source.bitmap, {source.frame * kFrame, 0, kFrame, kFrame},
                        {PixelFromTile(column), PixelFromTile(row), m_cellSize, m_cellSize});
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/TileSets.h"
+
 // One integer per tile holds both its state and the number it shows.
 //   -1         no tile (outside the board)
 //   0 .. 9     covered tile; the code is its look (a new game deals 0 .. 5)
@@ -10,7 +12,7 @@ namespace tile {
 inline constexpr int kNoTile = -1;
 inline constexpr int kFoundBase = 10;
 inline constexpr int kEmptyBase = 30;
-inline constexpr int kLooks = 6;  // covered looks dealt by a new game
+inline constexpr int kLooks = res::kLookFrames;  // covered looks dealt by a new game, one per frame
 
 constexpr bool IsCovered(int code) { return code < kFoundBase; }
 constexpr bool IsFound(int code) { return code >= kFoundBase && code < kEmptyBase; }

@@ -27,6 +27,13 @@ std::span<const PictureInfo> AllPictures();
 // The row for `id`, or nullptr when the program has no such picture.
 const PictureInfo* FindPicture(int id);
 
+// Sizes the code lays things out by; the table below is made from them.
+inline constexpr int kButtonWidth = 120;  // every OK and Cancel picture
+inline constexpr int kButtonHeight = 50;
+inline constexpr int kArrowFrame = 30;    // the square frames of the two arrows
+inline constexpr int kTipWidth = 450;     // every tip picture
+inline constexpr int kTipHeight = 200;
+
 // The main icon, IDR_MAINFRAME: two images of 16 colours each.
 inline constexpr int kIconImageSizes[] = {32, 16};
 inline constexpr int kIconColours = 16;

@@ -20,29 +20,29 @@ QWidget* GameDialogs::Owner() {
 }
 
 void GameDialogs::RunTips() {
-    CTips dialog(m_settings, Owner());
+    CTips dialog(m_settings, m_pictures, Owner());
     dialog.exec();
 }
 
 void GameDialogs::RunAbout() {
-    CAboutDlg dialog(m_shell, Owner());
+    CAboutDlg dialog(m_shell, m_pictures, Owner());
     dialog.exec();
 }
 
 void GameDialogs::RunBestResults(CPuzzle& puzzle) {
-    CBestResultsDlg dialog(&puzzle, m_settings, Owner());
+    CBestResultsDlg dialog(&puzzle, m_settings, m_pictures, Owner());
     dialog.exec();
 }
 
 std::optional<int> GameDialogs::RunNumberOfGlimbles(int smallest, int largest, int current) {
-    CNumberGlimb dialog(smallest, largest, current, Owner());
+    CNumberGlimb dialog(smallest, largest, current, m_pictures, Owner());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.GetNumber();
 }
 
 void GameDialogs::RecordResult(CPuzzle& puzzle, int columns, int rows, int count, int score) {
-    const auto askName = [](const std::string& offered) {
-        CGetNameDlg dialog(offered, Owner());
+    const auto askName = [this](const std::string& offered) {
+        CGetNameDlg dialog(offered, m_pictures, Owner());
         dialog.exec();  // however it closed, it holds a name
         return dialog.Name();
     };

@@ -2,7 +2,8 @@
 
 #include "platform/SettingsStore.h"
 #include "platform/ShellOpen.h"
-#include "shell/ViewServices.h"
+#include "platform/qt/PictureSource.h"
+#include "shell/IGameDialogs.h"
 
 class QWidget;
 
@@ -10,9 +11,11 @@ class QWidget;
 // active main window.
 class GameDialogs final : public IGameDialogs {
 public:
-    // Both must outlive this. The About box opens the maker's page through `shell`.
-    GameDialogs(platform::ISettingsStore& settings, platform::IShellOpen& shell)
-        : m_settings(settings), m_shell(shell) {}
+    // All must outlive this. The About box opens the maker's page through
+    // `shell`; the dialogs draw from `pictures`.
+    GameDialogs(platform::ISettingsStore& settings, platform::IShellOpen& shell,
+                platform::qt::IPictureSource& pictures)
+        : m_settings(settings), m_shell(shell), m_pictures(pictures) {}
 
     GameDialogs(const GameDialogs&) = delete;
     GameDialogs& operator=(const GameDialogs&) = delete;
@@ -31,4 +34,5 @@ public:
 private:
     platform::ISettingsStore& m_settings;
     platform::IShellOpen& m_shell;
+    platform::qt::IPictureSource& m_pictures;
 };

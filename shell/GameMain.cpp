@@ -8,14 +8,11 @@
 #include <functional>
 #include <utility>
 
-#include "platform/TickSource.h"
 #include "platform/qt/QtResources.h"
-#include "platform/qt/QtSettingsStore.h"
-#include "platform/qt/ScaledPictures.h"
-#include "platform/qt/ShellOpen.h"
-#include "platform/qt/LazySoundOutput.h"
+#include "platform/qt/Text.h"
+#include "resources/VersionInfo.h"
 #include "shell/CommandLine.h"
-#include "shell/GameDialogs.h"
+#include "shell/GameServices.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
 
@@ -40,6 +37,14 @@ private:
     std::function<void()> m_task;
 };
 
+// The version block's product version, "1, 5, 0, 0", written as "1.5.0.0".
+QString ProductVersion() {
+    for (const res::VersionString& entry : res::kVersion.strings) {
+        if (entry.key == "ProductVersion") return platform::qt::ToQString(entry.value).replace(QStringLiteral(", "), QStringLiteral("."));
+    }
+    return {};
+}
+
 }  // namespace
 
 QStringList SoundModuleFolders() {
@@ -54,20 +59,14 @@ int RunGame(int argc, char* argv[], const std::function<void(CQuelmApp&)>& start
     QApplication::setApplicationName(QStringLiteral("glimbles"));
     QApplication::setOrganizationName(QStringLiteral("Pellix"));
     QApplication::setDesktopFileName(QStringLiteral("com.pellix.glimbles"));
+    QApplication::setApplicationVersion(ProductVersion());
     QApplication application(argc, argv);
 
-    platform::qt::QtResources& resources = platform::qt::QtResources::Instance();
-    QApplication::setWindowIcon(resources.WindowIcon());
-    platform::qt::ScaledPictures pictures([&resources](int id) { return resources.Bitmap(id); });
-    platform::qt::QtSettingsStore settings;
-    platform::qt::LazySoundOutput sound(SoundModuleFolders());
-    platform::SystemTickSource ticks;
-    platform::qt::ShellOpen shell;
-    GameDialogs dialogs(settings, shell);
-
-    CQuelmApp app(ViewServices{settings, sound, ticks, pictures, dialogs, shell});
+    QApplication::setWindowIcon(platform::qt::QtResources::Instance().WindowIcon());
+    DesktopServices services(SoundModuleFolders());
+    CQuelmApp app(services.View());
     if (!app.InitInstance(CommandLineFile(QCoreApplication::arguments()))) return 0;
-    AfterFirstPaint preload([&sound] { sound.Preload(); });
+    AfterFirstPaint preload([&services] { services.sound.Preload(); });
     app.View()->installEventFilter(&preload);
     if (started) started(app);
     return QApplication::exec();

@@ -9,6 +9,7 @@
 
 #include "platform/ShellOpen.h"
 #include "resources/CommandIds.h"
+#include "shell/CatalogueText.h"
 #include "shell/HelpFile.h"
 #include "shell/QuelmView.h"
 
@@ -20,7 +21,7 @@ CMainFrame::CMainFrame(platform::IShellOpen& shell) : m_shell(shell) {
     // A caption, a system menu, a minimize box and a fixed border: no maximize.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    SetDocumentTitle(QStringLiteral("Glimbles"));
+    SetDocumentTitle(DocumentText(res::DocField::DocumentName));
 
     m_edge = new QFrame(this);
     m_edge->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -69,11 +70,11 @@ void CMainFrame::FitClientArea(int width, int height) {
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title) {
-    setWindowTitle(title + QStringLiteral(" - Glimbles"));
+    setWindowTitle(title + QStringLiteral(" - ") + DocumentText(res::DocField::WindowTitle));
 }
 
 void CMainFrame::OnHelp() {
     const QString help = FindHelpFile();
     if (!help.isEmpty() && m_shell.OpenFile(help.toStdString())) return;
-    QMessageBox::warning(this, QStringLiteral("glimbles"), QStringLiteral("Failed to launch help."));
+    QMessageBox::warning(this, AppTitle(), CatalogueString(res::IDS_FAILED_TO_LAUNCH_HELP));
 }

@@ -7,24 +7,23 @@
 #include <QMenuBar>
 #include <QShortcut>
 
-#include "platform/qt/QtResources.h"
+#include "platform/qt/Text.h"
 #include "resources/CommandIds.h"
 #include "resources/KeyTable.h"
 #include "resources/Menu.h"
+#include "shell/KeySequence.h"
 #include "shell/MainFrame.h"
 #include "shell/QuelmView.h"
 
 namespace {
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 void AddItems(CMainFrame& frame, QMenu* menu, std::span<const res::MenuItem> items) {
     for (const res::MenuItem& item : items) {
         if (item.IsPopup()) {
-            AddItems(frame, menu->addMenu(Text(item.text)), item.items);
+            AddItems(frame, menu->addMenu(platform::qt::ToQString(item.text)), item.items);
             continue;
         }
-        QAction* action = menu->addAction(Text(item.text));
+        QAction* action = menu->addAction(platform::qt::ToQString(item.text));
         action->setData(item.command);
         const int command = item.command;
         QObject::connect(action, &QAction::triggered, &frame, [&frame, command] { frame.OnCommand(command); });
@@ -49,7 +48,7 @@ private:
 
 void CMainFrame::BuildMenus() {
     for (const res::MenuItem& popup : res::MainMenu()) {
-        QMenu* menu = menuBar()->addMenu(Text(popup.text));
+        QMenu* menu = menuBar()->addMenu(platform::qt::ToQString(popup.text));
         AddItems(*this, menu, popup.items);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenu(menu); });
     }
@@ -69,7 +68,7 @@ void CMainFrame::UpdateMenu(QMenu* menu) {
 
 void CMainFrame::BuildKeyTable() {
     for (const res::KeyEntry& entry : res::KeyTable()) {
-        auto* shortcut = new QShortcut(platform::qt::KeySequenceOf(entry), this);
+        auto* shortcut = new QShortcut(KeySequenceOf(entry), this);
         shortcut->setContext(Qt::WindowShortcut);
         const int command = entry.command;
         connect(shortcut, &QShortcut::activated, this, [this, command] { OnCommand(command); });

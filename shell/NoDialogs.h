@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ViewServices.h"
+#include "shell/IGameDialogs.h"
 
 // Dialogs that never open, for tools that drive the game unattended (the
 // screenshot tool, benchmarks): every dialog is answered as if closed at once.

@@ -7,15 +7,13 @@
 #include <QMessageBox>
 
 #include "resources/CommandIds.h"
+#include "shell/CatalogueText.h"
 #include "shell/FileFilter.h"
 #include "shell/MainFrame.h"
 #include "shell/QuelmDoc.h"
 #include "shell/QuelmView.h"
 
 namespace {
-
-// The caption of the program's message boxes.
-const QString kMessageCaption = QStringLiteral("glimbles");
 
 // Why `path` cannot be opened as the document, or an empty text when it can.
 // Only a plain file is opened, and only to learn that it can be read: a
@@ -80,7 +78,7 @@ bool CQuelmApp::OpenDocumentFile(const QString& path) {
     if (!reason.isEmpty()) {
         // A window not yet shown is no parent: the box then stands alone.
         QWidget* parent = m_frame && m_frame->isVisible() ? m_frame.get() : nullptr;
-        QMessageBox::warning(parent, kMessageCaption,
+        QMessageBox::warning(parent, AppTitle(),
                              QStringLiteral("Cannot open \"%1\": %2.").arg(QDir::toNativeSeparators(path), reason));
         return false;
     }

@@ -8,7 +8,7 @@
 #include "shell/FileFilter.h"
 
 bool CQuelmDoc::OnNewDocument() {
-    m_title = QStringLiteral("Glimbles");
+    m_title = DocumentText(res::DocField::DocumentName);
     m_path.clear();
     return true;
 }

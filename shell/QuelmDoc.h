@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "shell/CatalogueText.h"
+
 class QWidget;
 
 // The document of the single-document window. It holds no game: the view
@@ -29,6 +31,6 @@ private:
     // True when the document now stands saved in `path`.
     bool SaveInto(const QString& path);
 
-    QString m_title = QStringLiteral("Glimbles");  // the document name of a new document
+    QString m_title = DocumentText(res::DocField::DocumentName);  // the document name of a new document
     QString m_path;                                // empty until opened or saved
 };

@@ -6,9 +6,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "engine/Settings.h"
 #include "platform/qt/ImageSurface.h"
-#include "shell/Settings.h"
-#include "shell/ViewGeometry.h"
+#include "resources/StatusStrip.h"
 
 CQuelmView::CQuelmView(CMainFrame& frame, ViewServices services, QWidget* parent)
     : QWidget(parent), m_frame(frame), m_services(services) {
@@ -35,23 +35,15 @@ void CQuelmView::CreatePuzzle() {
     m_tipsPending = true;
 }
 
-void CQuelmView::SetGrass() {
-    m_puzzle->SetFoundBitmap(tileset::kGrassFound);
-    m_puzzle->SetEmptyBitmap(tileset::kGrassEmpty);
-    m_puzzle->SetCoveredBitmap(tileset::kGrassCovered);
-}
+void CQuelmView::SetGrass() { m_puzzle->SetTileSet(res::kGrassTiles); }
 
-void CQuelmView::SetSand() {
-    m_puzzle->SetFoundBitmap(tileset::kSandFound);
-    m_puzzle->SetEmptyBitmap(tileset::kSandEmpty);
-    m_puzzle->SetCoveredBitmap(tileset::kSandCovered);
-}
+void CQuelmView::SetSand() { m_puzzle->SetTileSet(res::kSandTiles); }
 
 void CQuelmView::ShowTipsAtStart() { static_cast<void>(OpenStartTips()); }
 
 bool CQuelmView::OpenStartTips() {
     m_tipsPending = false;
-    if (game_settings::ReadTipsHidden(m_services.settings)) return false;
+    if (game_settings::Read(m_services.settings, game_settings::kTipsHidden)) return false;
     m_services.dialogs.RunTips();
     return true;
 }
@@ -66,7 +58,7 @@ void CQuelmView::Invalidate() {
 void CQuelmView::paintEvent(QPaintEvent* event) {
     if (m_stale && m_puzzle) {
         // Build the whole picture off screen, then take it in one step.
-        QImage picture(m_puzzle->GetBoardWidth(), m_puzzle->GetBoardHeight() + view::kStripHeight,
+        QImage picture(m_puzzle->GetBoardWidth(), m_puzzle->GetBoardHeight() + status_strip::kHeight,
                        QImage::Format_RGB32);
         {
             platform::qt::ImageSurface surface(picture, m_services.pictures);

@@ -7,17 +7,10 @@
 
 #include "engine/Puzzle.h"
 #include "platform/DrawSurface.h"
+#include "shell/CmdUI.h"
 #include "shell/ViewServices.h"
 
 class CMainFrame;
-
-// Turns a check mark on or off while a menu opens.
-class CCmdUI {
-public:
-    virtual ~CCmdUI() = default;
-    virtual void Enable(bool on) = 0;
-    virtual void SetCheck(bool on) = 0;
-};
 
 // The game view: owns the engine from the first paint to the end, draws the
 // board and the status strip under it, and turns clicks and menu commands

@@ -3,9 +3,9 @@
 #include <QRect>
 
 #include "engine/BoardSize.h"
+#include "engine/Settings.h"
 #include "platform/qt/ImageSurface.h"
 #include "resources/CommandIds.h"
-#include "shell/Settings.h"
 #include "shell/QuelmView.h"
 
 void CQuelmView::OnLButtonDown(QPoint point) {
@@ -42,46 +42,49 @@ void CQuelmView::SetSize(int n) {
     // The new size and the count the engine rescaled for it, in one save.
     game_settings::WriteSizeAndNumber(m_services.settings, n, m_puzzle->GetCount());
     FitWindowToBoard();
+    // FitWindowToBoard asked for the repaint already; like every command that
+    // changes the board, this one asks itself too (pending repaints merge).
     Invalidate();
 }
 
-void CQuelmView::OnSizeTiny() { SetSize(8); }
-void CQuelmView::OnSizeSmall() { SetSize(11); }
-void CQuelmView::OnSizeNormal() { SetSize(14); }
-void CQuelmView::OnSizeBig() { SetSize(17); }
-void CQuelmView::OnSizeHuge() { SetSize(20); }
+void CQuelmView::OnSizeTiny() { SetSize(board::kSizes[board::kTiny].n); }
+void CQuelmView::OnSizeSmall() { SetSize(board::kSizes[board::kSmall].n); }
+void CQuelmView::OnSizeNormal() { SetSize(board::kSizes[board::kNormal].n); }
+void CQuelmView::OnSizeBig() { SetSize(board::kSizes[board::kBig].n); }
+void CQuelmView::OnSizeHuge() { SetSize(board::kSizes[board::kHuge].n); }
 
 void CQuelmView::OnNumberOfGlimbles() {
     if (!m_puzzle) return;
     const int n = m_puzzle->GetColumns();
-    const board::SizeInfo* size = board::FindSize(n);
-    const int smallest = size != nullptr ? size->minCount : n / 2;
+    const board::Counts range = board::CountRange(n);
     const std::optional<int> chosen =
-        m_services.dialogs.RunNumberOfGlimbles(smallest, n, m_puzzle->GetCount());
+        m_services.dialogs.RunNumberOfGlimbles(range.smallest, range.largest, m_puzzle->GetCount());
     if (!chosen) return;
     m_puzzle->NewGame(*chosen);
-    game_settings::WriteNumber(m_services.settings, *chosen);
+    game_settings::Write(m_services.settings, game_settings::kNumber, *chosen);
+    // A second deal, the one the player sees: each deal reseeds from the tick
+    // count, and recorded replays rely on this command drawing two seeds.
     OnNewGame();
 }
 
 void CQuelmView::OnTilesGrass() {
     if (!m_puzzle) return;
     SetGrass();
-    game_settings::WriteSkin(m_services.settings, game_settings::Skin::Grass);
+    game_settings::Write(m_services.settings, game_settings::kSkin, game_settings::Skin::Grass);
     Invalidate();
 }
 
 void CQuelmView::OnTilesSand() {
     if (!m_puzzle) return;
     SetSand();
-    game_settings::WriteSkin(m_services.settings, game_settings::Skin::Sand);
+    game_settings::Write(m_services.settings, game_settings::kSkin, game_settings::Skin::Sand);
     Invalidate();
 }
 
 void CQuelmView::OnSound() {
     if (!m_puzzle) return;
     m_soundOff = m_soundOff == 0 ? 1 : 0;
-    game_settings::WriteSoundOff(m_services.settings, m_soundOff);
+    game_settings::Write(m_services.settings, game_settings::kSoundOff, m_soundOff);
     m_puzzle->SetSoundOff(m_soundOff);
 }
 
@@ -93,16 +96,18 @@ void CQuelmView::OnBestResults() {
 
 namespace {
 
-// The size commands and the board edge each stands for.
+// The size commands and the board each stands for.
 struct SizeCommand {
     int id;
-    int n;
+    board::SizeIndex size;
     void (CQuelmView::*handler)();
 };
 constexpr SizeCommand kSizeCommands[] = {
-    {res::ID_SIZE_TINY, 8, &CQuelmView::OnSizeTiny},       {res::ID_SIZE_SMALL, 11, &CQuelmView::OnSizeSmall},
-    {res::ID_SIZE_NORMAL, 14, &CQuelmView::OnSizeNormal},  {res::ID_SIZE_BIG, 17, &CQuelmView::OnSizeBig},
-    {res::ID_SIZE_HUGE, 20, &CQuelmView::OnSizeHuge},
+    {res::ID_SIZE_TINY, board::kTiny, &CQuelmView::OnSizeTiny},
+    {res::ID_SIZE_SMALL, board::kSmall, &CQuelmView::OnSizeSmall},
+    {res::ID_SIZE_NORMAL, board::kNormal, &CQuelmView::OnSizeNormal},
+    {res::ID_SIZE_BIG, board::kBig, &CQuelmView::OnSizeBig},
+    {res::ID_SIZE_HUGE, board::kHuge, &CQuelmView::OnSizeHuge},
 };
 
 }  // namespace
@@ -130,16 +135,17 @@ bool CQuelmView::OnUpdateCommand(int id, CCmdUI& ui) {
     for (const SizeCommand& c : kSizeCommands) {
         if (c.id == id) {
             ui.Enable(true);
-            if (m_puzzle) ui.SetCheck(m_puzzle->GetColumns() == c.n && m_puzzle->GetRows() == c.n);
+            const int n = board::kSizes[c.size].n;
+            if (m_puzzle) ui.SetCheck(m_puzzle->GetColumns() == n && m_puzzle->GetRows() == n);
             return true;
         }
     }
     switch (id) {
         case res::ID_TILES_GRASS:
-            if (m_puzzle) ui.SetCheck(m_puzzle->GetFoundBitmap() == tileset::kGrassFound);
+            if (m_puzzle) ui.SetCheck(m_puzzle->GetFoundBitmap() == res::kGrassTiles.found);
             return true;
         case res::ID_TILES_SAND:
-            if (m_puzzle) ui.SetCheck(m_puzzle->GetFoundBitmap() == tileset::kSandFound);
+            if (m_puzzle) ui.SetCheck(m_puzzle->GetFoundBitmap() == res::kSandTiles.found);
             return true;
         case res::ID_SOUND:
             if (m_puzzle) ui.SetCheck(m_soundOff == 0);

@@ -1,39 +1,18 @@
 #pragma once
 
-#include <optional>
-
 #include "platform/SettingsStore.h"
 #include "platform/ShellOpen.h"
 #include "platform/SoundOutput.h"
 #include "platform/TickSource.h"
-
-class CPuzzle;
-namespace platform::qt {
-class ScaledPictures;
-}
-
-// The modal dialogs the view opens. Tests answer them from a script.
-class IGameDialogs {
-public:
-    virtual ~IGameDialogs() = default;
-    // The tips dialog.
-    virtual void RunTips() = 0;
-    // The About box.
-    virtual void RunAbout() = 0;
-    // The best results for the engine's board and count.
-    virtual void RunBestResults(CPuzzle& puzzle) = 0;
-    // The glimble-count picker; the chosen count, or nothing on Cancel.
-    virtual std::optional<int> RunNumberOfGlimbles(int smallest, int largest, int current) = 0;
-    // Ranks a won game's result: "BEST" and the name prompt, or "WIN".
-    virtual void RecordResult(CPuzzle& puzzle, int columns, int rows, int count, int score) = 0;
-};
+#include "platform/qt/PictureSource.h"
+#include "shell/IGameDialogs.h"
 
 // What the view needs from outside; all must outlive it.
 struct ViewServices {
     platform::ISettingsStore& settings;
     platform::ISoundOutput& sound;
     platform::ITickSource& ticks;
-    platform::qt::ScaledPictures& pictures;
+    platform::qt::IPictureSource& pictures;  // also the dialogs' pictures
     IGameDialogs& dialogs;
     platform::IShellOpen& shell;  // the help file and web addresses
 };

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/DrawSurface.h"
-#include "platform/qt/ScaledPictures.h"
+#include "platform/qt/PictureSource.h"
 
 namespace platform::qt {
 
@@ -16,18 +16,16 @@ namespace platform::qt {
 // caller can present just those.
 class ImageSurface final : public IDrawSurface {
 public:
-    ImageSurface(QImage& target, ScaledPictures& pictures);
+    ImageSurface(QImage& target, IPictureSource& pictures);
 
     void CopyBitmap(int bitmapId, Rect src, Rect dst) override;
 
-    // The rectangles drawn so far, in drawing order.
-    const std::vector<QRect>& Touched() const { return m_touched; }
-    // The same, as one region to present.
+    // The rectangles drawn so far, as one region to present.
     QRegion TouchedRegion() const;
 
 private:
     QImage& m_target;
-    ScaledPictures& m_pictures;
+    IPictureSource& m_pictures;
     QPainter m_painter;
     std::vector<QRect> m_touched;
 };

@@ -11,6 +11,7 @@
 
 #include "platform/qt/IniText.h"
 #include "platform/qt/SettingsFile.h"
+#include "platform/qt/Text.h"
 
 namespace platform::qt {
 namespace {
@@ -20,13 +21,9 @@ namespace {
 constexpr char kUserFile[] = "Pellix/Glimbles.ini";
 constexpr char kConfigBelowHome[] = ".config";  // used when XDG_CONFIG_HOME is unusable
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A key as the file names it: parts joined by single slashes, none at either end.
 QString NormalizedKey(std::string_view key) {
-    return FromUtf8(key).split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+    return ToQString(key).split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
 }
 
 }  // namespace
@@ -63,7 +60,7 @@ void QtSettingsStore::WriteAll(std::span<const SettingsChange> changes) {
     normalized.reserve(changes.size());
     for (const SettingsChange& change : changes) {
         QString key = NormalizedKey(change.key);
-        if (!key.isEmpty()) normalized.push_back({std::move(key), FromUtf8(change.text)});
+        if (!key.isEmpty()) normalized.push_back({std::move(key), ToQString(change.text)});
     }
     if (normalized.empty()) return;
     // A file with syntax errors is written over: its readable keys are kept, the rest dropped.

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/qt/PulsePlayer.h"
+#include "platform/qt/ResourceFiles.h"
 #include "platform/qt/WaveFile.h"
 
 namespace platform::qt {
@@ -23,14 +24,9 @@ struct Sound {
 };
 
 std::optional<Sound> LoadSound(std::string_view name) {
-    const QResource resource(
-        QStringLiteral(":/sounds/%1.wav").arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
-    if (!resource.isValid() || resource.size() == 0) return std::nullopt;  // missing, or a folder
     Sound sound;
-    sound.file = resource.compressionAlgorithm() == QResource::NoCompression
-                     ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
-                                               static_cast<qsizetype>(resource.size()))
-                     : resource.uncompressedData();
+    sound.file = EmbeddedBytes(WavePath(name));
+    if (sound.file.isEmpty()) return std::nullopt;  // missing, or a folder
     const auto wave =
         ReadWave(std::as_bytes(std::span(sound.file.constData(), static_cast<std::size_t>(sound.file.size()))));
     if (!wave) return std::nullopt;

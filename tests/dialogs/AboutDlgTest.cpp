@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/dialogs/EmbeddedPictures.h"
 #include "dialogs/AboutDlg.h"
 #include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingShellOpen.h"
@@ -30,7 +31,7 @@ TEST(AboutDlg, GetMoreGamesOpensTheMakersPageAndStaysOpen) {
         platform::fake::MemorySettingsStore store;
         RecordingShell shell;
         shell.accept = browserTakesIt;
-        GameDialogs dialogs(store, shell);
+        GameDialogs dialogs(store, shell, EmbeddedPictures());
         ModalAnswers answers;
         answers.Then<CAboutDlg>([](CAboutDlg& d) {
             auto* more = d.ControlAs<QPushButton>(res::IDC_GET_MORE_GAMES);
@@ -60,7 +61,7 @@ TEST(AboutDlg, ShowsNameVersionAndNoticeAndEnterCloses) {
         EXPECT_EQ(d.focusWidget(), d.Control(res::IDOK));
         QTest::keyClick(&d, Qt::Key_Return);
     });
-    CAboutDlg dialog(shell, nullptr);
+    CAboutDlg dialog(shell, EmbeddedPictures(), nullptr);
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_TRUE(shell.urls.empty());
 }

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QImage>
 
+#include "tests/dialogs/EmbeddedPictures.h"
 #include "dialogs/BestResultsDlg.h"
 #include "dialogs/BitmapButton.h"
 #include "dialogs/DialogColours.h"
@@ -43,7 +44,7 @@ TEST(BestResultsDlg, ReadsTheTableOfTheEnginesBoardAndCount) {
     rig.store.values = {{"11_11_4_0/Rez", "90"}, {"11_11_4_0/Name", "Ann"},
                         {"11_11_4_1/Rez", "80"}, {"11_11_4_9/Name", "Last"},
                         {"8_8_8_0/Rez", "99"}};
-    CBestResultsDlg dialog(&rig.puzzle, rig.store, nullptr);
+    CBestResultsDlg dialog(&rig.puzzle, rig.store, EmbeddedPictures(), nullptr);
     const best_results::Table& t = dialog.Results();
     EXPECT_EQ(t[0], (best_results::Entry{"Ann", 90}));
     EXPECT_EQ(t[1], (best_results::Entry{"", 80}));
@@ -54,14 +55,14 @@ TEST(BestResultsDlg, ReadsTheTableOfTheEnginesBoardAndCount) {
 
 TEST(BestResultsDlg, WithoutAnEngineShowsTenEmptyPlacesAndReadsNothing) {
     MemorySettingsStore store;
-    CBestResultsDlg dialog(nullptr, store, nullptr);
+    CBestResultsDlg dialog(nullptr, store, EmbeddedPictures(), nullptr);
     EXPECT_EQ(dialog.Results(), best_results::Table{});
     EXPECT_TRUE(store.reads.empty());
 }
 
 TEST(BestResultsDlg, SizeAndButtonFollowTheMeasuredLetter) {
     Rig rig;
-    CBestResultsDlg dialog(&rig.puzzle, rig.store, nullptr);
+    CBestResultsDlg dialog(&rig.puzzle, rig.store, EmbeddedPictures(), nullptr);
     const QFontMetrics metrics(dialog.TableFont());
     const best_results::Geometry expected =
         best_results::ComputeGeometry(metrics.horizontalAdvance(QLatin1Char('W')), metrics.height());
@@ -82,7 +83,7 @@ TEST(BestResultsDlg, SizeAndButtonFollowTheMeasuredLetter) {
 TEST(BestResultsDlg, PaintsTheTableInItsColours) {
     Rig rig;
     rig.store.values = {{"11_11_4_0/Rez", "1234"}, {"11_11_4_0/Name", "WWWW"}};
-    CBestResultsDlg dialog(&rig.puzzle, rig.store, nullptr);
+    CBestResultsDlg dialog(&rig.puzzle, rig.store, EmbeddedPictures(), nullptr);
     dialog.show();
     const QImage image = dialog.grab().toImage();
     const best_results::Geometry& g = dialog.Geometry();
@@ -108,7 +109,7 @@ TEST(BestResultsDlg, PaintsTheTableInItsColours) {
 TEST(BestResultsDlg, LongNamesStayInsideTheirColumn) {
     Rig rig;
     rig.store.values = {{"11_11_4_0/Name", std::string(10000, 'W')}, {"11_11_4_0/Rez", "7"}};
-    CBestResultsDlg dialog(&rig.puzzle, rig.store, nullptr);
+    CBestResultsDlg dialog(&rig.puzzle, rig.store, EmbeddedPictures(), nullptr);
     EXPECT_EQ(dialog.Results()[0].name.size(), 123u);
     dialog.show();
     const QImage image = dialog.grab().toImage();

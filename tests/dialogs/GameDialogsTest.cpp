@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/dialogs/EmbeddedPictures.h"
 #include "dialogs/BestResultsDlg.h"
 #include "dialogs/BitmapButton.h"
 #include "dialogs/GetNameDlg.h"
@@ -40,7 +41,7 @@ struct Rig {
     CPuzzle puzzle{sound, ticks};
     MemorySettingsStore store;
     platform::fake::RecordingShellOpen shell;
-    GameDialogs dialogs{store, shell};
+    GameDialogs dialogs{store, shell, EmbeddedPictures()};
 };
 
 void TypeAndConfirm(CGetNameDlg& d, const QString& name) {

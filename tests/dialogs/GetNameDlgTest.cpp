@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <string>
 
+#include "tests/dialogs/EmbeddedPictures.h"
 #include "dialogs/BitmapButton.h"
 #include "dialogs/DialogColours.h"
+#include "dialogs/DialogUnits.h"
 #include "dialogs/GetNameDlg.h"
 #include "platform/qt/QtResources.h"
 #include "resources/CommandIds.h"
@@ -22,7 +24,7 @@ CBitmapButton* OkButton(CGetNameDlg& dialog) { return dialog.ControlAs<CBitmapBu
 std::string AskName(const std::string& offered, std::function<void(CGetNameDlg&)> answer) {
     ModalAnswers answers;
     answers.Then<CGetNameDlg>(std::move(answer));
-    CGetNameDlg dialog(offered, nullptr);
+    CGetNameDlg dialog(offered, EmbeddedPictures(), nullptr);
     dialog.exec();
     return dialog.Name();
 }
@@ -49,7 +51,7 @@ TEST(GetNameDlg, OffersTheNameCentredWithTheFocusOnOk) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Enter your name"));
         dialog.accept();
     });
-    CGetNameDlg dialog("    ", nullptr);
+    CGetNameDlg dialog("    ", EmbeddedPictures(), nullptr);
     dialog.exec();
 }
 
@@ -98,20 +100,20 @@ TEST(GetNameDlg, NameIsLimitedTo123Characters) {
 }
 
 TEST(GetNameDlg, GreenBackgroundAndPictureButtonAtItsLayoutCorner) {
-    CGetNameDlg dialog("x", nullptr);
+    CGetNameDlg dialog("x", EmbeddedPictures(), nullptr);
     dialog.show();
     const QImage picture = dialog.grab().toImage();
     EXPECT_EQ(QColor(picture.pixel(2, 2)), dialog_colours::kBackground);
 
     const res::DialogControl* ok = dialog.Layout().FindControl(res::IDOK);
     ASSERT_NE(ok, nullptr);
-    const QRect expected = platform::qt::DialogUnitsToPixels(dialog.BaseUnits(), ok->rect);
+    const QRect expected = DialogUnitsToPixels(dialog.BaseUnits(), ok->rect);
     EXPECT_EQ(OkButton(dialog)->geometry(), QRect(expected.topLeft(), QSize(120, 50)));
     EXPECT_TRUE(dialog.rect().contains(OkButton(dialog)->geometry()));
 }
 
 TEST(BitmapButton, ShowsThePressedPictureWhileHeld) {
-    CGetNameDlg dialog("x", nullptr);
+    CGetNameDlg dialog("x", EmbeddedPictures(), nullptr);
     dialog.show();
     CBitmapButton* ok = OkButton(dialog);
     EXPECT_EQ(ok->CurrentBitmap(), 139);

@@ -5,10 +5,10 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "tests/dialogs/EmbeddedPictures.h"
 #include "dialogs/BitmapButton.h"
 #include "dialogs/NumberGlimb.h"
 #include "platform/fake/MemorySettingsStore.h"
-#include "platform/qt/QtResources.h"
 #include "platform/qt/ScaledPictures.h"
 #include "platform/fake/RecordingShellOpen.h"
 #include "resources/CommandIds.h"
@@ -42,7 +42,7 @@ void ClickArrow(CNumberGlimb& dialog, bool increase, int times) {
 }
 
 TEST(NumberGlimb, RowIsCentredAndButtonsSitBelowIt) {
-    CNumberGlimb dialog(4, 8, 6, nullptr);
+    CNumberGlimb dialog(4, 8, 6, EmbeddedPictures(), nullptr);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Set number of glimbles"));
     EXPECT_EQ(dialog.Picker().DigitsRect().x, (dialog.width() - 80) / 2);
     for (int id : {res::IDOK, res::IDCANCEL}) {
@@ -55,7 +55,7 @@ TEST(NumberGlimb, RowIsCentredAndButtonsSitBelowIt) {
 }
 
 TEST(NumberGlimb, PointerLightsTheArrowAndAClickWaitsWithThePressShown) {
-    CNumberGlimb dialog(4, 8, 6, nullptr);
+    CNumberGlimb dialog(4, 8, 6, EmbeddedPictures(), nullptr);
     dialog.show();
     int waits = 0;
     dialog.SetPressWait([&] {
@@ -80,17 +80,16 @@ TEST(NumberGlimb, PointerLightsTheArrowAndAClickWaitsWithThePressShown) {
 QImage Part(const QImage& image, const platform::Rect& r) { return image.copy(r.x, r.y, r.w, r.h); }
 
 TEST(NumberGlimb, PressedArrowIsOnScreenDuringTheWaitAndTheNewNumberOnlyAfter) {
-    platform::qt::ScaledPictures pictures(
-        [](int id) { return platform::qt::QtResources::Instance().Bitmap(id); });
+    platform::qt::ScaledPictures pictures;
     const QImage* arrows = pictures.Frames(134, 30, 30, 40, 40);
-    const QImage* digits = platform::qt::QtResources::Instance().Bitmap(130);
+    const QImage* digits = pictures.Picture(130);
     ASSERT_NE(arrows, nullptr);
     ASSERT_NE(digits, nullptr);
     const QImage lit = arrows->copy(40, 0, 40, 40);
     const QImage pressed = arrows->copy(80, 0, 40, 40);
     const auto digit = [digits](int d) { return digits->copy(40 * d, 0, 40, 40); };
 
-    CNumberGlimb dialog(4, 8, 6, nullptr);
+    CNumberGlimb dialog(4, 8, 6, EmbeddedPictures(), nullptr);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     const CountPicker& picker = dialog.Picker();
@@ -124,7 +123,7 @@ TEST(NumberGlimb, ClicksAtTheLimitsAndOutsideTheRange) {
         {4, 8, 8, true, 2, 8}, {10, 20, 10, true, 10, 20}, {4, 8, 12, false, 1, 10}, {5, 11, 2, false, 1, 2},
     };
     for (const Case& c : cases) {
-        CNumberGlimb dialog(c.smallest, c.largest, c.start, nullptr);
+        CNumberGlimb dialog(c.smallest, c.largest, c.start, EmbeddedPictures(), nullptr);
         dialog.SetPressWait([] {});
         ClickArrow(dialog, c.increase, c.clicks);
         EXPECT_EQ(dialog.GetNumber(), c.expected) << c.start << (c.increase ? " up " : " down ") << c.clicks;
@@ -134,7 +133,7 @@ TEST(NumberGlimb, ClicksAtTheLimitsAndOutsideTheRange) {
 TEST(NumberGlimb, OkReturnsTheNumberAndEveryOtherWayReturnsNothing) {
     platform::fake::MemorySettingsStore store;
     platform::fake::RecordingShellOpen shell;
-    GameDialogs dialogs(store, shell);
+    GameDialogs dialogs(store, shell, EmbeddedPictures());
     const auto run = [&dialogs](std::function<void(CNumberGlimb&)> answer) {
         ModalAnswers answers;
         answers.Then<CNumberGlimb>(std::move(answer));

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "tests/dialogs/EmbeddedPictures.h"
 #include "dialogs/Tips.h"
 #include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingShellOpen.h"
@@ -21,7 +22,7 @@ using platform::fake::MemorySettingsStore;
 // Opens the tips through the game's dialogs and answers with `answer`.
 void OpenTips(MemorySettingsStore& store, std::function<void(CTips&)> answer) {
     platform::fake::RecordingShellOpen shell;
-    GameDialogs dialogs(store, shell);
+    GameDialogs dialogs(store, shell, EmbeddedPictures());
     ModalAnswers answers;
     answers.Then<CTips>(std::move(answer));
     dialogs.RunTips();
@@ -108,7 +109,7 @@ TEST(Tips, CloseAndTheCloseBoxStoreTheBoxButEscDoesNot) {
 TEST(Tips, NothingIsReadOrWrittenUntilItShows) {
     MemorySettingsStore store;
     {
-        CTips dialog(store, nullptr);
+        CTips dialog(store, EmbeddedPictures(), nullptr);
         EXPECT_EQ(dialog.TipBitmap(), 0);
     }
     EXPECT_TRUE(store.reads.empty());
@@ -117,7 +118,7 @@ TEST(Tips, NothingIsReadOrWrittenUntilItShows) {
 
 TEST(Tips, PictureAreaStaysClearOfTheControls) {
     MemorySettingsStore store;
-    CTips dialog(store, nullptr);
+    CTips dialog(store, EmbeddedPictures(), nullptr);
     const QRect picture(CTips::kPictureLeft, CTips::kPictureTop, CTips::kPictureWidth, CTips::kPictureHeight);
     EXPECT_TRUE(dialog.rect().contains(picture));
     for (QWidget* control : {static_cast<QWidget*>(dialog.CloseButton()),

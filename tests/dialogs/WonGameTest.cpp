@@ -12,13 +12,9 @@
 #include "dialogs/BitmapButton.h"
 #include "dialogs/GetNameDlg.h"
 #include "engine/Puzzle.h"
-#include "platform/fake/MemorySettingsStore.h"
-#include "platform/fake/RecordingShellOpen.h"
-#include "platform/fake/RecordingSurface.h"
-#include "platform/qt/QtResources.h"
-#include "platform/qt/ScaledPictures.h"
 #include "resources/CommandIds.h"
 #include "shell/GameDialogs.h"
+#include "shell/GameServices.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
 #include "tests/dialogs/ModalAnswers.h"
@@ -72,15 +68,11 @@ struct GameRig {
         return names;
     }
 
-    platform::fake::MemorySettingsStore settings;
-    platform::fake::EventLog log;
-    platform::fake::RecordingSound sound{log};
-    platform::fake::FixedTickSource ticks{11};
-    platform::qt::ScaledPictures pictures{
-        [](int id) { return platform::qt::QtResources::Instance().Bitmap(id); }};
-    platform::fake::RecordingShellOpen shell;
-    GameDialogs dialogs{settings, shell};
-    CQuelmApp app{ViewServices{settings, sound, ticks, pictures, dialogs, shell}};
+    FakeServices fakes{11};
+    platform::fake::MemorySettingsStore& settings = fakes.settings;
+    platform::fake::EventLog& log = fakes.log;
+    GameDialogs dialogs{fakes.settings, fakes.shell, fakes.pictures};
+    CQuelmApp app{fakes.View(dialogs)};
 };
 
 TEST(WonGame, EarnsAPlaceUnderTheTypedNameThenANewBoard) {

@@ -72,9 +72,9 @@ inline Event Copy(int bitmap, int frame, int column, int row, int cell) {
 
 // The Grass copy of a tile with `code` (numbers 0 to 14 only) at 40 pixels.
 inline Event GrassTile(int column, int row, int code) {
-    if (code < 10) return Copy(tileset::kGrassCovered, code, column, row, 40);
-    if (code < 30) return Copy(tileset::kGrassFound, code - 10, column, row, 40);
-    return Copy(tileset::kGrassEmpty, code - 30, column, row, 40);
+    if (code < 10) return Copy(res::kGrassTiles.covered, code, column, row, 40);
+    if (code < 30) return Copy(res::kGrassTiles.found, code - 10, column, row, 40);
+    return Copy(res::kGrassTiles.empty, code - 30, column, row, 40);
 }
 
 inline Event Sound(const char* name) { return {Event::Kind::Sound, 0, {}, {}, name}; }

@@ -203,9 +203,7 @@ void PlayRandomGames(int n, int games, std::uint32_t seed) {
         g.count = static_cast<int>(rng() % static_cast<unsigned>(n + 1));  // 0 .. n
         g.rig.puzzle.Init(g.count, n, n);
         if (rng() % 2) {
-            g.rig.puzzle.SetFoundBitmap(tileset::kSandFound);
-            g.rig.puzzle.SetEmptyBitmap(tileset::kSandEmpty);
-            g.rig.puzzle.SetCoveredBitmap(tileset::kSandCovered);
+            g.rig.puzzle.SetTileSet(res::kSandTiles);
         }
         g.now = Take(g.rig.puzzle);
         SCOPED_TRACE(::testing::Message() << n << "x" << n << " game " << i << " tick "

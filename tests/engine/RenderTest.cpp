@@ -14,9 +14,9 @@ using enginetest::Events;
 using enginetest::Rig;
 
 void UseSand(CPuzzle& p) {
-    p.SetFoundBitmap(tileset::kSandFound);
-    p.SetEmptyBitmap(tileset::kSandEmpty);
-    p.SetCoveredBitmap(tileset::kSandCovered);
+    p.SetFoundBitmap(res::kSandTiles.found);
+    p.SetEmptyBitmap(res::kSandTiles.empty);
+    p.SetCoveredBitmap(res::kSandTiles.covered);
 }
 
 struct FrameCase {

@@ -2,6 +2,7 @@
 // Help command will see from where this program lies, then ending:
 //   desktop=<the desktop file name the game announces>
 //   class=<the application name, which Qt's X11 window class is made of>
+//   version=<the version the program gives itself>
 //   help=<the help manual the Help command opens, or nothing>
 //   sound=<1 when the sound module loads from where the game looks, else 0>
 #include <QCoreApplication>
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
         QTextStream out(stdout);
         out << "desktop=" << QGuiApplication::desktopFileName() << '\n'
             << "class=" << QCoreApplication::applicationName() << '\n'
+            << "version=" << QCoreApplication::applicationVersion() << '\n'
             << "help=" << FindHelpFile() << '\n';
         platform::qt::LazySoundOutput sound(SoundModuleFolders());
         sound.Preload();

@@ -17,6 +17,8 @@
 #include <map>
 #include <ostream>
 
+#include "resources/Pictures.h"
+
 // Failure messages show texts as text.
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
@@ -24,7 +26,7 @@ namespace {
 
 const QString kRoot = QStringLiteral(GLIMBLES_DEB_ROOT);
 const QString kAppId = QStringLiteral("com.pellix.glimbles");
-constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+constexpr auto& kIconSizes = res::kIconPngSizes;
 
 struct ProgramRun {
     int status = -1;  // the exit code; -1 when the program did not start or crashed
@@ -212,6 +214,8 @@ TEST(InstalledGame, AnnouncesItsDesktopEntryAndWindowClass) {
     EXPECT_TRUE(QFileInfo::exists(DesktopFile(root.path())))
         << "no desktop entry for " << report.at(QStringLiteral("desktop")).toStdString();
     EXPECT_EQ(report.at(QStringLiteral("desktop")), kAppId);
+    // The version the program gives itself is its version block's.
+    EXPECT_EQ(report.at(QStringLiteral("version")), QStringLiteral("1.5.0.0"));
     // The sound output loads from where the package put it.
     EXPECT_EQ(report.at(QStringLiteral("sound")), QStringLiteral("1"));
     // X11 desktops match windows to the entry by StartupWMClass.

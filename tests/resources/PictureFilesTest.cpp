@@ -7,6 +7,7 @@
 #include "FileFormats.h"
 #include "EmbeddedFile.h"
 #include "platform/qt/QtResources.h"
+#include "platform/qt/ResourceFiles.h"
 #include "resources/Pictures.h"
 
 // Names a picture by its id in test output.

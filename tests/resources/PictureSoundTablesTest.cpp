@@ -7,6 +7,7 @@
 #include "resources/Pictures.h"
 #include "resources/ResourceIds.h"
 #include "resources/Sounds.h"
+#include "resources/TileSets.h"
 #include "resources/VersionInfo.h"
 
 namespace {
@@ -51,15 +52,24 @@ TEST(PictureTable, StripsAreCutIntoSquareFrames) {
 }
 
 TEST(PictureTable, TileSetsUseTileStrips) {
-    // Every strip the board draws from has 40 x 40 frames.
-    for (const int id : {res::IDB_GRASS_EMPTY, res::IDB_GRASS_COVERED, res::IDB_GRASS_FOUND, res::IDB_SAND_EMPTY,
-                         res::IDB_SAND_COVERED, res::IDB_SAND_FOUND, res::IDB_GRASS_FOUND_HIGH,
-                         res::IDB_GRASS_EMPTY_HIGH, res::IDB_SAND_FOUND_HIGH, res::IDB_SAND_EMPTY_HIGH}) {
-        const res::PictureInfo* p = res::FindPicture(id);
-        ASSERT_NE(p, nullptr) << id;
-        EXPECT_EQ(p->FrameWidth(), 40) << id;
-        EXPECT_EQ(p->height, 40) << id;
+    // The stored tile-set number indexes the sets: 0 Grass, 1 Sand.
+    const int expected[][5] = {{132, 130, 131, 155, 156}, {148, 147, 146, 157, 158}};
+    ASSERT_EQ(std::size(res::kTileSets), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const res::TileSet& set = res::kTileSets[i];
+        const int ids[] = {set.found, set.empty, set.covered, set.foundHigh, set.emptyHigh};
+        const int frames[] = {res::kNumberFrames, res::kNumberFrames, 6, res::kHighNumberFrames,
+                              res::kHighNumberFrames};
+        for (std::size_t k = 0; k < std::size(ids); ++k) {
+            EXPECT_EQ(ids[k], expected[i][k]) << "set " << i << " strip " << k;
+            const res::PictureInfo* p = res::FindPicture(ids[k]);
+            ASSERT_NE(p, nullptr) << ids[k];
+            EXPECT_EQ(p->frameCount, frames[k]) << ids[k];
+            EXPECT_EQ(p->FrameWidth(), res::kTileFrame) << ids[k];
+            EXPECT_EQ(p->height, res::kTileFrame) << ids[k];
+        }
     }
+    EXPECT_EQ(res::kTileFrame, 40);
     EXPECT_EQ(res::IDB_DIGITS, res::IDB_GRASS_EMPTY);
 }
 

@@ -39,10 +39,10 @@ TEST(TileCommands, SwitchPicturesKeepTheBoardAndStore) {
     rig.View().OnLButtonDown({45, 45});
     const int tile = rig.Puzzle().GetTile(1, 1);
     rig.Frame().OnCommand(res::ID_TILES_SAND);
-    EXPECT_EQ(rig.Puzzle().GetFoundBitmap(), tileset::kSandFound);
+    EXPECT_EQ(rig.Puzzle().GetFoundBitmap(), res::kSandTiles.found);
     EXPECT_EQ(rig.Puzzle().GetTile(1, 1), tile) << "the game goes on";
     rig.Frame().OnCommand(res::ID_TILES_GRASS);
-    EXPECT_EQ(rig.Puzzle().GetFoundBitmap(), tileset::kGrassFound);
+    EXPECT_EQ(rig.Puzzle().GetFoundBitmap(), res::kGrassTiles.found);
     EXPECT_EQ(rig.settings.writes, (std::vector<Write>{{"Skin", "1"}, {"Skin", "0"}}));
 }
 

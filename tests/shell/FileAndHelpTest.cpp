@@ -211,7 +211,7 @@ TEST(CommandLine, AFileThatCannotBeOpenedIsNamedInAMessageAndTheGameStarts) {
 TEST(CommandRouting, ViewThenDocumentThenFrameThenApplication) {
     ShellRig rig;
     CMainFrame frame(rig.shell);
-    auto* view = new CQuelmView(frame, ViewServices{rig.settings, rig.sound, rig.ticks, rig.pictures, rig.dialogs, rig.shell});
+    auto* view = new CQuelmView(frame, rig.fakes.View(rig.dialogs));
     std::vector<std::string> asked;
     frame.SetView(
         view, [&](int) { asked.emplace_back("document"); return false; },

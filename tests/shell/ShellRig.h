@@ -7,15 +7,10 @@
 #include <vector>
 
 #include "engine/Puzzle.h"
-#include "platform/fake/MemorySettingsStore.h"
-#include "platform/fake/RecordingShellOpen.h"
-#include "platform/fake/RecordingSurface.h"
-#include "platform/qt/QtResources.h"
-#include "platform/qt/ScaledPictures.h"
+#include "shell/GameServices.h"
 #include "shell/MainFrame.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
-#include "shell/ViewServices.h"
 
 // Dialogs answered from the test: each call is logged, the count picker
 // returns what the test set.
@@ -47,15 +42,13 @@ public:
 
 // The real application, window and view, over fake settings, sounds and ticks.
 struct ShellRig {
-    platform::fake::MemorySettingsStore settings;
-    platform::fake::EventLog log;
-    platform::fake::RecordingSound sound{log};
-    platform::fake::FixedTickSource ticks{1};
-    platform::qt::ScaledPictures pictures{
-        [](int id) { return platform::qt::QtResources::Instance().Bitmap(id); }};
+    FakeServices fakes;
+    platform::fake::MemorySettingsStore& settings = fakes.settings;
+    platform::fake::EventLog& log = fakes.log;
+    platform::fake::FixedTickSource& ticks = fakes.ticks;
+    platform::fake::RecordingShellOpen& shell = fakes.shell;
     ScriptedDialogs dialogs;
-    platform::fake::RecordingShellOpen shell;
-    CQuelmApp app{ViewServices{settings, sound, ticks, pictures, dialogs, shell}};
+    CQuelmApp app{fakes.View(dialogs)};
 
     // Starts the application; the store may be filled first.
     void Start() {

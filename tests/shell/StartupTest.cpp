@@ -12,7 +12,7 @@ TEST(Startup, FreshUserGetsTheDefaultGame) {
     EXPECT_EQ(rig.Puzzle().GetColumns(), 8);
     EXPECT_EQ(rig.Puzzle().GetRows(), 8);
     EXPECT_EQ(rig.Puzzle().GetCount(), 8);
-    EXPECT_EQ(rig.Puzzle().GetFoundBitmap(), tileset::kGrassFound);
+    EXPECT_EQ(rig.Puzzle().GetFoundBitmap(), res::kGrassTiles.found);
     EXPECT_EQ(rig.View().SoundOff(), 0);
     EXPECT_TRUE(rig.settings.writes.empty()) << "nothing is written at start-up";
     EXPECT_EQ(rig.Frame().windowTitle(), "Glimbles - Glimbles");
@@ -24,7 +24,7 @@ TEST(Startup, ReadsTheStoredSettingsInOrder) {
     rig.Start();
     EXPECT_EQ(rig.Puzzle().GetColumns(), 14);
     EXPECT_EQ(rig.Puzzle().GetCount(), 9);
-    EXPECT_EQ(rig.Puzzle().GetFoundBitmap(), tileset::kSandFound);
+    EXPECT_EQ(rig.Puzzle().GetFoundBitmap(), res::kSandTiles.found);
     EXPECT_EQ(rig.View().SoundOff(), 1);
     const std::vector<std::string> firstReads(rig.settings.reads.begin(), rig.settings.reads.begin() + 4);
     EXPECT_EQ(firstReads, (std::vector<std::string>{"Size", "Number", "Skin", "SoundOn"}));

@@ -7,6 +7,7 @@
 
 #include "engine/TileCode.h"
 #include "resources/Pictures.h"
+#include "resources/StatusStrip.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -25,8 +26,8 @@ const QColor kCaption(230, 230, 222);
 
 constexpr int kTinyCell = 40;
 constexpr int kHugeCell = 23;
-constexpr int kStripHeight = 60;
-constexpr int kDigitSize = 25;
+constexpr int kStripHeight = status_strip::kHeight;
+constexpr int kDigitSize = status_strip::kDigitSize;
 
 // A tile on a review board: covered look, empty number or found number.
 struct Cell {
@@ -92,11 +93,11 @@ public:
         m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
         m_painter.drawImage(QRect(o.x(), top, w, kStripHeight), Stored(res::IDB_STATUS_PANEL));
         m_painter.restore();
-        const int x0 = o.x() + (w - 310) / 2;
-        m_painter.drawImage(QPoint(x0, top + kLabelTop), Stored(res::IDB_POINTS_LABEL));
-        m_painter.drawImage(QPoint(x0 + 160, top + kLabelTop), Stored(res::IDB_GLIMBLES_LABEL));
-        Digits(x0 + 82, top + 17, points, 3);
-        Digits(x0 + 260, top + 17, left, 2);
+        const status_strip::Layout strip = status_strip::LayoutAt(w, top);
+        m_painter.drawImage(QPoint(o.x() + strip.pointsLabelX, strip.labelY), Stored(res::IDB_POINTS_LABEL));
+        m_painter.drawImage(QPoint(o.x() + strip.glimblesLabelX, strip.labelY), Stored(res::IDB_GLIMBLES_LABEL));
+        Digits(o.x() + strip.pointsDigitsX, strip.digitsY, points, status_strip::kPointsDigits);
+        Digits(o.x() + strip.glimblesDigitsX, strip.digitsY, left, status_strip::kGlimblesDigits);
     }
 
     void Digits(int x, int y, int value, int count) {

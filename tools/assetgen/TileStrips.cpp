@@ -2,23 +2,40 @@
 
 #include "tools/assetgen/Catalogue.h"
 
+#include <iterator>
+
+#include "resources/TileSets.h"
+
 namespace assetgen {
 namespace {
 
+// The world of each tile set, in the catalogue's order of sets.
+constexpr World kWorlds[] = {World::Grass, World::Sand};
+static_assert(std::size(kWorlds) == std::size(res::kTileSets));
+
+constexpr const res::TileSet& Set(World world) { return res::kTileSets[static_cast<int>(world)]; }
+
+constexpr NumberStrip Numbers(World world, Uncovered kind) {
+    const res::TileSet& set = Set(world);
+    return {kind == Uncovered::Found ? set.found : set.empty, world, kind, kNoStrip};
+}
+
+constexpr NumberStrip HighNumbers(World world, Uncovered kind) {
+    const res::TileSet& set = Set(world);
+    const bool found = kind == Uncovered::Found;
+    return {found ? set.foundHigh : set.emptyHigh, world, kind, found ? set.found : set.empty};
+}
+
 constexpr NumberStrip kNumberStrips[] = {
-    {res::IDB_GRASS_EMPTY, World::Grass, Uncovered::Empty, kNoStrip},
-    {res::IDB_GRASS_FOUND, World::Grass, Uncovered::Found, kNoStrip},
-    {res::IDB_SAND_EMPTY, World::Sand, Uncovered::Empty, kNoStrip},
-    {res::IDB_SAND_FOUND, World::Sand, Uncovered::Found, kNoStrip},
-    {res::IDB_GRASS_FOUND_HIGH, World::Grass, Uncovered::Found, res::IDB_GRASS_FOUND},
-    {res::IDB_GRASS_EMPTY_HIGH, World::Grass, Uncovered::Empty, res::IDB_GRASS_EMPTY},
-    {res::IDB_SAND_FOUND_HIGH, World::Sand, Uncovered::Found, res::IDB_SAND_FOUND},
-    {res::IDB_SAND_EMPTY_HIGH, World::Sand, Uncovered::Empty, res::IDB_SAND_EMPTY},
+    Numbers(World::Grass, Uncovered::Empty),     Numbers(World::Grass, Uncovered::Found),
+    Numbers(World::Sand, Uncovered::Empty),      Numbers(World::Sand, Uncovered::Found),
+    HighNumbers(World::Grass, Uncovered::Found), HighNumbers(World::Grass, Uncovered::Empty),
+    HighNumbers(World::Sand, Uncovered::Found),  HighNumbers(World::Sand, Uncovered::Empty),
 };
 
 constexpr LookStrip kLookStrips[] = {
-    {res::IDB_GRASS_COVERED, World::Grass},
-    {res::IDB_SAND_COVERED, World::Sand},
+    {Set(World::Grass).covered, World::Grass},
+    {Set(World::Sand).covered, World::Sand},
 };
 
 }  // namespace

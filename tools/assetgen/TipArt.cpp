@@ -1,5 +1,7 @@
 #include "tools/assetgen/TipArt.h"
 
+#include "resources/StatusStrip.h"
+
 #include "tools/assetgen/Canvas.h"
 #include "tools/assetgen/Catalogue.h"
 #include "tools/assetgen/Glimble.h"
@@ -201,16 +203,19 @@ void TipArt::StatusTip(QPainter& p) const {
     const res::PictureInfo& panel = Picture(res::IDB_STATUS_PANEL);
     p.drawImage(QRectF(o, QSizeF(width, panel.height - 2)), m_widgets.Panel(panel),
                 QRectF(0, 0, panel.width, panel.height - 2));
-    const qreal x0 = o.x() + std::floor((width - 310) / 2);
-    p.drawImage(QPointF(x0, o.y() + kLabelTop),
+    const status_strip::Layout at = status_strip::LayoutAt(static_cast<int>(width), 0);
+    const qreal x0 = o.x() + at.pointsLabelX;
+    p.drawImage(QPointF(x0, o.y() + at.labelY),
                 m_widgets.Label(Picture(res::IDB_POINTS_LABEL), QStringLiteral("Points")));
-    p.drawImage(QPointF(x0 + 160, o.y() + kLabelTop),
+    p.drawImage(QPointF(o.x() + at.glimblesLabelX, o.y() + at.labelY),
                 m_widgets.Label(Picture(res::IDB_GLIMBLES_LABEL), QStringLiteral("Glimbles")));
-    auto digits = [&](qreal x, const char* text) {
-        for (int i = 0; text[i] != '\0'; ++i) TileAt(p, QPointF(x + 25 * i, o.y() + 17), 25, World::Grass, text[i]);
+    constexpr int kDigit = status_strip::kDigitSize;
+    auto digits = [&](int x, const char* text) {
+        for (int i = 0; text[i] != '\0'; ++i)
+            TileAt(p, QPointF(o.x() + x + kDigit * i, o.y() + at.digitsY), kDigit, World::Grass, text[i]);
     };
-    digits(x0 + 82, "187");
-    digits(x0 + 260, "04");
+    digits(at.pointsDigitsX, "187");
+    digits(at.glimblesDigitsX, "04");
     Title(p, QStringLiteral("Points and glimbles"), {16, 28});
     Arrow(p, QPointF(x0 + 60, 118), QPointF(x0 + 100, 96), kMark);
     Arrow(p, QPointF(x0 + 300, 118), QPointF(x0 + 285, 96), kMark);

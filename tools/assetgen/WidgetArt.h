@@ -3,6 +3,7 @@
 #include "tools/assetgen/Fonts.h"
 
 #include "resources/Pictures.h"
+#include "resources/StatusStrip.h"
 
 #include <QColor>
 #include <QImage>
@@ -18,9 +19,8 @@ enum class ArrowState { Normal, Lit, Pressed };
 
 enum class ArrowDirection { Left, Right };
 
-// The status strip geometry the game uses: labels at (x0, 10) and
-// (x0 + 160, 10), the counters' 25 x 25 digits at y 17.
-inline constexpr int kLabelTop = 10;
+// The plates' top in the status strip, where the panel's rows continue them.
+inline constexpr int kLabelTop = status_strip::kLabelTop;
 
 // Draws the status strip, the picture buttons and the count dialog's arrows,
 // each at the size its catalogue row gives.

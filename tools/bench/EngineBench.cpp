@@ -8,18 +8,18 @@
 #include <vector>
 
 #include "engine/Puzzle.h"
-#include "tools/bench/CountingOutputs.h"
+#include "platform/fake/RecordingSurface.h"
 
 namespace {
 
-constexpr int kHuge = 20;  // the largest board: 20 x 20, 23-pixel cells
-constexpr int kCell = 23;
+constexpr int kHuge = board::kSizes[board::kHuge].n;  // the largest board: 20 x 20, 23-pixel cells
+constexpr int kCell = board::kSizes[board::kHuge].cellSize;
 constexpr int kCentre = 9;  // (9, 9): its four lines hold 75 other tiles, the most any tile has
 
 struct Rig {
-    bench::CountingSurface surface;
-    bench::CountingSound sound;
-    bench::SettableTicks ticks;
+    platform::fake::RecordingSurface surface;
+    platform::fake::RecordingSound sound;
+    platform::fake::FixedTickSource ticks;
     CPuzzle puzzle{sound, ticks};
 
     void ClickTile(int column, int row) {

@@ -8,21 +8,17 @@
 
 #include <memory>
 
-#include "platform/fake/MemorySettingsStore.h"
-#include "platform/fake/RecordingShellOpen.h"
 #include "platform/qt/ImageSurface.h"
-#include "platform/qt/QtResources.h"
-#include "platform/qt/ScaledPictures.h"
 #include "resources/CommandIds.h"
+#include "shell/GameServices.h"
 #include "shell/MainFrame.h"
 #include "shell/NoDialogs.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
-#include "tools/bench/CountingOutputs.h"
 
 namespace {
 
-constexpr int kHuge = 20;
+constexpr int kHuge = board::kSizes[board::kHuge].n;
 constexpr int kCentre = 9;  // its four lines hold the most tiles
 
 // The game's window on the offscreen platform, on a Huge board.
@@ -37,13 +33,10 @@ struct Game {
     CQuelmView& view() { return *app.View(); }
     CPuzzle& puzzle() { return *app.View()->Puzzle(); }
 
-    platform::fake::MemorySettingsStore settings;
-    bench::CountingSound sound;
-    bench::SettableTicks ticks;
-    platform::qt::ScaledPictures pictures{[](int id) { return platform::qt::QtResources::Instance().Bitmap(id); }};
+    FakeServices fakes;
+    platform::fake::MemorySettingsStore& settings = fakes.settings;
     NoDialogs dialogs;
-    platform::fake::RecordingShellOpen shell;
-    CQuelmApp app{ViewServices{settings, sound, ticks, pictures, dialogs, shell}};
+    CQuelmApp app{fakes.View(dialogs)};
 };
 
 // The worst position: one glimble on (9, 9), one more far from its lines so
@@ -73,6 +66,7 @@ void BM_QtWorstClick(benchmark::State& state, int command) {
     for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         SetUpWorstClick(game.puzzle());
+        game.fakes.log.Clear();  // the sounds played so far
         state.ResumeTiming();
         game.view().OnLButtonDown({kCentre * cell + cell / 2, kCentre * cell + cell / 2});
     }
@@ -88,7 +82,7 @@ void BM_QtFullDraw(benchmark::State& state, int command) {
     for ([[maybe_unused]] auto _ : state) {
         QImage picture(width, height, QImage::Format_RGB32);
         {
-            platform::qt::ImageSurface surface(picture, game.pictures);
+            platform::qt::ImageSurface surface(picture, game.fakes.pictures);
             game.view().OnDraw(surface);
         }
         benchmark::DoNotOptimize(picture.constBits());

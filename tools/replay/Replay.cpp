@@ -64,9 +64,7 @@ void Driver::Execute(const Command& cmd) {
             m_puzzle->DrawBoard(m_surface);
             break;
         case Op::Tiles:
-            m_puzzle->SetFoundBitmap(cmd.sand ? tileset::kSandFound : tileset::kGrassFound);
-            m_puzzle->SetEmptyBitmap(cmd.sand ? tileset::kSandEmpty : tileset::kGrassEmpty);
-            m_puzzle->SetCoveredBitmap(cmd.sand ? tileset::kSandCovered : tileset::kGrassCovered);
+            m_puzzle->SetTileSet(cmd.sand ? res::kSandTiles : res::kGrassTiles);
             break;
         case Op::Sound:
             m_puzzle->SetSoundOff(cmd.soundOff ? 1 : 0);

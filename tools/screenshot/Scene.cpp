@@ -4,42 +4,24 @@
 
 #include <optional>
 
-#include "platform/fake/MemorySettingsStore.h"
-#include "platform/fake/RecordingShellOpen.h"
-#include "platform/fake/RecordingSurface.h"
-#include "platform/qt/QtResources.h"
-#include "platform/qt/ScaledPictures.h"
+#include "shell/GameServices.h"
 #include "shell/MainFrame.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
 #include "tools/screenshot/ClickPlan.h"
 #include "shell/NoDialogs.h"
 
-namespace {
-
-// A screenshot makes no sound.
-class Silence final : public platform::ISoundOutput {
-public:
-    void PlayWave(std::string_view) override {}
-};
-
-}  // namespace
-
 Rendered RenderShot(const Shot& shot) {
-    platform::fake::MemorySettingsStore settings;
-    game_settings::WriteSize(settings, shot.size);
-    game_settings::WriteNumber(settings, shot.count);
-    game_settings::WriteSkin(settings, shot.skin);
-    game_settings::WriteTipsHidden(settings, true);
-    game_settings::WriteSoundOff(settings, 1);
+    FakeServices fakes(shot.ticks);
+    platform::fake::MemorySettingsStore& settings = fakes.settings;
+    game_settings::Write(settings, game_settings::kSize, shot.size);
+    game_settings::Write(settings, game_settings::kNumber, shot.count);
+    game_settings::Write(settings, game_settings::kSkin, shot.skin);
+    game_settings::Write(settings, game_settings::kTipsHidden, true);
+    game_settings::Write(settings, game_settings::kSoundOff, 1);
 
-    Silence sound;
-    platform::fake::FixedTickSource ticks(shot.ticks);
-    platform::qt::ScaledPictures pictures([](int id) { return platform::qt::QtResources::Instance().Bitmap(id); });
     NoDialogs dialogs;
-    platform::fake::RecordingShellOpen shell;
-
-    CQuelmApp app(ViewServices{settings, sound, ticks, pictures, dialogs, shell});
+    CQuelmApp app(fakes.View(dialogs));
     Rendered out{};
     if (!app.InitInstance()) return out;
     CQuelmView& view = *app.View();

@@ -1,0 +1,36 @@
+#pragma once
+
+// The status strip under the board: the panel stretched to the board's width,
+// the "Points" and "Glimbles" plates and the two counters drawn with digit
+// tiles, all in pixels. The view draws it so, and the tips picture it so.
+namespace status_strip {
+
+inline constexpr int kHeight = 60;              // picture 135, stretched to the board's width
+inline constexpr int kPanelWidth = 320;         // picture 135 as stored
+inline constexpr int kLabelHeight = 40;
+inline constexpr int kPointsLabelWidth = 80;
+inline constexpr int kGlimblesLabelWidth = 100;
+inline constexpr int kDigitFrame = 40;          // a digit's frame in picture 130
+inline constexpr int kDigitSize = 25;           // a digit as the counters show it
+inline constexpr int kPointsDigits = 3;
+inline constexpr int kGlimblesDigits = 2;
+inline constexpr int kCountersWidth = 310;      // labels and counters together, centred
+inline constexpr int kLabelTop = 10;            // the plates' top below the strip's top
+inline constexpr int kDigitsTop = 17;           // the counters' top below the strip's top
+
+struct Layout {
+    int pointsLabelX;
+    int glimblesLabelX;
+    int labelY;
+    int pointsDigitsX;
+    int glimblesDigitsX;
+    int digitsY;
+};
+
+// The labels and counters of a strip `width` wide whose top is at `top`.
+constexpr Layout LayoutAt(int width, int top) {
+    const int x0 = (width - kCountersWidth) / 2;
+    return {x0, x0 + 160, top + kLabelTop, x0 + 82, x0 + 260, top + kDigitsTop};
+}
+
+}  // namespace status_strip

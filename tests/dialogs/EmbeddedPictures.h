@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/qt/ScaledPictures.h"
+
+// The program's embedded pictures, for dialogs a test opens on its own.
+inline platform::qt::ScaledPictures& EmbeddedPictures() {
+    static platform::qt::ScaledPictures pictures;
+    return pictures;
+}
