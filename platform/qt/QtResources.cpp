@@ -5,19 +5,10 @@
 
 #include "platform/qt/ResourceFiles.h"
 #include "resources/Pictures.h"
+#include "resources/Sounds.h"
 
 namespace platform::qt {
 namespace {
-
-// Sound names are plain words; anything else cannot name a sound.
-bool IsPlainName(std::string_view name) {
-    if (name.empty()) return false;
-    for (const char c : name) {
-        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-        if (!plain) return false;
-    }
-    return true;
-}
 
 // A file of the resource system, or nothing for a folder or a missing path.
 bool IsResourceFile(const QString& path) { return QFileInfo(path).isFile(); }
@@ -42,7 +33,7 @@ const QImage* QtResources::Bitmap(int id) {
 }
 
 QByteArray QtResources::Wave(std::string_view name) {
-    if (!IsPlainName(name)) return {};
+    if (res::FindSound(name) == nullptr) return {};  // only the catalogue's sounds are embedded
     if (const auto it = m_waves.find(name); it != m_waves.end()) return it->second;
 
     const QByteArray bytes = EmbeddedBytes(WavePath(name));
