@@ -14,10 +14,48 @@ configure_once() {
   [ -f "$root_dir/$2/CMakeCache.txt" ] || cmake --preset "$1" >/dev/null
 }
 
-# The Release build and its tests; the arguments go to ctest.
+# Whether every tracked .cpp and .h file outside the build folders is laid out
+# as the committed .clang-format says; names the files that are not. Without
+# a .clang-format there is nothing to check against, and it says so.
+check_format() {
+  cd "$root_dir" || return 1
+  if [ ! -f .clang-format ]; then
+    echo "format: no .clang-format, not checked"
+    return 0
+  fi
+  command -v clang-format-14 >/dev/null || { echo "format: clang-format-14 is not installed" >&2; return 1; }
+  local files=() file
+  while IFS= read -r -d '' file; do
+    [ -f "$file" ] && files+=("$file")  # a file deleted but not yet committed is skipped
+  done < <(git ls-files -z -- '*.cpp' '*.h' | grep -zv '^build[^/]*/')
+  [ ${#files[@]} -eq 0 ] && return 0
+
+  local report status=0
+  report="$(printf '%s\0' "${files[@]}" | xargs -0 clang-format-14 --dry-run --Werror 2>&1)" || status=$?
+  if [ "$status" -eq 0 ]; then
+    echo "format: ${#files[@]} files as .clang-format says"
+    return 0
+  fi
+  local unformatted=()
+  mapfile -t unformatted < <(sed -n 's/^\(.*\):[0-9]*:[0-9]*: error: code should be clang-formatted.*/\1/p' <<<"$report" | sort -u)
+  if [ ${#unformatted[@]} -gt 0 ]; then
+    echo "format: not as .clang-format says (clang-format-14 -i FILE lays one out):" >&2
+    printf '  %s\n' "${unformatted[@]}" >&2
+  else
+    echo "format: clang-format-14 failed:" >&2
+    tail -n 20 <<<"$report" >&2
+  fi
+  return 1
+}
+
+# The source layout, then the Release build and its tests; the arguments go
+# to ctest. The build and the tests run even when the layout check fails.
 step_release_tests() {
+  local format=0
+  check_format || format=1
   build_release || return 1
-  (cd "$root_dir/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$jobs" "$@")
+  (cd "$root_dir/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$jobs" "$@") || return 1
+  return "$format"
 }
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer

@@ -3,9 +3,10 @@
 
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-# Debian 12 packages needed to build, test and run the game.
+# Debian 12 packages needed to build, test and run the game; clang-format-14
+# for the layout check of the release step, which runs even in quick mode.
 build_packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang-format-14
   qt6-base-dev qt6-multimedia-dev libgl-dev libpulse-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
