@@ -12,9 +12,7 @@ CAboutDlg::CAboutDlg(platform::IShellOpen& shell, platform::qt::IPictureSource& 
     }
 }
 
-std::string CAboutDlg::MoreGamesAddress() {
-    return std::string(kHomePage) + std::string(kFromQuery);
-}
+std::string CAboutDlg::MoreGamesAddress() { return std::string(kHomePage) + std::string(kFromQuery); }
 
 void CAboutDlg::OnGetMoreGames() {
     // Whether the desktop took the address is not reported; the box stays open.

@@ -41,8 +41,7 @@ CBestResultsDlg::CBestResultsDlg(const CPuzzle* puzzle, platform::ISettingsStore
 
 void CBestResultsDlg::LoadResults(platform::ISettingsStore& store) {
     if (m_puzzle == nullptr) return;
-    m_results = best_results::Load(
-        store, {m_puzzle->GetColumns(), m_puzzle->GetRows(), m_puzzle->GetCount()});
+    m_results = best_results::Load(store, {m_puzzle->GetColumns(), m_puzzle->GetRows(), m_puzzle->GetCount()});
 }
 
 void CBestResultsDlg::paintEvent(QPaintEvent*) {

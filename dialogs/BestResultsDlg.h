@@ -32,8 +32,8 @@ protected:
 private:
     void LoadResults(platform::ISettingsStore& store);
 
-    const CPuzzle* m_puzzle;          // selects the table; not owned; may be null
-    best_results::Table m_results;    // place 1 first
-    QFont m_tableFont;                // the application's default font, not the layout's
+    const CPuzzle* m_puzzle;            // selects the table; not owned; may be null
+    best_results::Table m_results;      // place 1 first
+    QFont m_tableFont;                  // the application's default font, not the layout's
     best_results::Geometry m_geometry;  // from the measured "W"
 };

@@ -19,11 +19,11 @@ struct RowGeometry {
 };
 
 struct Geometry {
-    int width = 0;              // the dialog: 30 letters wide
-    int height = 0;             // 16 lines and 130 pixels high
-    platform::Rect okButton;    // centred across, 80 pixels above the bottom edge
+    int width = 0;                                               // the dialog: 30 letters wide
+    int height = 0;                                              // 16 lines and 130 pixels high
+    platform::Rect okButton;                                     // centred across, 80 pixels above the bottom edge
     std::array<RowGeometry, game_settings::kResultPlaces> rows;  // place 1 first
-    platform::Rect frame;       // the one-pixel frame around the table
+    platform::Rect frame;                                        // the one-pixel frame around the table
 };
 
 // The layout for a "W" of `letterWidth` x `letterHeight` pixels.

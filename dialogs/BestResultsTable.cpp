@@ -5,9 +5,7 @@
 namespace best_results {
 namespace {
 
-game_settings::ResultPlace PlaceOf(const TableKey& key, int place) {
-    return {key.columns, key.rows, key.count, place};
-}
+game_settings::ResultPlace PlaceOf(const TableKey& key, int place) { return {key.columns, key.rows, key.count, place}; }
 
 // The smallest score that is recorded at all.
 constexpr int kLowestRecordedScore = 1;
@@ -25,8 +23,8 @@ Table Load(platform::ISettingsStore& store, const TableKey& key) {
     return table;
 }
 
-void RecordResult(platform::ISettingsStore& store, const TableKey& key, int score,
-                  const NamePrompt& askName, const WavePlayer& playWave) {
+void RecordResult(platform::ISettingsStore& store, const TableKey& key, int score, const NamePrompt& askName,
+                  const WavePlayer& playWave) {
     if (score < kLowestRecordedScore) return;
 
     // The entry being carried down the table: first the new result, then

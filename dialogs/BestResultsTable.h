@@ -47,7 +47,7 @@ Table Load(platform::ISettingsStore& store, const TableKey& key);
 // falls out; "BEST" plays and the player is asked for a name each time an
 // entry with a positive score and no name is written, and "WIN" plays when
 // the score earned no place.
-void RecordResult(platform::ISettingsStore& store, const TableKey& key, int score,
-                  const NamePrompt& askName, const WavePlayer& playWave);
+void RecordResult(platform::ISettingsStore& store, const TableKey& key, int score, const NamePrompt& askName,
+                  const WavePlayer& playWave);
 
 }  // namespace best_results

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-
 CBitmapButton::CBitmapButton(const QString& text, platform::qt::IPictureSource& pictures, QWidget* parent)
     : QPushButton(text, parent), m_pictures(pictures) {
     // Enter presses the button that has the focus, as in any dialog.

@@ -19,13 +19,9 @@ bool Outside(int x, int y, int left, int top, int size) {
 
 }  // namespace
 
-platform::Rect CountPicker::LeftArrowRect() const {
-    return {m_x0 + kLeftArrowOffset, kRowTop, kCellSize, kCellSize};
-}
+platform::Rect CountPicker::LeftArrowRect() const { return {m_x0 + kLeftArrowOffset, kRowTop, kCellSize, kCellSize}; }
 
-platform::Rect CountPicker::RightArrowRect() const {
-    return {m_x0 + kRightArrowOffset, kRowTop, kCellSize, kCellSize};
-}
+platform::Rect CountPicker::RightArrowRect() const { return {m_x0 + kRightArrowOffset, kRowTop, kCellSize, kCellSize}; }
 
 platform::Rect CountPicker::DigitsRect() const { return {m_x0, kRowTop, kDigitsWidth, kCellSize}; }
 
@@ -71,10 +67,8 @@ void CountPicker::DrawNumber(platform::IDrawSurface& dc) const {
 }
 
 void CountPicker::DrawArrows(platform::IDrawSurface& dc) const {
-    dc.CopyBitmap(res::IDB_ARROW_DECREASE,
-                  {m_leftState * kArrowFrameSize, 0, kArrowFrameSize, kArrowFrameSize},
+    dc.CopyBitmap(res::IDB_ARROW_DECREASE, {m_leftState * kArrowFrameSize, 0, kArrowFrameSize, kArrowFrameSize},
                   LeftArrowRect());
-    dc.CopyBitmap(res::IDB_ARROW_INCREASE,
-                  {m_rightState * kArrowFrameSize, 0, kArrowFrameSize, kArrowFrameSize},
+    dc.CopyBitmap(res::IDB_ARROW_INCREASE, {m_rightState * kArrowFrameSize, 0, kArrowFrameSize, kArrowFrameSize},
                   RightArrowRect());
 }

@@ -17,8 +17,7 @@ public:
     enum ArrowState { kNormal = 0, kLit = 1, kPressed = 2 };
 
     // The number starts as handed in, even outside smallest..largest.
-    CountPicker(int smallest, int largest, int number)
-        : m_min(smallest), m_max(largest), m_number(number) {}
+    CountPicker(int smallest, int largest, int number) : m_min(smallest), m_max(largest), m_number(number) {}
 
     // The dialog's client width, which centres the row.
     void SetClientWidth(int width) { m_x0 = (width - kDigitsWidth) / 2; }
@@ -49,17 +48,17 @@ public:
     platform::Rect DigitsRect() const;
 
     static constexpr int kRowTop = 50;
-    static constexpr int kCellSize = 40;         // each digit and each arrow on screen
-    static constexpr int kArrowFrameSize = 30;   // each frame of the arrow strips
+    static constexpr int kCellSize = 40;        // each digit and each arrow on screen
+    static constexpr int kArrowFrameSize = 30;  // each frame of the arrow strips
     static constexpr int kDigitsWidth = 2 * kCellSize;
     static constexpr int kLeftArrowOffset = -70;   // from the tens digit's left edge
     static constexpr int kRightArrowOffset = 110;  // likewise
 
 private:
-    int m_min;             // smallest number allowed
-    int m_max;             // largest number allowed
-    int m_number;          // the number being chosen
+    int m_min;                   // smallest number allowed
+    int m_max;                   // largest number allowed
+    int m_number;                // the number being chosen
     int m_leftState = kNormal;   // the decrease arrow
     int m_rightState = kNormal;  // the increase arrow
-    int m_x0 = 0;          // left edge of the tens digit
+    int m_x0 = 0;                // left edge of the tens digit
 };

@@ -19,8 +19,8 @@ int ScaleRounded(int value, int base, int units) {
 }  // namespace
 
 QSize DialogBaseUnits(const QFontMetrics& metrics) {
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     // The average over both cases, rounded: (letters / 26 + 1) / 2.
     return {(letters / kLetterCount + 1) / 2, metrics.height()};
 }
@@ -32,4 +32,3 @@ QRect DialogUnitsToPixels(QSize baseUnits, res::DluRect rect) {
     const int bottom = ScaleRounded(rect.y + rect.h, baseUnits.height(), kVerticalUnitsPerBase);
     return {left, top, right - left, bottom - top};
 }
-

@@ -70,12 +70,11 @@ QWidget* MakeControl(const res::DialogControl& control, platform::qt::IPictureSo
         case ControlKind::EditBox: {
             auto* edit = new QLineEdit(parent);
             edit->setAlignment(Has(control.style, style::ES_CENTER) ? Qt::AlignCenter
-                                                                     : Qt::AlignLeft | Qt::AlignVCenter);
+                                                                    : Qt::AlignLeft | Qt::AlignVCenter);
             edit->setFrame(Has(control.style, style::WS_BORDER));
             return edit;
         }
-        case ControlKind::CheckBox:
-            return new QCheckBox(text, parent);
+        case ControlKind::CheckBox: return new QCheckBox(text, parent);
     }
     return new QWidget(parent);
 }
@@ -98,11 +97,9 @@ LayoutGeometry ComputeLayout(const res::DialogLayout& layout, QSize baseUnits) {
 
 CLayoutDialog::CLayoutDialog(int layoutId, platform::qt::IPictureSource& pictures, QWidget* parent,
                              const BaseUnitsAdjuster& adjust)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
-      m_pictures(pictures),
-      m_layout(res::FindDialog(layoutId)) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_pictures(pictures), m_layout(res::FindDialog(layoutId)) {
     static const res::DialogLayout kNoLayout{0, 0, 0, {}, {}, 0, 0, {}};
     if (m_layout == nullptr) m_layout = &kNoLayout;
     setModal(true);

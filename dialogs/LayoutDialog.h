@@ -13,7 +13,7 @@
 
 // Where a layout's controls land in pixels for given dialog base units.
 struct LayoutGeometry {
-    QSize client;                // the dialog's client area
+    QSize client;                 // the dialog's client area
     std::vector<QRect> controls;  // one per control, in layout order
 };
 
@@ -36,7 +36,8 @@ public:
     using BaseUnitsAdjuster = std::function<QSize(QSize measured)>;
 
     // The picture buttons and the dialog's own drawing take their pictures from `pictures`.
-    CLayoutDialog(int layoutId, platform::qt::IPictureSource& pictures, QWidget* parent, const BaseUnitsAdjuster& adjust = {});
+    CLayoutDialog(int layoutId, platform::qt::IPictureSource& pictures, QWidget* parent,
+                  const BaseUnitsAdjuster& adjust = {});
 
     const res::DialogLayout& Layout() const { return *m_layout; }
     platform::qt::IPictureSource& Pictures() const { return m_pictures; }

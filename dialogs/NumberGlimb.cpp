@@ -29,8 +29,7 @@ private:
 
 CNumberGlimb::CNumberGlimb(int smallest, int largest, int number, platform::qt::IPictureSource& pictures,
                            QWidget* parent)
-    : CLayoutDialog(res::IDD_NUMBER_GLIMBLES, pictures, parent),
-      m_picker(smallest, largest, number),
+    : CLayoutDialog(res::IDD_NUMBER_GLIMBLES, pictures, parent), m_picker(smallest, largest, number),
       m_pressWait([] { QThread::msleep(kPressMilliseconds); }) {
     setMouseTracking(true);
     m_picker.SetClientWidth(width());

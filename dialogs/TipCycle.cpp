@@ -8,8 +8,7 @@ namespace {
 
 // The tip pictures by index.
 constexpr int kTipPictures[kTipCount] = {
-    res::IDB_TIP_FIRST, res::IDB_TIP_FIRST + 1, res::IDB_TIP_FIRST + 2, res::IDB_TIP_FIRST + 3,
-    res::IDB_TIP_LAST,
+    res::IDB_TIP_FIRST, res::IDB_TIP_FIRST + 1, res::IDB_TIP_FIRST + 2, res::IDB_TIP_FIRST + 3, res::IDB_TIP_LAST,
 };
 static_assert(res::IDB_TIP_LAST - res::IDB_TIP_FIRST + 1 == kTipCount);
 

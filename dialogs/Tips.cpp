@@ -17,8 +17,7 @@ namespace {
 // Free space kept between the picture and the controls or the dialog's edge.
 constexpr int kPictureMargin = 5;
 
-constexpr QRect kPictureArea{CTips::kPictureLeft, CTips::kPictureTop, CTips::kPictureWidth,
-                             CTips::kPictureHeight};
+constexpr QRect kPictureArea{CTips::kPictureLeft, CTips::kPictureTop, CTips::kPictureWidth, CTips::kPictureHeight};
 
 LayoutGeometry TipsLayout(QSize base) {
     const res::DialogLayout* layout = res::FindDialog(res::IDD_TIPS);

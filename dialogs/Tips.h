@@ -50,6 +50,6 @@ private:
     void StoreCheck();
 
     platform::ISettingsStore& m_store;
-    int m_tipBitmap = 0;        // the tip picture shown now, set before anything is drawn
+    int m_tipBitmap = 0;         // the tip picture shown now, set before anything is drawn
     bool m_initialised = false;  // the first showing has read the settings
 };

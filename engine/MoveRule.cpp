@@ -55,8 +55,7 @@ void ForEachOnLines(int columns, int rows, int x, int y, Visit&& visit) {
 int CPuzzle::CountLines(int x, int y) const {
     if (!OnBoard(x, y)) return 0;
     int sum = 0;
-    ForEachOnLines(m_columns, m_rows, x, y,
-                   [&](int column, int row) { sum += std::max(m_hidden[column][row], 0); });
+    ForEachOnLines(m_columns, m_rows, x, y, [&](int column, int row) { sum += std::max(m_hidden[column][row], 0); });
     // Each of the four lines counted the tile itself once.
     return sum - 3 * std::max(m_hidden[x][y], 0);
 }

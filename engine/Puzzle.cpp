@@ -12,8 +12,7 @@ int ClampDimension(int n) { return std::clamp(n, 1, board::kCapacity); }
 
 }  // namespace
 
-CPuzzle::CPuzzle(platform::ISoundOutput& sound, platform::ITickSource& ticks)
-    : m_sound(sound), m_ticks(ticks) {
+CPuzzle::CPuzzle(platform::ISoundOutput& sound, platform::ITickSource& ticks) : m_sound(sound), m_ticks(ticks) {
     ClearBoard();
 }
 

@@ -82,24 +82,22 @@ public:
     static constexpr int kMaxCount = 100000;
 
 private:
-    bool OnBoard(int column, int row) const {
-        return column >= 0 && row >= 0 && column < m_columns && row < m_rows;
-    }
+    bool OnBoard(int column, int row) const { return column >= 0 && row >= 0 && column < m_columns && row < m_rows; }
 
     // [column][row]: the code of every tile (see TileCode.h); -1 off the board.
     int m_tile[board::kCapacity][board::kCapacity];
     // [column][row]: glimbles still hidden under each tile; never negative,
     // 0 off the board. Several glimbles may share a tile.
     int m_hidden[board::kCapacity][board::kCapacity];
-    int m_count = 0;          // glimbles placed by a new game
-    int m_columns = -1;       // tiles across; -1 until Init
-    int m_rows = -1;          // tiles down; -1 until Init
-    int m_cellSize = res::kTileFrame;  // edge of one tile on screen, in pixels
-    int m_score = 0;          // columns x rows at the start, one less per accepted click
+    int m_count = 0;                                 // glimbles placed by a new game
+    int m_columns = -1;                              // tiles across; -1 until Init
+    int m_rows = -1;                                 // tiles down; -1 until Init
+    int m_cellSize = res::kTileFrame;                // edge of one tile on screen, in pixels
+    int m_score = 0;                                 // columns x rows at the start, one less per accepted click
     int m_foundBitmap = res::kGrassTiles.found;      // strip of found tiles, numbers 0 .. 14
     int m_emptyBitmap = res::kGrassTiles.empty;      // strip of empty tiles, numbers 0 .. 14
     int m_coveredBitmap = res::kGrassTiles.covered;  // strip of the six covered looks
-    int m_soundOff = 0;       // nonzero: PlayWave does nothing
+    int m_soundOff = 0;                              // nonzero: PlayWave does nothing
 
     CRandom m_random;
     platform::ISoundOutput& m_sound;

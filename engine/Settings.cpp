@@ -13,17 +13,13 @@ constexpr std::string_view kScoreField = "Rez";
 constexpr std::string_view kNameField = "Name";
 constexpr int kDecimalBase = 10;
 
-bool IsWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-bool IsContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
-}
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U; }
 
 std::string PlacePrefix(const ResultPlace& at) {
-    return FormatInt(at.columns) + '_' + FormatInt(at.rows) + '_' + FormatInt(at.count) + '_' +
-           FormatInt(at.place) + '/';
+    return FormatInt(at.columns) + '_' + FormatInt(at.rows) + '_' + FormatInt(at.count) + '_' + FormatInt(at.place) +
+           '/';
 }
 
 }  // namespace

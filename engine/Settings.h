@@ -17,10 +17,10 @@
 namespace game_settings {
 
 // The most characters read from a stored text; longer texts are cut to this.
-inline constexpr std::size_t kNumberChars = 11;    // "%d" of any 32-bit number, sign included
-inline constexpr std::size_t kShowTipsChars = 7;   // only the first one counts
-inline constexpr std::size_t kScoreChars = 19;     // a best-results score
-inline constexpr std::size_t kNameChars = 123;     // a player's name
+inline constexpr std::size_t kNumberChars = 11;   // "%d" of any 32-bit number, sign included
+inline constexpr std::size_t kShowTipsChars = 7;  // only the first one counts
+inline constexpr std::size_t kScoreChars = 19;    // a best-results score
+inline constexpr std::size_t kNameChars = 123;    // a player's name
 
 // Converts a stored number: skips leading white space, takes an optional
 // sign and the decimal digits up to the first other character; no digits
@@ -58,8 +58,7 @@ Value Read(platform::ISettingsStore& store, const Setting<Value, Arg, Key>& sett
 // The text `value` is written as, cut to the setting's maxChars; nullopt
 // when the value is not written at all.
 template <typename Value, typename Arg, typename Key>
-std::optional<std::string> TextToWrite(const Setting<Value, Arg, Key>& setting,
-                                       std::type_identity_t<Arg> value) {
+std::optional<std::string> TextToWrite(const Setting<Value, Arg, Key>& setting, std::type_identity_t<Arg> value) {
     std::optional<std::string> text = setting.toText(value);
     if (text) text->resize(CutToChars(*text, setting.maxChars).size());
     return text;
@@ -67,16 +66,15 @@ std::optional<std::string> TextToWrite(const Setting<Value, Arg, Key>& setting,
 
 // Writes `value` under the setting's key at once, unless it is not written at all.
 template <typename Value, typename Arg, typename Key>
-void Write(platform::ISettingsStore& store, const Setting<Value, Arg, Key>& setting,
-           std::type_identity_t<Arg> value) {
+void Write(platform::ISettingsStore& store, const Setting<Value, Arg, Key>& setting, std::type_identity_t<Arg> value) {
     if (const std::optional<std::string> text = TextToWrite(setting, value)) {
         store.Write(setting.key, *text);
     }
 }
 
 // The conversions several settings share.
-std::optional<int> NumberFromText(std::string_view text);  // ParseInt; always valid
-std::optional<std::string> NumberToText(int value);        // FormatInt
+std::optional<int> NumberFromText(std::string_view text);        // ParseInt; always valid
+std::optional<std::string> NumberToText(int value);              // FormatInt
 std::optional<std::string> TextFromText(std::string_view text);  // as stored; always valid
 std::optional<std::string> TextToText(std::string_view text);    // as given
 
@@ -85,30 +83,28 @@ std::optional<std::string> TextToText(std::string_view text);    // as given
 enum class Skin { Grass = 0, Sand = 1, Unchanged = -1 };
 
 // Board edge N; only the five board sizes are valid, anything else reads as 8.
-inline constexpr Setting<int> kSize{
-    "Size", 8, kNumberChars,
-    [](std::string_view text) -> std::optional<int> {
-        const int n = ParseInt(text);
-        if (board::FindSize(n) == nullptr) return std::nullopt;
-        return n;
-    },
-    NumberToText};
+inline constexpr Setting<int> kSize{"Size", 8, kNumberChars,
+                                    [](std::string_view text) -> std::optional<int> {
+                                        const int n = ParseInt(text);
+                                        if (board::FindSize(n) == nullptr) return std::nullopt;
+                                        return n;
+                                    },
+                                    NumberToText};
 // Glimble count as stored; ClampCount brings it into the size's range.
 inline constexpr Setting<int> kNumber{"Number", 8, kNumberChars, NumberFromText, NumberToText};
 // Tile set: 0 Grass, 1 Sand; absent or any other number Unchanged.
-inline constexpr Setting<Skin> kSkin{
-    "Skin", Skin::Unchanged, kNumberChars,
-    [](std::string_view text) -> std::optional<Skin> {
-        switch (ParseInt(text)) {
-            case static_cast<int>(Skin::Grass): return Skin::Grass;
-            case static_cast<int>(Skin::Sand): return Skin::Sand;
-            default: return std::nullopt;
-        }
-    },
-    [](Skin skin) -> std::optional<std::string> {
-        if (skin == Skin::Unchanged) return std::nullopt;
-        return FormatInt(static_cast<int>(skin));
-    }};
+inline constexpr Setting<Skin> kSkin{"Skin", Skin::Unchanged, kNumberChars,
+                                     [](std::string_view text) -> std::optional<Skin> {
+                                         switch (ParseInt(text)) {
+                                             case static_cast<int>(Skin::Grass): return Skin::Grass;
+                                             case static_cast<int>(Skin::Sand): return Skin::Sand;
+                                             default: return std::nullopt;
+                                         }
+                                     },
+                                     [](Skin skin) -> std::optional<std::string> {
+                                         if (skin == Skin::Unchanged) return std::nullopt;
+                                         return FormatInt(static_cast<int>(skin));
+                                     }};
 // The sound-OFF flag despite the key's name: 0 sounds play, anything else silent.
 inline constexpr Setting<int> kSoundOff{"SoundOn", 0, kNumberChars, NumberFromText, NumberToText};
 // Whether the tips stay hidden at start, stored under "ShowTips": "1" as the
@@ -120,8 +116,8 @@ inline constexpr Setting<bool> kTipsHidden{
 // Index of the next tip picture, as stored; the tips dialog wraps it.
 inline constexpr Setting<int> kTipsNumber{"TipsNumber", 0, kNumberChars, NumberFromText, NumberToText};
 // The name most recently entered for the best results; present but empty stays empty.
-inline constexpr Setting<std::string, std::string_view> kLastName{"LasName", "    ", kNameChars,
-                                                                  TextFromText, TextToText};
+inline constexpr Setting<std::string, std::string_view> kLastName{"LasName", "    ", kNameChars, TextFromText,
+                                                                  TextToText};
 
 // Both in one save, so the store never holds a size without its count.
 void WriteSizeAndNumber(platform::ISettingsStore& store, int n, int count);
@@ -132,10 +128,10 @@ int ClampCount(int count, int size);
 // What the engine is made from at the first paint, read in the order
 // "Size", "Number", "Skin", "SoundOn"; the count already clamped.
 struct StartSettings {
-    int size;       // one of the five board sizes
-    int count;      // within the size's range
-    Skin skin;      // Unchanged: keep the engine's initial tiles
-    int soundOff;   // 0 sounds play, anything else silent
+    int size;      // one of the five board sizes
+    int count;     // within the size's range
+    Skin skin;     // Unchanged: keep the engine's initial tiles
+    int soundOff;  // 0 sounds play, anything else silent
 };
 StartSettings ReadStartSettings(platform::ISettingsStore& store);
 

@@ -20,8 +20,8 @@ namespace {
 // Keys of the kinds the game keeps: plain, in a best-results section, and
 // one in a section named like the keys without a group.
 const std::array<QString, 6> kKeys = {
-    QStringLiteral("Size"),          QStringLiteral("LasName"),       QStringLiteral("8_8_8_0/Rez"),
-    QStringLiteral("8_8_8_0/Name"),  QStringLiteral("20_20_20_9/Name"), QStringLiteral("General/Size"),
+    QStringLiteral("Size"),         QStringLiteral("LasName"),         QStringLiteral("8_8_8_0/Rez"),
+    QStringLiteral("8_8_8_0/Name"), QStringLiteral("20_20_20_9/Name"), QStringLiteral("General/Size"),
 };
 
 }  // namespace

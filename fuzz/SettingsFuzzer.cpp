@@ -56,17 +56,15 @@ const gs::ResultPlace kPlace{8, 8, 8, 0};
 // The keys a damaged store may hold texts under, in the order the input
 // fills them.
 const std::array<std::string, 9> kKeys = {
-    std::string(gs::kSize.key),        std::string(gs::kNumber.key),
-    std::string(gs::kSkin.key),        std::string(gs::kSoundOff.key),
-    std::string(gs::kTipsHidden.key),  std::string(gs::kTipsNumber.key),
-    std::string(gs::kLastName.key),    gs::ResultScore(kPlace).key,
-    gs::ResultName(kPlace).key,
+    std::string(gs::kSize.key),     std::string(gs::kNumber.key),     std::string(gs::kSkin.key),
+    std::string(gs::kSoundOff.key), std::string(gs::kTipsHidden.key), std::string(gs::kTipsNumber.key),
+    std::string(gs::kLastName.key), gs::ResultScore(kPlace).key,      gs::ResultName(kPlace).key,
 };
 
 // Reads `setting`, writes the value back and checks that it then reads the same.
 template <typename Value, typename Arg, typename Key>
-Value CheckReadsBack(platform::fake::MemorySettingsStore& store,
-                     const gs::Setting<Value, Arg, Key>& setting, const char* what) {
+Value CheckReadsBack(platform::fake::MemorySettingsStore& store, const gs::Setting<Value, Arg, Key>& setting,
+                     const char* what) {
     Value value = gs::Read(store, setting);
     gs::Write(store, setting, value);
     fuzz::Check(gs::Read(store, setting) == value, what);
@@ -79,10 +77,8 @@ void CheckTypedReads(platform::fake::MemorySettingsStore& store) {
     const gs::StartSettings start = gs::ReadStartSettings(store);
     fuzz::Check(board::FindSize(start.size) != nullptr, "the board size is one of the five");
     const board::Counts range = board::CountRange(start.size);
-    fuzz::Check(start.count >= range.smallest && start.count <= range.largest,
-                "the count is within the size's range");
-    fuzz::Check(start.skin == gs::Skin::Grass || start.skin == gs::Skin::Sand ||
-                    start.skin == gs::Skin::Unchanged,
+    fuzz::Check(start.count >= range.smallest && start.count <= range.largest, "the count is within the size's range");
+    fuzz::Check(start.skin == gs::Skin::Grass || start.skin == gs::Skin::Sand || start.skin == gs::Skin::Unchanged,
                 "the tile set is a known one");
 
     CheckReadsBack(store, gs::kTipsHidden, "the tips flag reads back unchanged");
@@ -99,8 +95,8 @@ void CheckTypedReads(platform::fake::MemorySettingsStore& store) {
     fuzz::Check(gs::CutToChars(lastName, gs::kNameChars) == lastName, "a read name is cut");
 
     const gs::StartSettings again = gs::ReadStartSettings(store);
-    fuzz::Check(again.size == start.size && again.count == start.count &&
-                    again.skin == start.skin && again.soundOff == start.soundOff,
+    fuzz::Check(again.size == start.size && again.count == start.count && again.skin == start.skin &&
+                    again.soundOff == start.soundOff,
                 "the start settings read back unchanged");
 }
 
@@ -112,8 +108,8 @@ void CheckTypedReads(platform::fake::MemorySettingsStore& store) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     CheckNumber(input);
-    for (const std::size_t maxChars : {std::size_t{0}, std::size_t{1}, gs::kShowTipsChars,
-                                       gs::kNumberChars, gs::kScoreChars, gs::kNameChars}) {
+    for (const std::size_t maxChars :
+         {std::size_t{0}, std::size_t{1}, gs::kShowTipsChars, gs::kNumberChars, gs::kScoreChars, gs::kNameChars}) {
         CheckCut(input, maxChars);
     }
 

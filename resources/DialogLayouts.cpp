@@ -14,14 +14,18 @@ constexpr int kFontPoints = 8;
 constexpr StyleFlags kPictureButton = kControlStyle | BS_OWNERDRAW | BS_BITMAP | WS_TABSTOP;
 
 constexpr DialogControl kAbout[] = {
-    {IDC_STATIC, ControlKind::StaticText, "2 Glimbles Version 1.5", {7, 7, 178, 8},
+    {IDC_STATIC,
+     ControlKind::StaticText,
+     "2 Glimbles Version 1.5",
+     {7, 7, 178, 8},
      kControlStyle | SS_CENTER | SS_NOPREFIX | WS_GROUP},
-    {IDOK, ControlKind::PushButton, "OK", {7, 49, 57, 18},
-     kControlStyle | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP},
-    {IDC_GET_MORE_GAMES, ControlKind::PushButton, "Get More Games", {108, 48, 77, 19},
+    {IDOK, ControlKind::PushButton, "OK", {7, 49, 57, 18}, kControlStyle | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP},
+    {IDC_GET_MORE_GAMES,
+     ControlKind::PushButton,
+     "Get More Games",
+     {108, 48, 77, 19},
      kControlStyle | BS_PUSHBUTTON | WS_TABSTOP},
-    {IDC_STATIC, ControlKind::StaticText, kMakersNotice, {7, 21, 178, 12},
-     kControlStyle | SS_CENTER | WS_GROUP},
+    {IDC_STATIC, ControlKind::StaticText, kMakersNotice, {7, 21, 178, 12}, kControlStyle | SS_CENTER | WS_GROUP},
 };
 
 constexpr DialogControl kNumberGlimbles[] = {
@@ -31,7 +35,10 @@ constexpr DialogControl kNumberGlimbles[] = {
 
 constexpr DialogControl kGetName[] = {
     {IDOK, ControlKind::PictureButton, "OK", {57, 60, 71, 28}, kPictureButton},
-    {IDC_NAME_EDIT, ControlKind::EditBox, "", {31, 15, 123, 17},
+    {IDC_NAME_EDIT,
+     ControlKind::EditBox,
+     "",
+     {31, 15, 123, 17},
      kControlStyle | ES_CENTER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
 };
 
@@ -40,11 +47,12 @@ constexpr DialogControl kBestResults[] = {
 };
 
 constexpr DialogControl kTips[] = {
-    {IDOK, ControlKind::PushButton, "Close", {279, 130, 50, 21},
-     kControlStyle | BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {IDC_NEXT_TIP, ControlKind::PushButton, "Next Tip", {205, 130, 50, 21},
-     kControlStyle | BS_PUSHBUTTON | WS_TABSTOP},
-    {IDC_DONT_SHOW_TIPS, ControlKind::CheckBox, "Do not show this dialog on the start.", {15, 138, 141, 13},
+    {IDOK, ControlKind::PushButton, "Close", {279, 130, 50, 21}, kControlStyle | BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {IDC_NEXT_TIP, ControlKind::PushButton, "Next Tip", {205, 130, 50, 21}, kControlStyle | BS_PUSHBUTTON | WS_TABSTOP},
+    {IDC_DONT_SHOW_TIPS,
+     ControlKind::CheckBox,
+     "Do not show this dialog on the start.",
+     {15, 138, 141, 13},
      kControlStyle | BS_AUTOCHECKBOX | WS_TABSTOP},
 };
 

@@ -34,13 +34,13 @@ inline constexpr StyleFlags BS_OWNERDRAW = 1u << 14;      // drawn by its dialog
 inline constexpr StyleFlags BS_BITMAP = 1u << 15;         // shows a picture
 inline constexpr StyleFlags BS_AUTOCHECKBOX = 1u << 16;   // a check box that toggles itself
 // Edit boxes.
-inline constexpr StyleFlags ES_CENTER = 1u << 17;      // text centred
+inline constexpr StyleFlags ES_CENTER = 1u << 17;       // text centred
 inline constexpr StyleFlags ES_AUTOHSCROLL = 1u << 18;  // scrolls sideways while typing
 }  // namespace style
 
 // Every layout is a modal pop-up with caption and window menu.
-inline constexpr StyleFlags kDialogStyle =
-    style::WS_POPUP | style::WS_CAPTION | style::WS_SYSMENU | style::DS_MODALFRAME | style::DS_SETFONT;
+inline constexpr StyleFlags kDialogStyle = style::WS_POPUP | style::WS_CAPTION | style::WS_SYSMENU |
+                                           style::DS_MODALFRAME | style::DS_SETFONT;
 // Every control is a visible child; its own flags come on top.
 inline constexpr StyleFlags kControlStyle = style::WS_CHILD | style::WS_VISIBLE;
 

@@ -6,18 +6,10 @@ namespace res {
 namespace {
 
 constexpr KeyEntry kKeys[] = {
-    {kCtrl, Key::N, ID_FILE_NEW},
-    {kCtrl, Key::O, ID_FILE_OPEN},
-    {kCtrl, Key::S, ID_FILE_SAVE},
-    {kCtrl, Key::Z, ID_EDIT_UNDO},
-    {kAlt, Key::Backspace, ID_EDIT_UNDO},
-    {kCtrl, Key::X, ID_EDIT_CUT},
-    {kShift, Key::Delete, ID_EDIT_CUT},
-    {kCtrl, Key::C, ID_EDIT_COPY},
-    {kCtrl, Key::Insert, ID_EDIT_COPY},
-    {kCtrl, Key::V, ID_EDIT_PASTE},
-    {kShift, Key::Insert, ID_EDIT_PASTE},
-    {kNoModifier, Key::F6, ID_NEXT_PANE},
+    {kCtrl, Key::N, ID_FILE_NEW},       {kCtrl, Key::O, ID_FILE_OPEN},        {kCtrl, Key::S, ID_FILE_SAVE},
+    {kCtrl, Key::Z, ID_EDIT_UNDO},      {kAlt, Key::Backspace, ID_EDIT_UNDO}, {kCtrl, Key::X, ID_EDIT_CUT},
+    {kShift, Key::Delete, ID_EDIT_CUT}, {kCtrl, Key::C, ID_EDIT_COPY},        {kCtrl, Key::Insert, ID_EDIT_COPY},
+    {kCtrl, Key::V, ID_EDIT_PASTE},     {kShift, Key::Insert, ID_EDIT_PASTE}, {kNoModifier, Key::F6, ID_NEXT_PANE},
     {kShift, Key::F6, ID_PREV_PANE},
 };
 

@@ -12,11 +12,8 @@ constexpr MenuItem kGame[] = {
 };
 
 constexpr MenuItem kSetSize[] = {
-    {"Tiny", ID_SIZE_TINY, {}},
-    {"Small", ID_SIZE_SMALL, {}},
-    {"Normal", ID_SIZE_NORMAL, {}},
-    {"Big", ID_SIZE_BIG, {}},
-    {"Huge", ID_SIZE_HUGE, {}},
+    {"Tiny", ID_SIZE_TINY, {}}, {"Small", ID_SIZE_SMALL, {}}, {"Normal", ID_SIZE_NORMAL, {}},
+    {"Big", ID_SIZE_BIG, {}},   {"Huge", ID_SIZE_HUGE, {}},
 };
 
 constexpr MenuItem kTiles[] = {

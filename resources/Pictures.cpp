@@ -15,7 +15,8 @@ constexpr int kHigh = kTile * kHighNumberFrames;
 constexpr int kArrows = kArrowFrame * 3;
 
 constexpr PictureInfo kPictures[] = {
-    {IDB_GRASS_EMPTY, kNumbers, kTile, 8, kNumberFrames, "Grass empty tile showing the number k; frames 0 to 9 are the digits"},
+    {IDB_GRASS_EMPTY, kNumbers, kTile, 8, kNumberFrames,
+     "Grass empty tile showing the number k; frames 0 to 9 are the digits"},
     {IDB_GRASS_COVERED, kLooksWidth, kTile, 8, kLookFrames, "Grass covered tile, looks 0 to 5"},
     {IDB_GRASS_FOUND, kNumbers, kTile, 8, kNumberFrames, "Grass found tile: a glimble and the number k"},
     {IDB_ARROW_DECREASE, kArrows, kArrowFrame, 24, 3, "decrease arrow pointing left: normal, lit, pressed"},

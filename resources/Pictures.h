@@ -10,10 +10,10 @@ namespace res {
 
 struct PictureInfo {
     int id;
-    int width;          // pixels, all frames together
-    int height;         // pixels
-    int bitsPerPixel;   // 8 (with its own 256-entry palette) or 24 (no palette)
-    int frameCount;     // equal frames side by side; 1 for a single picture
+    int width;         // pixels, all frames together
+    int height;        // pixels
+    int bitsPerPixel;  // 8 (with its own 256-entry palette) or 24 (no palette)
+    int frameCount;    // equal frames side by side; 1 for a single picture
     std::string_view content;
 
     constexpr int FrameWidth() const { return width / frameCount; }
@@ -30,8 +30,8 @@ const PictureInfo* FindPicture(int id);
 // Sizes the code lays things out by; the table below is made from them.
 inline constexpr int kButtonWidth = 120;  // every OK and Cancel picture
 inline constexpr int kButtonHeight = 50;
-inline constexpr int kArrowFrame = 30;    // the square frames of the two arrows
-inline constexpr int kTipWidth = 450;     // every tip picture
+inline constexpr int kArrowFrame = 30;  // the square frames of the two arrows
+inline constexpr int kTipWidth = 450;   // every tip picture
 inline constexpr int kTipHeight = 200;
 
 // The main icon, IDR_MAINFRAME: two images of 16 colours each.

@@ -5,18 +5,18 @@
 // tiles, all in pixels. The view draws it so, and the tips picture it so.
 namespace status_strip {
 
-inline constexpr int kHeight = 60;              // picture 135, stretched to the board's width
-inline constexpr int kPanelWidth = 320;         // picture 135 as stored
+inline constexpr int kHeight = 60;       // picture 135, stretched to the board's width
+inline constexpr int kPanelWidth = 320;  // picture 135 as stored
 inline constexpr int kLabelHeight = 40;
 inline constexpr int kPointsLabelWidth = 80;
 inline constexpr int kGlimblesLabelWidth = 100;
-inline constexpr int kDigitFrame = 40;          // a digit's frame in picture 130
-inline constexpr int kDigitSize = 25;           // a digit as the counters show it
+inline constexpr int kDigitFrame = 40;  // a digit's frame in picture 130
+inline constexpr int kDigitSize = 25;   // a digit as the counters show it
 inline constexpr int kPointsDigits = 3;
 inline constexpr int kGlimblesDigits = 2;
-inline constexpr int kCountersWidth = 310;      // labels and counters together, centred
-inline constexpr int kLabelTop = 10;            // the plates' top below the strip's top
-inline constexpr int kDigitsTop = 17;           // the counters' top below the strip's top
+inline constexpr int kCountersWidth = 310;  // labels and counters together, centred
+inline constexpr int kLabelTop = 10;        // the plates' top below the strip's top
+inline constexpr int kDigitsTop = 17;       // the counters' top below the strip's top
 
 struct Layout {
     int pointsLabelX;

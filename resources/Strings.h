@@ -11,13 +11,13 @@ std::optional<std::string_view> FindString(int id);
 
 // The seven newline-separated fields of the document string (IDR_MAINFRAME).
 enum class DocField {
-    WindowTitle,      // "Glimbles"
-    DocumentName,     // "Glimbles"
-    NewFileName,      // "glimbles"
-    FilterName,       // empty
-    FilterExtension,  // empty
-    RegistryTypeId,   // "glimbles.Document"
-    RegistryTypeName, // "glimbles Document"
+    WindowTitle,       // "Glimbles"
+    DocumentName,      // "Glimbles"
+    NewFileName,       // "glimbles"
+    FilterName,        // empty
+    FilterExtension,   // empty
+    RegistryTypeId,    // "glimbles.Document"
+    RegistryTypeName,  // "glimbles Document"
 };
 
 // One field of the document string, empty when the string has fewer fields.

@@ -22,10 +22,10 @@ struct TileSet {
     int emptyHigh;  // the empty numbers from 15 on
 };
 
-inline constexpr TileSet kGrassTiles{IDB_GRASS_FOUND, IDB_GRASS_EMPTY, IDB_GRASS_COVERED,
-                                     IDB_GRASS_FOUND_HIGH, IDB_GRASS_EMPTY_HIGH};
-inline constexpr TileSet kSandTiles{IDB_SAND_FOUND, IDB_SAND_EMPTY, IDB_SAND_COVERED,
-                                    IDB_SAND_FOUND_HIGH, IDB_SAND_EMPTY_HIGH};
+inline constexpr TileSet kGrassTiles{IDB_GRASS_FOUND, IDB_GRASS_EMPTY, IDB_GRASS_COVERED, IDB_GRASS_FOUND_HIGH,
+                                     IDB_GRASS_EMPTY_HIGH};
+inline constexpr TileSet kSandTiles{IDB_SAND_FOUND, IDB_SAND_EMPTY, IDB_SAND_COVERED, IDB_SAND_FOUND_HIGH,
+                                    IDB_SAND_EMPTY_HIGH};
 // Both sets, in the order of the stored tile-set number: 0 Grass, 1 Sand.
 inline constexpr TileSet kTileSets[] = {kGrassTiles, kSandTiles};
 

@@ -13,8 +13,7 @@ class GameDialogs final : public IGameDialogs {
 public:
     // All must outlive this. The About box opens the maker's page through
     // `shell`; the dialogs draw from `pictures`.
-    GameDialogs(platform::ISettingsStore& settings, platform::IShellOpen& shell,
-                platform::qt::IPictureSource& pictures)
+    GameDialogs(platform::ISettingsStore& settings, platform::IShellOpen& shell, platform::qt::IPictureSource& pictures)
         : m_settings(settings), m_shell(shell), m_pictures(pictures) {}
 
     GameDialogs(const GameDialogs&) = delete;

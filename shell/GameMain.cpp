@@ -40,7 +40,8 @@ private:
 // The version block's product version, "1, 5, 0, 0", written as "1.5.0.0".
 QString ProductVersion() {
     for (const res::VersionString& entry : res::kVersion.strings) {
-        if (entry.key == "ProductVersion") return platform::qt::ToQString(entry.value).replace(QStringLiteral(", "), QStringLiteral("."));
+        if (entry.key == "ProductVersion")
+            return platform::qt::ToQString(entry.value).replace(QStringLiteral(", "), QStringLiteral("."));
     }
     return {};
 }

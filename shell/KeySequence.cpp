@@ -40,4 +40,3 @@ QKeySequence KeySequenceOf(const res::KeyEntry& entry) {
     }
     return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(qtKey)));
 }
-

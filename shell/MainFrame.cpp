@@ -19,8 +19,8 @@ constexpr int kEdgeWidth = 2;
 
 CMainFrame::CMainFrame(platform::IShellOpen& shell) : m_shell(shell) {
     // A caption, a system menu, a minimize box and a fixed border: no maximize.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     SetDocumentTitle(DocumentText(res::DocField::DocumentName));
 
     m_edge = new QFrame(this);

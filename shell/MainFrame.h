@@ -53,6 +53,6 @@ private:
     platform::IShellOpen& m_shell;
     CQuelmView* m_view = nullptr;
     QFrame* m_edge = nullptr;  // the 2-pixel sunken edge around the view
-    Router m_document;     // the document's commands
-    Router m_application;  // the application's commands
+    Router m_document;         // the document's commands
+    Router m_application;      // the application's commands
 };

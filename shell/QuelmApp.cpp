@@ -68,7 +68,8 @@ bool CQuelmApp::OnCommand(int id) {
 void CQuelmApp::OnAppAbout() { m_services.dialogs.RunAbout(); }
 
 void CQuelmApp::OnFileOpen() {
-    const QString path = QFileDialog::getOpenFileName(m_frame.get(), QStringLiteral("Open"), QString(), kAllFilesFilter);
+    const QString path = QFileDialog::getOpenFileName(m_frame.get(), QStringLiteral("Open"), QString(),
+                                                      kAllFilesFilter);
     if (path.isEmpty()) return;
     if (OpenDocumentFile(path)) m_frame->SetDocumentTitle(m_doc->Title());
 }

@@ -1,8 +1,8 @@
 #include "shell/QuelmDoc.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFile>
 
 #include "resources/CommandIds.h"
 #include "shell/FileFilter.h"

@@ -32,5 +32,5 @@ private:
     bool SaveInto(const QString& path);
 
     QString m_title = DocumentText(res::DocField::DocumentName);  // the document name of a new document
-    QString m_path;                                // empty until opened or saved
+    QString m_path;                                               // empty until opened or saved
 };

@@ -77,7 +77,9 @@ void CQuelmView::paintEvent(QPaintEvent* event) {
         }
     }
     // Modal dialogs never open inside a paint: the start-up tips follow it.
-    if (m_tipsPending) QMetaObject::invokeMethod(this, [this] { ShowTipsIfPending(); }, Qt::QueuedConnection);
+    if (m_tipsPending)
+        QMetaObject::invokeMethod(
+            this, [this] { ShowTipsIfPending(); }, Qt::QueuedConnection);
 }
 
 void CQuelmView::mousePressEvent(QMouseEvent* event) {

@@ -24,8 +24,8 @@ void CQuelmView::OnLButtonDown(QPoint point) {
 
 void CQuelmView::GameOver() {
     if (m_puzzle) {
-        m_services.dialogs.RecordResult(*m_puzzle, m_puzzle->GetColumns(), m_puzzle->GetRows(),
-                                        m_puzzle->GetCount(), m_puzzle->GetScore());
+        m_services.dialogs.RecordResult(*m_puzzle, m_puzzle->GetColumns(), m_puzzle->GetRows(), m_puzzle->GetCount(),
+                                        m_puzzle->GetScore());
     }
     OnNewGame();
 }
@@ -57,8 +57,8 @@ void CQuelmView::OnNumberOfGlimbles() {
     if (!m_puzzle) return;
     const int n = m_puzzle->GetColumns();
     const board::Counts range = board::CountRange(n);
-    const std::optional<int> chosen =
-        m_services.dialogs.RunNumberOfGlimbles(range.smallest, range.largest, m_puzzle->GetCount());
+    const std::optional<int> chosen = m_services.dialogs.RunNumberOfGlimbles(range.smallest, range.largest,
+                                                                             m_puzzle->GetCount());
     if (!chosen) return;
     m_puzzle->NewGame(*chosen);
     game_settings::Write(m_services.settings, game_settings::kNumber, *chosen);

@@ -1,9 +1,9 @@
 // Drawing the view: the board, the status strip with its two counters, and
 // fitting the main window around them.
 #include "resources/ResourceIds.h"
+#include "resources/StatusStrip.h"
 #include "shell/MainFrame.h"
 #include "shell/QuelmView.h"
-#include "resources/StatusStrip.h"
 #include "shell/ViewGeometry.h"
 
 using platform::Rect;
@@ -38,8 +38,10 @@ void CQuelmView::DrawDigits(platform::IDrawSurface& dc, int x, int y, int value,
     const int rightmost = x + (digits - 1) * status_strip::kDigitSize;
     for (int i = 0; i < digits; ++i) {
         const int digit = value % 10;
-        dc.CopyBitmap(res::IDB_DIGITS, {status_strip::kDigitFrame * digit, 0, status_strip::kDigitFrame, status_strip::kDigitFrame},
-                      {rightmost - status_strip::kDigitSize * i, y, status_strip::kDigitSize, status_strip::kDigitSize});
+        dc.CopyBitmap(res::IDB_DIGITS,
+                      {status_strip::kDigitFrame * digit, 0, status_strip::kDigitFrame, status_strip::kDigitFrame},
+                      {rightmost - status_strip::kDigitSize * i, y, status_strip::kDigitSize,
+                       status_strip::kDigitSize});
         value /= 10;
     }
 }

@@ -2,8 +2,7 @@
 
 namespace platform::qt {
 
-ImageSurface::ImageSurface(QImage& target, IPictureSource& pictures)
-    : m_target(target), m_pictures(pictures) {
+ImageSurface::ImageSurface(QImage& target, IPictureSource& pictures) : m_target(target), m_pictures(pictures) {
     // A view that has not painted yet has no picture: it draws nothing.
     if (target.isNull()) return;
     m_painter.begin(&target);

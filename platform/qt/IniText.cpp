@@ -19,7 +19,7 @@ constexpr QByteArrayView kGeneralHeader = "[General]";
 constexpr QByteArrayView kByteOrderMark = "\xef\xbb\xbf";
 constexpr char16_t kHexBase = 16;
 constexpr char16_t kOctalBase = 8;
-constexpr int kWideEscapeDigits = 4;  // "%U0101"
+constexpr int kWideEscapeDigits = 4;    // "%U0101"
 constexpr int kNarrowEscapeDigits = 2;  // "%2F"
 constexpr char16_t kLatin1End = 0x100;
 constexpr char16_t kLastControl = 0x1f;
@@ -36,17 +36,14 @@ struct TypedValue {
     int arguments;  // the space-separated arguments a valid one has; 0: any
 };
 constexpr TypedValue kTypedValues[] = {
-    {QLatin1StringView("@ByteArray("), 0}, {QLatin1StringView("@Variant("), 0},
-    {QLatin1StringView("@DateTime("), 0},  {QLatin1StringView("@Rect("), 4},
-    {QLatin1StringView("@Size("), 2},      {QLatin1StringView("@Point("), 2},
+    {QLatin1StringView("@ByteArray("), 0}, {QLatin1StringView("@Variant("), 0}, {QLatin1StringView("@DateTime("), 0},
+    {QLatin1StringView("@Rect("), 4},      {QLatin1StringView("@Size("), 2},    {QLatin1StringView("@Point("), 2},
 };
 
 bool IsLineSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 char16_t HexValue(char c) {
     if (c >= 'a') return static_cast<char16_t>(c - 'a' + 10);
     if (c >= 'A') return static_cast<char16_t>(c - 'A' + 10);
@@ -105,15 +102,12 @@ bool NextLine(QByteArrayView data, qsizetype& pos, Line& line) {
             case '\\':
                 if (i < size) {
                     const char escaped = data[i++];
-                    if (i < size && ((escaped == '\n' && data[i] == '\r') ||
-                                     (escaped == '\r' && data[i] == '\n'))) {
+                    if (i < size && ((escaped == '\n' && data[i] == '\r') || (escaped == '\r' && data[i] == '\n'))) {
                         ++i;
                     }
                 }
                 break;
-            case '"':
-                inQuotes = !inQuotes;
-                break;
+            case '"': inQuotes = !inQuotes; break;
             case ';':
                 if (i == start + 1) {  // a comment line: the line starts after it
                     while (i < size && data[i] != '\n' && data[i] != '\r') ++i;
@@ -123,8 +117,7 @@ bool NextLine(QByteArrayView data, qsizetype& pos, Line& line) {
                     ended = true;
                 }
                 break;
-            default:
-                break;
+            default: break;
         }
     }
     if (ended) --i;  // the line break or ";" is not part of the line
@@ -223,10 +216,10 @@ Value UnescapeValue(QByteArrayView raw) {
                     code = static_cast<char16_t>(code * kOctalBase + (raw[i++] - '0'));
                 }
                 text += QChar(code);
-            } else if ((letter == '\n' || letter == '\r') && i < size &&
-                       (raw[i] == '\n' || raw[i] == '\r') && raw[i] != letter) {
+            } else if ((letter == '\n' || letter == '\r') && i < size && (raw[i] == '\n' || raw[i] == '\r') &&
+                       raw[i] != letter) {
                 ++i;  // a line carried over with "\r\n" or "\n\r"
-            }  // any other escaped character is dropped
+            }         // any other escaped character is dropped
             keep = text.size();
         } else if (c == '"') {
             ++i;
@@ -321,9 +314,8 @@ void ForEachKey(QByteArrayView contents, Visit visit) {
 // True when a name as the file spells it is the name itself: plain ASCII
 // without "%" or "\\".
 bool IsPlainName(QByteArrayView escaped) {
-    return std::all_of(escaped.begin(), escaped.end(), [](char c) {
-        return static_cast<uchar>(c) < 0x80 && c != '%' && c != '\\';
-    });
+    return std::all_of(escaped.begin(), escaped.end(),
+                       [](char c) { return static_cast<uchar>(c) < 0x80 && c != '%' && c != '\\'; });
 }
 
 // ---- Writing ----------------------------------------------------------------
@@ -341,8 +333,8 @@ void AppendEscapedName(QByteArray& out, QStringView name) {
         const char16_t code = c.unicode();
         if (code == u'/') {
             out += '\\';
-        } else if ((code >= u'a' && code <= u'z') || (code >= u'A' && code <= u'Z') ||
-                   (code >= u'0' && code <= u'9') || code == u'_' || code == u'-' || code == u'.') {
+        } else if ((code >= u'a' && code <= u'z') || (code >= u'A' && code <= u'Z') || (code >= u'0' && code <= u'9') ||
+                   code == u'_' || code == u'-' || code == u'.') {
             out += static_cast<char>(code);
         } else {
             const bool wide = code >= kLatin1End;
@@ -387,7 +379,10 @@ void AppendEscapedText(QByteArray& out, const QString& text) {
         }
         escapeHexDigit = false;
         switch (c) {
-            case '\0': out += "\\0"; escapeHexDigit = true; break;
+            case '\0':
+                out += "\\0";
+                escapeHexDigit = true;
+                break;
             case '\a': out += "\\a"; break;
             case '\b': out += "\\b"; break;
             case '\f': out += "\\f"; break;
@@ -483,8 +478,7 @@ std::optional<std::string> FindText(QByteArrayView contents, const QString& key)
     ForEachKey(contents, [&](const QString& prefix, QByteArrayView escapedName, QByteArrayView raw) {
         if (!key.startsWith(prefix)) return;
         const QStringView name = QStringView(key).sliced(prefix.size());
-        if (IsPlainName(escapedName) ? QLatin1StringView(escapedName) == name
-                                     : UnescapeName(escapedName) == name) {
+        if (IsPlainName(escapedName) ? QLatin1StringView(escapedName) == name : UnescapeName(escapedName) == name) {
             found = raw;
         }
     });

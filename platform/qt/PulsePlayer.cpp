@@ -128,8 +128,8 @@ void PulsePlayer::Loop::Request(const std::optional<WaveSamples>& sound) {
     [[maybe_unused]] const ssize_t written = write(m_wake, &one, sizeof one);
 }
 
-void PulsePlayer::Loop::OnWake(pa_mainloop_api* /*api*/, pa_io_event* /*event*/, int fd,
-                               pa_io_event_flags_t /*flags*/, void* self) {
+void PulsePlayer::Loop::OnWake(pa_mainloop_api* /*api*/, pa_io_event* /*event*/, int fd, pa_io_event_flags_t /*flags*/,
+                               void* self) {
     std::uint64_t count = 0;
     [[maybe_unused]] const ssize_t got = read(fd, &count, sizeof count);
     static_cast<Loop*>(self)->Serve();
@@ -241,25 +241,20 @@ void PulsePlayer::Loop::StopStream() {
             pa_stream_set_state_callback(stream, nullptr, nullptr);
             pa_stream_disconnect(stream);
             break;
-        default:
-            pa_stream_set_state_callback(stream, nullptr, nullptr);
-            break;
+        default: pa_stream_set_state_callback(stream, nullptr, nullptr); break;
     }
     pa_stream_unref(stream);
 }
 
 void PulsePlayer::Loop::OnLeaving(pa_stream* stream, void* /*unused*/) {
     switch (pa_stream_get_state(stream)) {
-        case PA_STREAM_READY:
-            pa_stream_disconnect(stream);
-            break;
+        case PA_STREAM_READY: pa_stream_disconnect(stream); break;
         case PA_STREAM_FAILED:
         case PA_STREAM_TERMINATED:
             pa_stream_set_state_callback(stream, nullptr, nullptr);
             pa_stream_unref(stream);
             break;
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -49,7 +49,8 @@ QIcon QtResources::WindowIcon() {
     if (haveIconFile) m_icon.addFile(IconFilePath());  // both images of the icon file
     for (const int size : res::kIconPngSizes) {
         const bool coveredByIconFile = haveIconFile && size <= res::kIconImageSizes[0];
-        if (!coveredByIconFile && QFile::exists(IconPngPath(size))) m_icon.addFile(IconPngPath(size), QSize(size, size));
+        if (!coveredByIconFile && QFile::exists(IconPngPath(size)))
+            m_icon.addFile(IconPngPath(size), QSize(size, size));
     }
     return m_icon;
 }

@@ -32,7 +32,7 @@ public:
     QIcon WindowIcon();
 
 private:
-    std::map<int, QImage> m_bitmaps;            // decoded pictures; a null image marks one that is absent
+    std::map<int, QImage> m_bitmaps;                         // decoded pictures; a null image marks one that is absent
     std::map<std::string, QByteArray, std::less<>> m_waves;  // sound files, by name, once found
     QIcon m_icon;
     bool m_iconLoaded = false;

@@ -42,8 +42,8 @@ QString QtSettingsStore::UserFileName() {
     }
     const QString home = qEnvironmentVariable("HOME");
     if (home.isEmpty()) return {};
-    return QDir::cleanPath(QDir(home).absoluteFilePath(QLatin1String(kConfigBelowHome)) +
-                           QLatin1Char('/') + QLatin1String(kUserFile));
+    return QDir::cleanPath(QDir(home).absoluteFilePath(QLatin1String(kConfigBelowHome)) + QLatin1Char('/') +
+                           QLatin1String(kUserFile));
 }
 
 std::optional<std::string> QtSettingsStore::Read(std::string_view key) {
@@ -64,9 +64,7 @@ void QtSettingsStore::WriteAll(std::span<const SettingsChange> changes) {
     }
     if (normalized.empty()) return;
     // A file with syntax errors is written over: its readable keys are kept, the rest dropped.
-    settings_file::Save(m_fileName, [&normalized](QByteArrayView current) {
-        return ini::Merge(current, normalized);
-    });
+    settings_file::Save(m_fileName, [&normalized](QByteArrayView current) { return ini::Merge(current, normalized); });
 }
 
 }  // namespace platform::qt

@@ -6,8 +6,7 @@
 
 namespace platform::qt {
 
-ScaledPictures::ScaledPictures()
-    : m_loader([](int id) { return QtResources::Instance().Bitmap(id); }) {}
+ScaledPictures::ScaledPictures() : m_loader([](int id) { return QtResources::Instance().Bitmap(id); }) {}
 
 const QImage* ScaledPictures::Frames(int id, int frameW, int frameH, int cellW, int cellH) {
     if (frameW <= 0 || frameH <= 0 || cellW <= 0 || cellH <= 0) return nullptr;

@@ -140,8 +140,7 @@ bool Replace(const QByteArray& target, QByteArrayView contents, std::optional<mo
     }
     if (fd < 0) return false;
     Descriptor file(fd);
-    const bool written = SetMode(file.Get(), mode) && WriteEvery(file.Get(), contents) &&
-                         fsync(file.Get()) == 0;
+    const bool written = SetMode(file.Get(), mode) && WriteEvery(file.Get(), contents) && fsync(file.Get()) == 0;
     if (file.Close() && written && rename(temporary.constData(), target.constData()) == 0) return true;
     unlink(temporary.constData());
     return false;
@@ -172,9 +171,8 @@ void RemoveStaleTemporaries(const QByteArray& target) {
     while (const dirent* entry = readdir(dir.get())) {
         if (!IsTemporaryName(entry->d_name, prefix)) continue;
         struct stat info {};
-        if (fstatat(dirfd(dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(info.st_mode) && info.st_uid == geteuid() &&
-            now - info.st_mtime >= kStaleTemporaryAge.count()) {
+        if (fstatat(dirfd(dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+            info.st_uid == geteuid() && now - info.st_mtime >= kStaleTemporaryAge.count()) {
             unlinkat(dirfd(dir.get()), entry->d_name, 0);
         }
     }
@@ -208,8 +206,7 @@ bool Save(const QString& path, const std::function<QByteArray(QByteArrayView)>& 
         // Opened for writing too: a file this user may not write is never replaced.
         Descriptor file(Open(target->path, O_RDWR | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
         struct stat info {};
-        std::optional<QByteArray> contents =
-            file.Valid() ? ReadRegular(file.Get(), info) : std::nullopt;
+        std::optional<QByteArray> contents = file.Valid() ? ReadRegular(file.Get(), info) : std::nullopt;
         if (!contents) return false;
         current = std::move(*contents);
         mode = info.st_mode & kPermissionBits;

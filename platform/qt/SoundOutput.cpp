@@ -59,7 +59,8 @@ private:
     std::map<std::string, std::optional<Sound>, std::less<>> m_sounds;  // nothing: no such sound
 };
 
-SoundOutput::SoundOutput() : m_sounds(std::make_unique<Sounds>()), m_player(std::make_unique<PulsePlayer>(ClientName())) {}
+SoundOutput::SoundOutput()
+    : m_sounds(std::make_unique<Sounds>()), m_player(std::make_unique<PulsePlayer>(ClientName())) {}
 
 SoundOutput::~SoundOutput() = default;
 

@@ -14,11 +14,13 @@ constexpr int kMaxChannels = 8;
 
 std::uint32_t Read32(std::span<const std::byte> bytes, std::size_t at) {
     return std::to_integer<std::uint32_t>(bytes[at]) | (std::to_integer<std::uint32_t>(bytes[at + 1]) << 8) |
-           (std::to_integer<std::uint32_t>(bytes[at + 2]) << 16) | (std::to_integer<std::uint32_t>(bytes[at + 3]) << 24);
+           (std::to_integer<std::uint32_t>(bytes[at + 2]) << 16) |
+           (std::to_integer<std::uint32_t>(bytes[at + 3]) << 24);
 }
 
 std::uint16_t Read16(std::span<const std::byte> bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(std::to_integer<unsigned>(bytes[at]) | (std::to_integer<unsigned>(bytes[at + 1]) << 8));
+    return static_cast<std::uint16_t>(std::to_integer<unsigned>(bytes[at]) |
+                                      (std::to_integer<unsigned>(bytes[at + 1]) << 8));
 }
 
 bool IdIs(std::span<const std::byte> bytes, std::size_t at, std::string_view id) {

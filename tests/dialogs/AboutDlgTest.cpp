@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/dialogs/EmbeddedPictures.h"
 #include "dialogs/AboutDlg.h"
 #include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingShellOpen.h"
 #include "resources/CommandIds.h"
 #include "shell/GameDialogs.h"
+#include "tests/dialogs/EmbeddedPictures.h"
 #include "tests/dialogs/ModalAnswers.h"
 
 namespace {

@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QImage>
 
-#include "tests/dialogs/EmbeddedPictures.h"
 #include "dialogs/BestResultsDlg.h"
 #include "dialogs/BitmapButton.h"
 #include "dialogs/DialogColours.h"
@@ -12,6 +11,7 @@
 #include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingSurface.h"
 #include "resources/CommandIds.h"
+#include "tests/dialogs/EmbeddedPictures.h"
 
 namespace {
 
@@ -41,8 +41,10 @@ struct Rig {
 
 TEST(BestResultsDlg, ReadsTheTableOfTheEnginesBoardAndCount) {
     Rig rig;
-    rig.store.values = {{"11_11_4_0/Rez", "90"}, {"11_11_4_0/Name", "Ann"},
-                        {"11_11_4_1/Rez", "80"}, {"11_11_4_9/Name", "Last"},
+    rig.store.values = {{"11_11_4_0/Rez", "90"},
+                        {"11_11_4_0/Name", "Ann"},
+                        {"11_11_4_1/Rez", "80"},
+                        {"11_11_4_9/Name", "Last"},
                         {"8_8_8_0/Rez", "99"}};
     CBestResultsDlg dialog(&rig.puzzle, rig.store, EmbeddedPictures(), nullptr);
     const best_results::Table& t = dialog.Results();
@@ -64,8 +66,8 @@ TEST(BestResultsDlg, SizeAndButtonFollowTheMeasuredLetter) {
     Rig rig;
     CBestResultsDlg dialog(&rig.puzzle, rig.store, EmbeddedPictures(), nullptr);
     const QFontMetrics metrics(dialog.TableFont());
-    const best_results::Geometry expected =
-        best_results::ComputeGeometry(metrics.horizontalAdvance(QLatin1Char('W')), metrics.height());
+    const best_results::Geometry expected = best_results::ComputeGeometry(metrics.horizontalAdvance(QLatin1Char('W')),
+                                                                          metrics.height());
     EXPECT_EQ(dialog.Geometry().width, expected.width);
     EXPECT_EQ(dialog.size(), QSize(expected.width, expected.height));
     auto* ok = dialog.ControlAs<CBitmapButton>(res::IDOK);

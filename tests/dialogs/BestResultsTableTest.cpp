@@ -22,8 +22,8 @@ using platform::fake::MemorySettingsStore;
 constexpr TableKey kTiny{8, 8, 8};
 
 std::string Key(const TableKey& t, int place, const char* field) {
-    return std::to_string(t.columns) + "_" + std::to_string(t.rows) + "_" + std::to_string(t.count) +
-           "_" + std::to_string(place) + "/" + field;
+    return std::to_string(t.columns) + "_" + std::to_string(t.rows) + "_" + std::to_string(t.count) + "_" +
+           std::to_string(place) + "/" + field;
 }
 
 // What a place holds before the game: each part may be missing.
@@ -51,13 +51,13 @@ struct ScriptedPrompt {
 
 struct RecordCase {
     const char* title;
-    std::map<int, Stored> places;          // by index
-    std::optional<std::string> lastName;   // "LasName" before the game
+    std::map<int, Stored> places;         // by index
+    std::optional<std::string> lastName;  // "LasName" before the game
     int score;
     std::deque<std::optional<std::string>> answers;
-    Table expected;                        // the table afterwards
+    Table expected;  // the table afterwards
     std::vector<std::string> sounds;
-    std::vector<std::string> offered;      // names the prompts offered, in order
+    std::vector<std::string> offered;  // names the prompts offered, in order
     std::optional<std::string> lastNameAfter;
 };
 
@@ -95,24 +95,30 @@ std::vector<Entry> FullEntries() {
 std::vector<RecordCase> Cases() {
     std::vector<RecordCase> cases;
 
-    cases.push_back({"empty table, 57", {}, std::nullopt, 57, {"Anna"},
-                     Make({{"Anna", 57}}), {"BEST"}, {"    "}, "Anna"});
+    cases.push_back(
+        {"empty table, 57", {}, std::nullopt, 57, {"Anna"}, Make({{"Anna", 57}}), {"BEST"}, {"    "}, "Anna"});
 
     {
         std::vector<Entry> e = FullEntries();
         e.insert(e.begin() + 3, Entry{"New", 70});
         e.pop_back();
-        cases.push_back({"tie at place 4 goes ahead", FullTable(), "Old", 70, {"New"},
-                         Make(e), {"BEST"}, {"Old"}, "New"});
+        cases.push_back(
+            {"tie at place 4 goes ahead", FullTable(), "Old", 70, {"New"}, Make(e), {"BEST"}, {"Old"}, "New"});
     }
     {
         std::vector<Entry> e = FullEntries();
         e[9] = {"New", 10};
-        cases.push_back({"tie at place 10 pushes the old tenth out", FullTable(), "Old", 10, {"New"},
-                         Make(e), {"BEST"}, {"Old"}, "New"});
+        cases.push_back({"tie at place 10 pushes the old tenth out",
+                         FullTable(),
+                         "Old",
+                         10,
+                         {"New"},
+                         Make(e),
+                         {"BEST"},
+                         {"Old"},
+                         "New"});
     }
-    cases.push_back({"lower than place 10", FullTable(), "Old", 9, {}, Make(FullEntries()), {"WIN"}, {},
-                     "Old"});
+    cases.push_back({"lower than place 10", FullTable(), "Old", 9, {}, Make(FullEntries()), {"WIN"}, {}, "Old"});
 
     cases.push_back({"a name without a score counts as 0 and moves to the next place of 0",
                      {{0, {"50", "A"}}, {1, {std::nullopt, "Ghost"}}, {2, {"30", "C"}}},
@@ -134,21 +140,41 @@ std::vector<RecordCase> Cases() {
                      {"Old", "Anna", "Bob"},
                      "Cid"});
 
-    cases.push_back({"dismissed prompt keeps the offered name", {}, "Carla", 12, {std::nullopt},
-                     Make({{"Carla", 12}}), {"BEST"}, {"Carla"}, "Carla"});
+    cases.push_back({"dismissed prompt keeps the offered name",
+                     {},
+                     "Carla",
+                     12,
+                     {std::nullopt},
+                     Make({{"Carla", 12}}),
+                     {"BEST"},
+                     {"Carla"},
+                     "Carla"});
 
-    cases.push_back({"dismissed prompt without a last name records four spaces", {}, std::nullopt, 3,
-                     {std::nullopt}, Make({{"    ", 3}}), {"BEST"}, {"    "}, "    "});
+    cases.push_back({"dismissed prompt without a last name records four spaces",
+                     {},
+                     std::nullopt,
+                     3,
+                     {std::nullopt},
+                     Make({{"    ", 3}}),
+                     {"BEST"},
+                     {"    "},
+                     "    "});
 
-    cases.push_back({"an empty last name is offered empty", {}, "", 5, {std::nullopt}, Make({{"", 5}}),
-                     {"BEST"}, {""}, ""});
+    cases.push_back(
+        {"an empty last name is offered empty", {}, "", 5, {std::nullopt}, Make({{"", 5}}), {"BEST"}, {""}, ""});
 
-    cases.push_back({"any characters are kept exactly", {}, std::nullopt, 8,
-                     {" Zoë, \"the\" @ best\\ "}, Make({{" Zoë, \"the\" @ best\\ ", 8}}), {"BEST"},
-                     {"    "}, " Zoë, \"the\" @ best\\ "});
+    cases.push_back({"any characters are kept exactly",
+                     {},
+                     std::nullopt,
+                     8,
+                     {" Zoë, \"the\" @ best\\ "},
+                     Make({{" Zoë, \"the\" @ best\\ ", 8}}),
+                     {"BEST"},
+                     {"    "},
+                     " Zoë, \"the\" @ best\\ "});
 
-    cases.push_back({"the maximum score", {}, std::nullopt, INT_MAX, {"Max"}, Make({{"Max", INT_MAX}}),
-                     {"BEST"}, {"    "}, "Max"});
+    cases.push_back(
+        {"the maximum score", {}, std::nullopt, INT_MAX, {"Max"}, Make({{"Max", INT_MAX}}), {"BEST"}, {"    "}, "Max"});
 
     return cases;
 }

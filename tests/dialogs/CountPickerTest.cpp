@@ -14,10 +14,10 @@ using platform::fake::Event;
 using platform::fake::EventLog;
 using platform::fake::RecordingSurface;
 
-constexpr int kClientWidth = 342;                 // x0 = (342 - 80) / 2 = 131
+constexpr int kClientWidth = 342;  // x0 = (342 - 80) / 2 = 131
 constexpr int kX0 = 131;
-constexpr int kLeft = kX0 - 70;                   // 61
-constexpr int kRight = kX0 + 110;                 // 241
+constexpr int kLeft = kX0 - 70;    // 61
+constexpr int kRight = kX0 + 110;  // 241
 
 Event Copy(int bitmap, Rect src, Rect dst) { return {Event::Kind::Copy, bitmap, src, dst, {}}; }
 Event LeftArrow(int state) { return Copy(133, {30 * state, 0, 30, 30}, {kLeft, 50, 40, 40}); }
@@ -49,10 +49,9 @@ struct HoverCase {
 // square leaves the state as it was.
 TEST(CountPicker, ArrowLightsOnlyStrictlyInsideAndClearsOnlyStrictlyOutside) {
     const HoverCase cases[] = {
-        {kLeft + 1, 51, 1, 1},    {kLeft + 39, 89, 1, 1},   {kLeft + 20, 70, 1, 1},
-        {kLeft, 70, 0, 1},        {kLeft + 40, 70, 0, 1},   {kLeft + 20, 50, 0, 1},
-        {kLeft + 20, 90, 0, 1},   {kLeft - 1, 70, 0, 0},    {kLeft + 41, 70, 0, 0},
-        {kLeft + 20, 49, 0, 0},   {kLeft + 20, 91, 0, 0},   {kX0 + 40, 70, 0, 0},
+        {kLeft + 1, 51, 1, 1},  {kLeft + 39, 89, 1, 1}, {kLeft + 20, 70, 1, 1}, {kLeft, 70, 0, 1},
+        {kLeft + 40, 70, 0, 1}, {kLeft + 20, 50, 0, 1}, {kLeft + 20, 90, 0, 1}, {kLeft - 1, 70, 0, 0},
+        {kLeft + 41, 70, 0, 0}, {kLeft + 20, 49, 0, 0}, {kLeft + 20, 91, 0, 0}, {kX0 + 40, 70, 0, 0},
     };
     for (const HoverCase& c : cases) {
         Rig fresh(4, 8, 6);

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/dialogs/EmbeddedPictures.h"
 #include "dialogs/BestResultsDlg.h"
 #include "dialogs/BitmapButton.h"
 #include "dialogs/GetNameDlg.h"
@@ -19,6 +18,7 @@
 #include "platform/fake/RecordingSurface.h"
 #include "resources/CommandIds.h"
 #include "shell/GameDialogs.h"
+#include "tests/dialogs/EmbeddedPictures.h"
 #include "tests/dialogs/ModalAnswers.h"
 
 namespace {

@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <string>
 
-#include "tests/dialogs/EmbeddedPictures.h"
 #include "dialogs/BitmapButton.h"
 #include "dialogs/DialogColours.h"
 #include "dialogs/DialogUnits.h"
 #include "dialogs/GetNameDlg.h"
 #include "platform/qt/QtResources.h"
 #include "resources/CommandIds.h"
+#include "tests/dialogs/EmbeddedPictures.h"
 #include "tests/dialogs/ModalAnswers.h"
 
 namespace {
@@ -60,32 +60,37 @@ TEST(GetNameDlg, EachWayOfClosingReturnsItsName) {
     EXPECT_EQ(AskName("    ", [](CGetNameDlg& d) { QTest::keyClick(OkButton(d), Qt::Key_Return); }), "    ");
     EXPECT_EQ(AskName("Old", [](CGetNameDlg& d) { QTest::keyClick(OkButton(d), Qt::Key_Space); }), "Old");
     // Typed and confirmed with the OK button or with Enter in the edit box.
-    EXPECT_EQ(AskName("Old", [](CGetNameDlg& d) {
-                  TypeName(d, QStringLiteral(" Zoë, \"x\" @ "));
-                  QTest::mouseClick(OkButton(d), Qt::LeftButton);
-              }),
+    EXPECT_EQ(AskName("Old",
+                      [](CGetNameDlg& d) {
+                          TypeName(d, QStringLiteral(" Zoë, \"x\" @ "));
+                          QTest::mouseClick(OkButton(d), Qt::LeftButton);
+                      }),
               " Zoë, \"x\" @ ");
-    EXPECT_EQ(AskName("Old", [](CGetNameDlg& d) {
-                  TypeName(d, QStringLiteral("Anna"));
-                  QTest::keyClick(d.NameEdit(), Qt::Key_Return);
-              }),
+    EXPECT_EQ(AskName("Old",
+                      [](CGetNameDlg& d) {
+                          TypeName(d, QStringLiteral("Anna"));
+                          QTest::keyClick(d.NameEdit(), Qt::Key_Return);
+                      }),
               "Anna");
     // Cleared and confirmed: an empty name.
-    EXPECT_EQ(AskName("Old", [](CGetNameDlg& d) {
-                  d.NameEdit()->clear();
-                  QTest::mouseClick(OkButton(d), Qt::LeftButton);
-              }),
+    EXPECT_EQ(AskName("Old",
+                      [](CGetNameDlg& d) {
+                          d.NameEdit()->clear();
+                          QTest::mouseClick(OkButton(d), Qt::LeftButton);
+                      }),
               "");
     // Typed, then dismissed: the offered name comes back.
-    EXPECT_EQ(AskName("Old", [](CGetNameDlg& d) {
-                  TypeName(d, QStringLiteral("Typed"));
-                  QTest::keyClick(&d, Qt::Key_Escape);
-              }),
+    EXPECT_EQ(AskName("Old",
+                      [](CGetNameDlg& d) {
+                          TypeName(d, QStringLiteral("Typed"));
+                          QTest::keyClick(&d, Qt::Key_Escape);
+                      }),
               "Old");
-    EXPECT_EQ(AskName("Old", [](CGetNameDlg& d) {
-                  TypeName(d, QStringLiteral("Typed"));
-                  d.close();  // the close box
-              }),
+    EXPECT_EQ(AskName("Old",
+                      [](CGetNameDlg& d) {
+                          TypeName(d, QStringLiteral("Typed"));
+                          d.close();  // the close box
+                      }),
               "Old");
 }
 

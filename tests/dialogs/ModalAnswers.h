@@ -23,9 +23,7 @@ public:
         m_timer.start();
     }
 
-    ~ModalAnswers() {
-        EXPECT_TRUE(m_steps.empty()) << m_steps.size() << " expected dialog(s) never opened";
-    }
+    ~ModalAnswers() { EXPECT_TRUE(m_steps.empty()) << m_steps.size() << " expected dialog(s) never opened"; }
 
     ModalAnswers(const ModalAnswers&) = delete;
     ModalAnswers& operator=(const ModalAnswers&) = delete;

@@ -5,14 +5,14 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "tests/dialogs/EmbeddedPictures.h"
 #include "dialogs/BitmapButton.h"
 #include "dialogs/NumberGlimb.h"
 #include "platform/fake/MemorySettingsStore.h"
-#include "platform/qt/ScaledPictures.h"
 #include "platform/fake/RecordingShellOpen.h"
+#include "platform/qt/ScaledPictures.h"
 #include "resources/CommandIds.h"
 #include "shell/GameDialogs.h"
+#include "tests/dialogs/EmbeddedPictures.h"
 #include "tests/dialogs/ModalAnswers.h"
 
 namespace {
@@ -20,8 +20,7 @@ namespace {
 QPoint Centre(const platform::Rect& r) { return {r.x + r.w / 2, r.y + r.h / 2}; }
 
 void MoveTo(CNumberGlimb& dialog, QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, at, dialog.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, dialog.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&dialog, &move);
 }
 
@@ -29,8 +28,8 @@ void Press(CNumberGlimb& dialog, QPoint at) {
     QMouseEvent press(QEvent::MouseButtonPress, at, dialog.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(&dialog, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, dialog.mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, dialog.mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(&dialog, &release);
 }
 
@@ -120,7 +119,10 @@ TEST(NumberGlimb, ClicksAtTheLimitsAndOutsideTheRange) {
     };
     // The picker's own tests cover every limit; these check the pointer wiring.
     const Case cases[] = {
-        {4, 8, 8, true, 2, 8}, {10, 20, 10, true, 10, 20}, {4, 8, 12, false, 1, 10}, {5, 11, 2, false, 1, 2},
+        {4, 8, 8, true, 2, 8},
+        {10, 20, 10, true, 10, 20},
+        {4, 8, 12, false, 1, 10},
+        {5, 11, 2, false, 1, 2},
     };
     for (const Case& c : cases) {
         CNumberGlimb dialog(c.smallest, c.largest, c.start, EmbeddedPictures(), nullptr);

@@ -8,11 +8,11 @@
 
 #include <vector>
 
-#include "tests/dialogs/EmbeddedPictures.h"
 #include "dialogs/Tips.h"
 #include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingShellOpen.h"
 #include "shell/GameDialogs.h"
+#include "tests/dialogs/EmbeddedPictures.h"
 #include "tests/dialogs/ModalAnswers.h"
 
 namespace {
@@ -68,7 +68,7 @@ TEST(Tips, CheckBoxFollowsTheFirstCharacterOfShowTips) {
         const char* stored;  // nullptr: absent
         bool ticked;
     };
-    const Case cases[] = {{nullptr, false}, {"1", true}, {"10", true}, {"0", false},
+    const Case cases[] = {{nullptr, false}, {"1", true},  {"10", true}, {"0", false},
                           {"2", false},     {"x", false}, {"", false},  {" 1", false}};
     for (const Case& c : cases) {
         MemorySettingsStore store;
@@ -121,8 +121,7 @@ TEST(Tips, PictureAreaStaysClearOfTheControls) {
     CTips dialog(store, EmbeddedPictures(), nullptr);
     const QRect picture(CTips::kPictureLeft, CTips::kPictureTop, CTips::kPictureWidth, CTips::kPictureHeight);
     EXPECT_TRUE(dialog.rect().contains(picture));
-    for (QWidget* control : {static_cast<QWidget*>(dialog.CloseButton()),
-                             static_cast<QWidget*>(dialog.NextButton()),
+    for (QWidget* control : {static_cast<QWidget*>(dialog.CloseButton()), static_cast<QWidget*>(dialog.NextButton()),
                              static_cast<QWidget*>(dialog.ShowCheck())}) {
         EXPECT_FALSE(control->geometry().intersects(picture)) << control->metaObject()->className();
         EXPECT_TRUE(dialog.rect().contains(control->geometry()));

@@ -90,10 +90,9 @@ TEST_P(DamagedDimensions, AreHeldTo1Through25) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, DamagedDimensions,
-                         ::testing::Values(DimensionCase{0, 1}, DimensionCase{-3, 1},
-                                           DimensionCase{26, 25}, DimensionCase{1000, 25},
-                                           DimensionCase{INT_MIN, 1}, DimensionCase{INT_MAX, 25},
-                                           DimensionCase{1, 1}, DimensionCase{25, 25}));
+                         ::testing::Values(DimensionCase{0, 1}, DimensionCase{-3, 1}, DimensionCase{26, 25},
+                                           DimensionCase{1000, 25}, DimensionCase{INT_MIN, 1},
+                                           DimensionCase{INT_MAX, 25}, DimensionCase{1, 1}, DimensionCase{25, 25}));
 
 TEST(DamagedCount, HugeCountsAreCapped) {
     GuardedRig g;
@@ -139,8 +138,16 @@ TEST(DamagedClicks, FarCoordinatesAreIgnored) {
     GuardedRig g;
     CPuzzle& p = g.rig.puzzle;
     p.Init(10, 20, 20);
-    for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {-1, -1}, {-39, 5}, {INT_MIN, 0}, {0, INT_MIN},
-                        {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {460, 0}, {25 * 40, 0},
+    for (auto [x, y] : {std::pair{-1, 0},
+                        {0, -1},
+                        {-1, -1},
+                        {-39, 5},
+                        {INT_MIN, 0},
+                        {0, INT_MIN},
+                        {INT_MIN, INT_MIN},
+                        {INT_MAX, INT_MAX},
+                        {460, 0},
+                        {25 * 40, 0},
                         {0, 25 * 40 + 1}}) {
         EXPECT_EQ(g.rig.ClickPixel(x, y), Events{}) << x << "," << y;
     }
@@ -153,8 +160,15 @@ TEST(DamagedCalls, OffBoardTilesAreLeftAlone) {
     GuardedRig g;
     CPuzzle& p = g.rig.puzzle;
     p.Init(8, 8, 8);
-    for (auto [c, r] : {std::pair{-1, 0}, {0, -1}, {8, 0}, {0, 8}, {24, 24}, {25, 0}, {0, 25},
-                        {INT_MIN, INT_MAX}, {INT_MAX, INT_MIN}}) {
+    for (auto [c, r] : {std::pair{-1, 0},
+                        {0, -1},
+                        {8, 0},
+                        {0, 8},
+                        {24, 24},
+                        {25, 0},
+                        {0, 25},
+                        {INT_MIN, INT_MAX},
+                        {INT_MAX, INT_MIN}}) {
         g.rig.log.Clear();
         p.SetHidden(c, r, 5);
         p.SetTile(c, r, 33);

@@ -17,9 +17,8 @@ inline void PrintTo(const Event& e, std::ostream* os) {
         *os << "sound " << e.sound;
         return;
     }
-    *os << "copy " << e.bitmap << " src(" << e.src.x << "," << e.src.y << "," << e.src.w << ","
-        << e.src.h << ") dst(" << e.dst.x << "," << e.dst.y << "," << e.dst.w << "," << e.dst.h
-        << ")";
+    *os << "copy " << e.bitmap << " src(" << e.src.x << "," << e.src.y << "," << e.src.w << "," << e.src.h << ") dst("
+        << e.dst.x << "," << e.dst.y << "," << e.dst.w << "," << e.dst.h << ")";
 }
 
 }  // namespace platform::fake
@@ -63,11 +62,8 @@ struct Rig {
 
 // The copy of frame `frame` of strip `bitmap` into the cell of (column, row).
 inline Event Copy(int bitmap, int frame, int column, int row, int cell) {
-    return {Event::Kind::Copy,
-            bitmap,
-            {frame * kFrame, 0, kFrame, kFrame},
-            {column * cell, row * cell, cell, cell},
-            {}};
+    return {
+        Event::Kind::Copy, bitmap, {frame * kFrame, 0, kFrame, kFrame}, {column * cell, row * cell, cell, cell}, {}};
 }
 
 // The Grass copy of a tile with `code` (numbers 0 to 14 only) at 40 pixels.

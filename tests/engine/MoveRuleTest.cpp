@@ -49,15 +49,13 @@ TEST(MoveRule, WorkedExampleMoveByMove) {
         // Row, column, diagonal; the game is won.
         {1,
          1,
-         {GrassTile(4, 1, 10), GrassTile(1, 4, 30), GrassTile(4, 4, 10), Sound("MOVE"),
-          GrassTile(1, 1, 10)},
+         {GrassTile(4, 1, 10), GrassTile(1, 4, 30), GrassTile(4, 4, 10), Sound("MOVE"), GrassTile(1, 1, 10)},
          59,
          0},
     };
     int n = 0;
     for (const Step& step : steps) {
-        SCOPED_TRACE(::testing::Message() << "step " << ++n << " click (" << step.column << ", "
-                                          << step.row << ")");
+        SCOPED_TRACE(::testing::Message() << "step " << ++n << " click (" << step.column << ", " << step.row << ")");
         EXPECT_EQ(rig.ClickTile(step.column, step.row), step.events);
         EXPECT_EQ(rig.puzzle.GetScore(), step.score);
         EXPECT_EQ(rig.puzzle.GetRemaining(), step.remaining);
@@ -72,8 +70,8 @@ TEST(MoveRule, ATileBorderBelongsToTheTileRightAndBelow) {
     struct Case {
         int x, y, column, row;
     };
-    for (const Case& c : {Case{39, 39, 0, 0}, Case{40, 0, 1, 0}, Case{0, 40, 0, 1},
-                          Case{40, 40, 1, 1}, Case{319, 319, 7, 7}}) {
+    for (const Case& c :
+         {Case{39, 39, 0, 0}, Case{40, 0, 1, 0}, Case{0, 40, 0, 1}, Case{40, 40, 1, 1}, Case{319, 319, 7, 7}}) {
         Rig rig;
         EmptyTinyBoard(rig);
         rig.ClickPixel(c.x, c.y);
@@ -92,8 +90,8 @@ TEST(MoveRule, ATileBorderBelongsToTheTileRightAndBelow) {
 TEST(MoveRule, ClicksBeyondTheBoardAreIgnored) {
     Rig rig;
     rig.puzzle.Init(10, 20, 20);
-    for (auto [x, y] : {std::pair{460, 0}, {0, 460}, {459, 460}, {460, 459}, {5000, 5000},
-                        {INT_MAX, 0}, {0, INT_MAX}}) {
+    for (auto [x, y] :
+         {std::pair{460, 0}, {0, 460}, {459, 460}, {460, 459}, {5000, 5000}, {INT_MAX, 0}, {0, INT_MAX}}) {
         EXPECT_EQ(rig.ClickPixel(x, y), Events{}) << x << "," << y;
         EXPECT_EQ(rig.puzzle.GetScore(), 400);
         EXPECT_EQ(rig.puzzle.GetRemaining(), 10);
@@ -145,13 +143,12 @@ TEST(LineCounts, SingleGlimbleInTheCorner) {
     Rig rig;
     EmptyTinyBoard(rig);
     rig.puzzle.SetHidden(7, 0, 1);
-    for (const Case& c : {Case{0, 0, 1},    // same row
-                          Case{7, 7, 1},    // same column
-                          Case{0, 7, 1},    // same anti-diagonal, far end
-                          Case{3, 4, 1},    // same anti-diagonal
-                          Case{6, 2, 0}}) { // a knight's move away: on no line
-        EXPECT_EQ(rig.ClickTile(c.column, c.row),
-                  (Events{Sound("SELECT"), GrassTile(c.column, c.row, 30 + c.shows)}))
+    for (const Case& c : {Case{0, 0, 1},     // same row
+                          Case{7, 7, 1},     // same column
+                          Case{0, 7, 1},     // same anti-diagonal, far end
+                          Case{3, 4, 1},     // same anti-diagonal
+                          Case{6, 2, 0}}) {  // a knight's move away: on no line
+        EXPECT_EQ(rig.ClickTile(c.column, c.row), (Events{Sound("SELECT"), GrassTile(c.column, c.row, 30 + c.shows)}))
             << c.column << "," << c.row;
     }
     // The corner's own diagonal leaves the board at once.
@@ -164,8 +161,8 @@ TEST(LineCounts, CollectingTheCornerGlimbleUpdatesRowThenAntiDiagonal) {
     rig.puzzle.SetHidden(7, 0, 1);
     rig.ClickTile(0, 0);
     rig.ClickTile(0, 7);
-    EXPECT_EQ(rig.ClickTile(7, 0), (Events{GrassTile(0, 0, 30), GrassTile(0, 7, 30), Sound("MOVE"),
-                                           GrassTile(7, 0, 10)}));
+    EXPECT_EQ(rig.ClickTile(7, 0),
+              (Events{GrassTile(0, 0, 30), GrassTile(0, 7, 30), Sound("MOVE"), GrassTile(7, 0, 10)}));
     EXPECT_EQ(rig.puzzle.GetRemaining(), 0);
     EXPECT_EQ(rig.puzzle.GetScore(), 61);
 }
@@ -193,7 +190,7 @@ TEST(LineCounts, EveryCornerCountsItsFourLinesOnce) {
         rig.puzzle.SetHidden(k.diagonal[0], k.diagonal[1], 1);
         rig.puzzle.SetHidden(k.anti[0], k.anti[1], 1);
         rig.puzzle.SetHidden(3, 6, 1);  // on no line of any corner
-        int expected = 1 + 2;  // the corner, its row, its column
+        int expected = 1 + 2;           // the corner, its row, its column
         if (k.diagonal[0] != k.c || k.diagonal[1] != k.r) ++expected;
         if (k.anti[0] != k.c || k.anti[1] != k.r) ++expected;
         EXPECT_EQ(rig.puzzle.CountLines(k.c, k.r), expected) << k.c << "," << k.r;
@@ -209,15 +206,14 @@ TEST(LineCounts, TheLongAntiDiagonalOfTheTinyBoard) {
     rig.puzzle.SetHidden(0, 0, 1);
     const int anti[][2] = {{1, 7}, {2, 6}, {4, 4}, {5, 3}, {6, 2}, {7, 1}};
     for (auto [c, r] : anti) rig.ClickTile(c, r);
-    rig.ClickTile(0, 7);  // column 0: shows 1
-    rig.ClickTile(7, 0);  // row 0: shows 1
+    rig.ClickTile(0, 7);                      // column 0: shows 1
+    rig.ClickTile(7, 0);                      // row 0: shows 1
     EXPECT_EQ(rig.puzzle.GetTile(4, 4), 32);  // also on the diagonal of (0, 0)
     EXPECT_EQ(rig.puzzle.CountLines(3, 5), 1);
 
     EXPECT_EQ(rig.ClickTile(3, 5),
-              (Events{GrassTile(1, 7, 30), GrassTile(2, 6, 30), GrassTile(4, 4, 31),
-                      GrassTile(5, 3, 30), GrassTile(6, 2, 30), GrassTile(7, 1, 30), Sound("MOVE"),
-                      GrassTile(3, 5, 10)}));
+              (Events{GrassTile(1, 7, 30), GrassTile(2, 6, 30), GrassTile(4, 4, 31), GrassTile(5, 3, 30),
+                      GrassTile(6, 2, 30), GrassTile(7, 1, 30), Sound("MOVE"), GrassTile(3, 5, 10)}));
     EXPECT_EQ(rig.puzzle.GetTile(0, 7), 31);
     EXPECT_EQ(rig.puzzle.GetTile(7, 0), 31);
 }
@@ -246,8 +242,7 @@ int LineCountByDefinition(const CPuzzle& p, int x, int y) {
 TEST(LineCounts, MatchTheDefinitionOnOddlyShapedBoards) {
     // The game only makes square boards, but the walks must hold on any shape.
     std::mt19937 rng(7);
-    for (auto [columns, rows] : {std::pair{5, 9}, {9, 5}, {1, 25}, {25, 1}, {1, 1}, {25, 25},
-                                 {3, 17}, {20, 8}}) {
+    for (auto [columns, rows] : {std::pair{5, 9}, {9, 5}, {1, 25}, {25, 1}, {1, 1}, {25, 25}, {3, 17}, {20, 8}}) {
         Rig rig;
         rig.puzzle.Init(0, columns, rows);
         for (int i = 0; i < 12; ++i) {

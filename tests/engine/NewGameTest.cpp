@@ -38,8 +38,7 @@ TEST(SeededTinyBoard, GlimblesInDrawingOrder) {
         const int column = random.Below(8);
         placed.emplace_back(column, random.Below(8));
     }
-    const std::vector<std::pair<int, int>> expected = {{0, 2}, {0, 6}, {0, 0}, {6, 5},
-                                                       {2, 1}, {2, 6}, {6, 5}, {1, 4}};
+    const std::vector<std::pair<int, int>> expected = {{0, 2}, {0, 6}, {0, 0}, {6, 5}, {2, 1}, {2, 6}, {6, 5}, {1, 4}};
     EXPECT_EQ(placed, expected);
 
     // The engine puts exactly these glimbles on the board, two on (6, 5).
@@ -90,9 +89,8 @@ TEST_P(EverySize, ScoreGeometryAndFreshBoard) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, EverySize,
-                         ::testing::Values(SizeCase{8, 40, 320}, SizeCase{11, 40, 440},
-                                           SizeCase{14, 33, 462}, SizeCase{17, 27, 459},
-                                           SizeCase{20, 23, 460}));
+                         ::testing::Values(SizeCase{8, 40, 320}, SizeCase{11, 40, 440}, SizeCase{14, 33, 462},
+                                           SizeCase{17, 27, 459}, SizeCase{20, 23, 460}));
 
 TEST(NewGame, SameTickSameBoardOtherTickOtherBoard) {
     Rig a, b, c;

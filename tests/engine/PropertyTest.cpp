@@ -60,13 +60,19 @@ Grid LineCounts(const Snapshot& s, int n) {
 // Width in pixels of every strip a tile may be drawn from; 0 for others.
 int StripWidth(int bitmap) {
     switch (bitmap) {
-        case 131: case 146:                       // six covered looks
-        case 155: case 156: case 157: case 158:   // numbers 15 to 20
+        case 131:
+        case 146:  // six covered looks
+        case 155:
+        case 156:
+        case 157:
+        case 158:  // numbers 15 to 20
             return 240;
-        case 130: case 132: case 147: case 148:   // numbers 0 to 14
+        case 130:
+        case 132:
+        case 147:
+        case 148:  // numbers 0 to 14
             return 600;
-        default:
-            return 0;
+        default: return 0;
     }
 }
 
@@ -170,20 +176,19 @@ bool ClickAndCheck(Game& g, int x, int y) {
         }
         const int width = StripWidth(e.bitmap);
         check.Check(width > 0, "a copy from a tile strip");
-        check.Check(e.src.x >= 0 && e.src.y == 0 && e.src.w == 40 && e.src.h == 40 &&
-                        e.src.x % 40 == 0 && e.src.x + e.src.w <= width,
+        check.Check(e.src.x >= 0 && e.src.y == 0 && e.src.w == 40 && e.src.h == 40 && e.src.x % 40 == 0 &&
+                        e.src.x + e.src.w <= width,
                     "a copy reads one whole frame inside its strip");
         const int c = e.dst.x / g.cell;
         const int r = e.dst.y / g.cell;
-        if (check.Check(e.dst.x % g.cell == 0 && e.dst.y % g.cell == 0 && e.dst.w == g.cell &&
-                            e.dst.h == g.cell && c < n && r < n,
+        if (check.Check(e.dst.x % g.cell == 0 && e.dst.y % g.cell == 0 && e.dst.w == g.cell && e.dst.h == g.cell &&
+                            c < n && r < n,
                         "a copy fills one cell of the board")) {
             ++drawn[c][r];
         }
     }
     check.Check(sounds == 1, "one sound per accepted click");
-    check.Check(!events.empty() && events.back().dst.x == column * g.cell &&
-                    events.back().dst.y == row * g.cell,
+    check.Check(!events.empty() && events.back().dst.x == column * g.cell && events.back().dst.y == row * g.cell,
                 "the clicked tile is drawn last");
     for (int c = 0; c < n; ++c) {
         for (int r = 0; r < n; ++r) {
@@ -206,8 +211,8 @@ void PlayRandomGames(int n, int games, std::uint32_t seed) {
             g.rig.puzzle.SetTileSet(res::kSandTiles);
         }
         g.now = Take(g.rig.puzzle);
-        SCOPED_TRACE(::testing::Message() << n << "x" << n << " game " << i << " tick "
-                                          << g.rig.ticks.value << " count " << g.count);
+        SCOPED_TRACE(::testing::Message()
+                     << n << "x" << n << " game " << i << " tick " << g.rig.ticks.value << " count " << g.count);
         // A quarter of the clicks land anywhere, a little beyond the board too
         // where the status strip lies; the others on some pixel of a tile that
         // still takes a click, so that games come to an end.

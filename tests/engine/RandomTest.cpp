@@ -25,18 +25,15 @@ struct SeedCase {
 
 class RandomDraws : public ::testing::TestWithParam<SeedCase> {};
 
-TEST_P(RandomDraws, FirstFiveDrawsOfASeed) {
-    EXPECT_EQ(FirstDraws(GetParam().seed, 5), GetParam().draws);
-}
+TEST_P(RandomDraws, FirstFiveDrawsOfASeed) { EXPECT_EQ(FirstDraws(GetParam().seed, 5), GetParam().draws); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Seeds, RandomDraws,
-    ::testing::Values(SeedCase{1, {41, 18467, 6334, 26500, 19169}},
-                      SeedCase{0, {38, 7719, 21238, 2437, 8855}},
-                      // The state wraps at 2^32.
-                      SeedCase{0xFFFFFFFFu, {35, 29739, 3374, 11141, 31308}},
-                      // Bit 31 of the state never reaches a draw.
-                      SeedCase{0x80000000u, {38, 7719, 21238, 2437, 8855}}));
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomDraws,
+                         ::testing::Values(SeedCase{1, {41, 18467, 6334, 26500, 19169}},
+                                           SeedCase{0, {38, 7719, 21238, 2437, 8855}},
+                                           // The state wraps at 2^32.
+                                           SeedCase{0xFFFFFFFFu, {35, 29739, 3374, 11141, 31308}},
+                                           // Bit 31 of the state never reaches a draw.
+                                           SeedCase{0x80000000u, {38, 7719, 21238, 2437, 8855}}));
 
 TEST(Random, ReseedingRepeatsTheSequence) {
     CRandom random;

@@ -44,16 +44,14 @@ INSTANTIATE_TEST_SUITE_P(
     Codes, TileFrames,
     ::testing::Values(
         // Covered looks; codes 6 to 9 no new game deals show the last look.
-        FrameCase{0, 131, 146, 0}, FrameCase{5, 131, 146, 5}, FrameCase{6, 131, 146, 5},
-        FrameCase{9, 131, 146, 5},
+        FrameCase{0, 131, 146, 0}, FrameCase{5, 131, 146, 5}, FrameCase{6, 131, 146, 5}, FrameCase{9, 131, 146, 5},
         // Found tiles: numbers 0 to 14 from the found strip ...
         FrameCase{10, 132, 148, 0}, FrameCase{13, 132, 148, 3}, FrameCase{24, 132, 148, 14},
         // ... 15 to 19 from its extension strip.
         FrameCase{25, 155, 157, 0}, FrameCase{29, 155, 157, 4},
         // Empty tiles: 0 to 14, then 15 to 20 from the extension, above 20 its last frame.
-        FrameCase{30, 130, 147, 0}, FrameCase{44, 130, 147, 14}, FrameCase{45, 156, 158, 0},
-        FrameCase{49, 156, 158, 4}, FrameCase{50, 156, 158, 5}, FrameCase{51, 156, 158, 5},
-        FrameCase{100030, 156, 158, 5}));
+        FrameCase{30, 130, 147, 0}, FrameCase{44, 130, 147, 14}, FrameCase{45, 156, 158, 0}, FrameCase{49, 156, 158, 4},
+        FrameCase{50, 156, 158, 5}, FrameCase{51, 156, 158, 5}, FrameCase{100030, 156, 158, 5}));
 
 TEST(Render, AStripWithoutExtensionShowsItsLastNumber) {
     Rig rig;
@@ -112,8 +110,8 @@ TEST_P(BoardScale, CellsTileTheBoardExactlyOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, BoardScale,
-                         ::testing::Values(ScaleCase{8, 40}, ScaleCase{11, 40}, ScaleCase{14, 33},
-                                           ScaleCase{17, 27}, ScaleCase{20, 23}));
+                         ::testing::Values(ScaleCase{8, 40}, ScaleCase{11, 40}, ScaleCase{14, 33}, ScaleCase{17, 27},
+                                           ScaleCase{20, 23}));
 
 TEST(Render, HugeBoardShrinksEachFrameTo23) {
     Rig rig;

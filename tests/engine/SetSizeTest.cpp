@@ -15,9 +15,7 @@ struct RescaleCase {
     int count;  // expected after the change
 };
 
-void PrintTo(const RescaleCase& c, std::ostream* os) {
-    *os << c.fromCount << " on " << c.fromN << " -> " << c.toN;
-}
+void PrintTo(const RescaleCase& c, std::ostream* os) { *os << c.fromCount << " on " << c.fromN << " -> " << c.toN; }
 
 class Rescale : public ::testing::TestWithParam<RescaleCase> {};
 
@@ -33,24 +31,22 @@ TEST_P(Rescale, CountAfterSizeChange) {
     EXPECT_EQ(rig.puzzle.GetScore(), c.toN * c.toN);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, Rescale,
-    ::testing::Values(RescaleCase{8, 8, 20, 20},    // 160 / 8 = 20, kept
-                      RescaleCase{11, 5, 20, 10},   // 100 / 11 = 9, raised to 10
-                      RescaleCase{17, 9, 11, 5},    // 99 / 17 = 5, kept
-                      RescaleCase{20, 10, 8, 4},    // 80 / 20 = 4, kept
-                      RescaleCase{20, 20, 8, 8},    // 160 / 20 = 8
-                      RescaleCase{14, 7, 17, 8},    // 119 / 14 = 8
-                      RescaleCase{17, 17, 14, 14},  // 238 / 17 = 14
-                      RescaleCase{8, 7, 11, 9},     // 77 / 8 = 9.6, truncated
-                      RescaleCase{14, 9, 14, 9},    // same size keeps the count
-                      RescaleCase{8, 30, 8, 8},     // same size still clamps
-                      RescaleCase{8, 1, 8, 4},      // ... from below too
-                      RescaleCase{8, 0, 20, 10},
-                      RescaleCase{8, -5, 14, 7},
-                      // Sizes outside the table leave the count unclamped.
-                      RescaleCase{8, 8, 9, 9}, RescaleCase{20, 10, 5, 2},
-                      RescaleCase{20, 20, 25, 25}));
+INSTANTIATE_TEST_SUITE_P(Examples, Rescale,
+                         ::testing::Values(RescaleCase{8, 8, 20, 20},    // 160 / 8 = 20, kept
+                                           RescaleCase{11, 5, 20, 10},   // 100 / 11 = 9, raised to 10
+                                           RescaleCase{17, 9, 11, 5},    // 99 / 17 = 5, kept
+                                           RescaleCase{20, 10, 8, 4},    // 80 / 20 = 4, kept
+                                           RescaleCase{20, 20, 8, 8},    // 160 / 20 = 8
+                                           RescaleCase{14, 7, 17, 8},    // 119 / 14 = 8
+                                           RescaleCase{17, 17, 14, 14},  // 238 / 17 = 14
+                                           RescaleCase{8, 7, 11, 9},     // 77 / 8 = 9.6, truncated
+                                           RescaleCase{14, 9, 14, 9},    // same size keeps the count
+                                           RescaleCase{8, 30, 8, 8},     // same size still clamps
+                                           RescaleCase{8, 1, 8, 4},      // ... from below too
+                                           RescaleCase{8, 0, 20, 10}, RescaleCase{8, -5, 14, 7},
+                                           // Sizes outside the table leave the count unclamped.
+                                           RescaleCase{8, 8, 9, 9}, RescaleCase{20, 10, 5, 2},
+                                           RescaleCase{20, 20, 25, 25}));
 
 struct CellCase {
     int n;
@@ -70,8 +66,8 @@ TEST_P(CellAfterSetSize, FromEverySize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, CellAfterSetSize,
-                         ::testing::Values(CellCase{8, 40}, CellCase{11, 40}, CellCase{14, 33},
-                                           CellCase{17, 27}, CellCase{20, 23}));
+                         ::testing::Values(CellCase{8, 40}, CellCase{11, 40}, CellCase{14, 33}, CellCase{17, 27},
+                                           CellCase{20, 23}));
 
 TEST(SetSize, KeepsTheCellSizeForASizeOutsideTheTable) {
     // Unlike Init, a size change does not go back to 40 first.

@@ -34,7 +34,7 @@ struct ProgramRun {
 };
 
 ProgramRun RunProgram(const QString& program, const QStringList& arguments,
-               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setProcessEnvironment(environment);
@@ -141,7 +141,8 @@ TEST(Package, ControlFieldsNameTheGameAndTheLibrariesItNeeds) {
         {"Depends", "libc6", true},
     };
     for (const Field& field : fields) {
-        const ProgramRun run = RunProgram(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QLatin1String(field.name)});
+        const ProgramRun run = RunProgram(QStringLiteral("dpkg-deb"),
+                                          {QStringLiteral("-f"), deb, QLatin1String(field.name)});
         ASSERT_EQ(run.status, 0) << run.output.toStdString();
         const QString value = run.output.trimmed();
         if (field.partOf) {
@@ -197,8 +198,8 @@ TEST(Package, DesktopEntryStartsTheInstalledProgramWithItsIcon) {
 TEST(Package, AppStreamDataValidatesAgainstTheInstalledTree) {
     // validate-tree also checks that the launchable desktop entry is installed.
     const ProgramRun run = RunProgram(QStringLiteral("appstreamcli"),
-                               {QStringLiteral("validate-tree"), QStringLiteral("--no-net"),
-                                QStringLiteral("--strict"), QStringLiteral("--explain"), kRoot});
+                                      {QStringLiteral("validate-tree"), QStringLiteral("--no-net"),
+                                       QStringLiteral("--strict"), QStringLiteral("--explain"), kRoot});
     EXPECT_EQ(run.status, 0) << run.output.toStdString();
 }
 
@@ -243,7 +244,8 @@ TEST(InstalledGame, HelpFindsTheManualOfItsOwnLayout) {
     const Case cases[] = {
         {"installed", installed.path() + QStringLiteral("/usr/bin/glimbles-install-probe"),
          installed.path() + QStringLiteral("/usr/share/glimbles/glimbles-help.html")},
-        {"build tree", QStringLiteral(GLIMBLES_INSTALL_PROBE), QStringLiteral(GLIMBLES_BUILD_DIR "/glimbles-help.html")},
+        {"build tree", QStringLiteral(GLIMBLES_INSTALL_PROBE),
+         QStringLiteral(GLIMBLES_BUILD_DIR "/glimbles-help.html")},
         {"no manual", alone.path() + QStringLiteral("/bin/glimbles-install-probe"), QString()},
     };
     for (const Case& c : cases) {

@@ -33,17 +33,17 @@ using pulse_rig::Recording;
 using Millis = std::chrono::duration<double, std::milli>;
 
 constexpr std::string_view kNames[] = {"MOVE", "SELECT"};  // the patterns, in this order
-constexpr double kOpeningSeconds = 0.05;  // how much of each sound's start is looked for
-constexpr float kMatch = 0.9F;            // the opening alone: not cut short, not mixed with the sound before
-constexpr auto kLatest = 400ms;           // a play heard later than this counts as not heard
+constexpr double kOpeningSeconds = 0.05;                   // how much of each sound's start is looked for
+constexpr float kMatch = 0.9F;   // the opening alone: not cut short, not mixed with the sound before
+constexpr auto kLatest = 400ms;  // a play heard later than this counts as not heard
 // How far the gap between two onsets may differ from their plays': a busy
 // machine delays a play now and then by up to a few scheduler slices.
 constexpr auto kSpacingSlack = 120ms;
 // PlayWave returns within this, whatever the server does: a bound for a
 // call that only hands the sound over, not a measure of its speed.
 constexpr auto kAtOnce = 20ms;
-constexpr auto kTail = 1200ms;            // after the last play, for it to be heard out
-constexpr auto kAwaySpacing = 200ms;      // clicks while no server is there
+constexpr auto kTail = 1200ms;        // after the last play, for it to be heard out
+constexpr auto kAwaySpacing = 200ms;  // clicks while no server is there
 
 // Runs the event loop until `until`, as the game's runs between clicks.
 void WaitUntil(Clock::time_point until) {
@@ -62,8 +62,8 @@ void Record(QtMsgType, const QMessageLogContext&, const QString& message) { g_me
 
 struct Play {
     std::string_view name;
-    Clock::time_point at;   // just before PlayWave
-    Clock::duration took;   // in PlayWave
+    Clock::time_point at;  // just before PlayWave
+    Clock::duration took;  // in PlayWave
 };
 
 int PatternOf(std::string_view name) {
@@ -132,7 +132,8 @@ void ExpectEveryPlayHeard(const std::vector<Play>& plays, const Recording& recor
     const auto onsets = Onsets(recording);
     const auto match = Match(plays, onsets, recording);
     const std::string timeline = Timeline(plays, onsets, recording);
-    const auto heard = static_cast<std::size_t>(std::count_if(match.begin(), match.end(), [](int m) { return m >= 0; }));
+    const auto heard = static_cast<std::size_t>(std::count_if(match.begin(), match.end(),
+                                                              [](int m) { return m >= 0; }));
     std::printf("heard %zu of %zu plays\n", heard, plays.size());
     ASSERT_EQ(onsets.size(), plays.size()) << timeline;
     for (std::size_t i = 0; i < plays.size(); ++i) {
@@ -144,7 +145,8 @@ void ExpectEveryPlayHeard(const std::vector<Play>& plays, const Recording& recor
         const Millis sounded = recording.TimeOf(onsets[static_cast<std::size_t>(match[i])].sample) -
                                recording.TimeOf(onsets[static_cast<std::size_t>(match[i - 1])].sample);
         EXPECT_NEAR(sounded.count(), played.count(), Millis(kSpacingSlack).count())
-            << "between plays " << i - 1 << " and " << i << "\n" << timeline;
+            << "between plays " << i - 1 << " and " << i << "\n"
+            << timeline;
     }
 }
 
@@ -188,7 +190,8 @@ protected:
     // The game's sound output, from the real module, opened as the game
     // opens it after its first paint.
     static std::unique_ptr<platform::qt::LazySoundOutput> OpenOutput() {
-        auto output = std::make_unique<platform::qt::LazySoundOutput>(QStringList{QStringLiteral(GLIMBLES_SOUND_MODULE_DIR)});
+        auto output =
+            std::make_unique<platform::qt::LazySoundOutput>(QStringList{QStringLiteral(GLIMBLES_SOUND_MODULE_DIR)});
         output->Preload();
         EXPECT_TRUE(output->Loaded()) << "no sound module in " << GLIMBLES_SOUND_MODULE_DIR;
         WaitUntil(Clock::now() + 300ms);

@@ -80,7 +80,8 @@ pid_t Spawn(std::vector<std::string> args, std::vector<std::string> env, int std
     if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) _exit(127);
     const int in = open("/dev/null", O_RDONLY);
     const int err = open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-    if (in < 0 || err < 0 || dup2(in, 0) < 0 || dup2(err, 2) < 0 || dup2(stdoutFd >= 0 ? stdoutFd : err, 1) < 0) _exit(127);
+    if (in < 0 || err < 0 || dup2(in, 0) < 0 || dup2(err, 2) < 0 || dup2(stdoutFd >= 0 ? stdoutFd : err, 1) < 0)
+        _exit(127);
     execvpe(argv[0], argv.data(), envp.data());
     _exit(127);
 }
@@ -138,8 +139,8 @@ Server::Server() {
     // milliseconds would seem lost; without rewinds the recording is what
     // the sink played.
     WriteText(m_folder + "/server.pa",
-              std::string("load-module module-null-sink sink_name=") + kSinkName + " rate=44100 channels=2 norewinds=1\n" +
-                  "set-default-sink " + kSinkName + "\n" +
+              std::string("load-module module-null-sink sink_name=") + kSinkName +
+                  " rate=44100 channels=2 norewinds=1\n" + "set-default-sink " + kSinkName + "\n" +
                   "load-module module-native-protocol-unix auth-anonymous=1 socket=" + m_socket + "\n");
     WriteText(m_folder + "/client.conf", "autospawn = no\n");
 }

@@ -74,8 +74,8 @@ private:
 // What came in from the monitor.
 struct Recording {
     struct Block {
-        std::size_t end;           // samples received up to here
-        Clock::time_point arrived; // when they were read
+        std::size_t end;            // samples received up to here
+        Clock::time_point arrived;  // when they were read
     };
     std::vector<float> samples;  // -1 .. 1 at kRecordRate
     std::vector<Block> blocks;

@@ -25,11 +25,34 @@ using settings_rig::WriteFile;
 
 // Texts that the INI syntax gives a meaning of its own.
 const std::vector<std::string> kAwkwardTexts = {
-    "    ", " lead", "trail ", "a,b", "a, b", ",", "\"quoted\"", "'single'", "back\\slash",
-    "\\n not a newline", "@at", "@@double", "@Variant(AAAAAQAAAAE=)", "@ByteArray(abc)",
-    "@Invalid()", "a=b", "semi;colon", "#hash", "[General]", "été Ωmega Grüße",
-    "", "line1\nline2", "cr\rlf\r\n", "tab\there", std::string("nul\0inside", 10),
-    "\x01\x1f control", "%41 percent", std::string(5000, 'x'),
+    "    ",
+    " lead",
+    "trail ",
+    "a,b",
+    "a, b",
+    ",",
+    "\"quoted\"",
+    "'single'",
+    "back\\slash",
+    "\\n not a newline",
+    "@at",
+    "@@double",
+    "@Variant(AAAAAQAAAAE=)",
+    "@ByteArray(abc)",
+    "@Invalid()",
+    "a=b",
+    "semi;colon",
+    "#hash",
+    "[General]",
+    "été Ωmega Grüße",
+    "",
+    "line1\nline2",
+    "cr\rlf\r\n",
+    "tab\there",
+    std::string("nul\0inside", 10),
+    "\x01\x1f control",
+    "%41 percent",
+    std::string(5000, 'x'),
 };
 
 TEST(QtSettingsStore, AwkwardTextsRoundTripThroughTheFile) {
@@ -105,7 +128,7 @@ TEST(QtSettingsStore, KeysLandAsTheirSectionsAndAbsentKeysReadAsAbsent) {
 }
 
 struct HandEdit {
-    const char* line;   // as typed into the file
+    const char* line;  // as typed into the file
     const char* key;
     std::optional<std::string> expected;
 };
@@ -124,23 +147,18 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, QtSettingsStoreHandEdited,
     testing::Values(
         // What QSettings would split into a list comes back as typed.
-        HandEdit{"LasName=Smith, John", "LasName", "Smith, John"},
-        HandEdit{"LasName=a,b,,c ,", "LasName", "a,b,,c ,"},
+        HandEdit{"LasName=Smith, John", "LasName", "Smith, John"}, HandEdit{"LasName=a,b,,c ,", "LasName", "a,b,,c ,"},
         HandEdit{"LasName=\"a\", b", "LasName", "\"a\", b"},
         HandEdit{"[8_8_8_0]\nName=Lee, Ann", "8_8_8_0/Name", "Lee, Ann"},
         // Values QSettings would turn into other types come back as typed too.
         HandEdit{"Size=@Variant(AAAAAQAAAA4=)", "Size", "@Variant(AAAAAQAAAA4=)"},
         HandEdit{"Size=@Variant(garbage)", "Size", "@Variant(garbage)"},
         HandEdit{"Size=@ByteArray(14)", "Size", "@ByteArray(14)"},
-        HandEdit{"Size=@Rect(1 2 3 4)", "Size", "@Rect(1 2 3 4)"},
-        HandEdit{"Size=@Invalid()", "Size", "@Invalid()"},
+        HandEdit{"Size=@Rect(1 2 3 4)", "Size", "@Rect(1 2 3 4)"}, HandEdit{"Size=@Invalid()", "Size", "@Invalid()"},
         // Plain INI syntax keeps its meaning.
-        HandEdit{"Size= 14 ", "Size", "14"},
-        HandEdit{"Size=\" 14\"", "Size", " 14"},
-        HandEdit{"Size=@foo", "Size", "@foo"},
-        HandEdit{"Size=@@foo", "Size", "@foo"},
-        HandEdit{"Size=1\nSize=17", "Size", "17"},
-        HandEdit{"Size=", "Size", ""},
+        HandEdit{"Size= 14 ", "Size", "14"}, HandEdit{"Size=\" 14\"", "Size", " 14"},
+        HandEdit{"Size=@foo", "Size", "@foo"}, HandEdit{"Size=@@foo", "Size", "@foo"},
+        HandEdit{"Size=1\nSize=17", "Size", "17"}, HandEdit{"Size=", "Size", ""},
         HandEdit{"garbage without equals\n=no key\n[broken\nSize=11", "broken/Size", "11"},
         HandEdit{"size=14", "Size", std::nullopt}));
 
@@ -186,8 +204,7 @@ TEST(QtSettingsStore, AWriteReplacesTheFileAndLeavesNoStrayFiles) {
     struct stat after {};
     ASSERT_EQ(stat(folder.File().toLocal8Bit().constData(), &after), 0);
     EXPECT_NE(before.st_ino, after.st_ino) << "the file was rewritten in place, not replaced";
-    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-              QStringList{"Glimbles.ini"});
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"Glimbles.ini"});
 }
 
 TEST(QtSettingsStore, ReadingNeverCreatesTheFileOrItsFolder) {
@@ -240,9 +257,7 @@ TEST(QtSettingsStoreAccess, NoFileNameMeansNoStore) {
 }
 
 // Sets a file's or folder's permission bits for one test.
-void SetMode(const QString& path, mode_t mode) {
-    ASSERT_EQ(chmod(path.toLocal8Bit().constData(), mode), 0);
-}
+void SetMode(const QString& path, mode_t mode) { ASSERT_EQ(chmod(path.toLocal8Bit().constData(), mode), 0); }
 
 TEST(QtSettingsStoreAccess, AnUnreadableFileReadsAsEmptyAndIsNeverWrittenOver) {
     ScratchFolder folder;

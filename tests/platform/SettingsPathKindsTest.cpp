@@ -35,7 +35,7 @@ QByteArray Local(const QString& path) { return path.toLocal8Bit(); }
 struct Fingerprint {
     mode_t mode = 0;
     ino_t inode = 0;
-    dev_t device = 0;      // for device nodes: which device
+    dev_t device = 0;       // for device nodes: which device
     QByteArray linkTarget;  // for links
     friend bool operator==(const Fingerprint&, const Fingerprint&) = default;
 };
@@ -127,13 +127,12 @@ TEST_P(SettingsPathKinds, IsNoStoreAndStaysAsItWas) {
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), entries);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, SettingsPathKinds,
-    testing::Values(PathKind{"Device", MakeDevice}, PathKind{"LinkToDevice", LinkTo(MakeDevice)},
-                    PathKind{"Fifo", MakeFifo}, PathKind{"LinkToFifo", LinkTo(MakeFifo)},
-                    PathKind{"Socket", MakeSocket}, PathKind{"LinkToFolder", LinkTo(MakeFolder)},
-                    PathKind{"LinkToNothing", LinkTo(nullptr)}),
-    [](const testing::TestParamInfo<PathKind>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Kinds, SettingsPathKinds,
+                         testing::Values(PathKind{"Device", MakeDevice}, PathKind{"LinkToDevice", LinkTo(MakeDevice)},
+                                         PathKind{"Fifo", MakeFifo}, PathKind{"LinkToFifo", LinkTo(MakeFifo)},
+                                         PathKind{"Socket", MakeSocket}, PathKind{"LinkToFolder", LinkTo(MakeFolder)},
+                                         PathKind{"LinkToNothing", LinkTo(nullptr)}),
+                         [](const testing::TestParamInfo<PathKind>& info) { return std::string(info.param.name); });
 
 TEST(SettingsPathKinds, ALinkToAFileWritesTheFileAndStaysALink) {
     ScratchFolder folder;

@@ -76,14 +76,13 @@ TEST_P(SettingsUnderSizeLimit, ASaveThatDoesNotFitKeepsTheOldFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, SettingsUnderSizeLimit,
-                         testing::Values(SizeLimit{1024, false}, SizeLimit{2048, false},
-                                         SizeLimit{1 << 20, true}));
+                         testing::Values(SizeLimit{1024, false}, SizeLimit{2048, false}, SizeLimit{1 << 20, true}));
 
 // Something beside the store before a save, and whether the save removes it.
 struct Leftover {
     std::string name;
-    bool old;       // older than a save that died could still be writing
-    bool folder;    // a folder rather than a file
+    bool old;     // older than a save that died could still be writing
+    bool folder;  // a folder rather than a file
     bool removed;
     friend void PrintTo(const Leftover& leftover, std::ostream* out) { *out << leftover.name; }
 };
@@ -118,10 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
     Names, SettingsLeftovers,
     testing::Values(Leftover{kOurs + "Ab12Cd", true, false, true},
                     Leftover{kOurs + "Zz9900", false, false, false},  // perhaps still being written
-                    Leftover{kOurs + "Ab12C", true, false, false},
-                    Leftover{kOurs + "Ab12Cd7", true, false, false},
-                    Leftover{kOurs + "Ab-2Cd", true, false, false},
-                    Leftover{kOurs + "Folder", true, true, false},
+                    Leftover{kOurs + "Ab12C", true, false, false}, Leftover{kOurs + "Ab12Cd7", true, false, false},
+                    Leftover{kOurs + "Ab-2Cd", true, false, false}, Leftover{kOurs + "Folder", true, true, false},
                     Leftover{"Glimbles.ini.backup", true, false, false},
                     Leftover{"Other.ini.save-Ab12Cd", true, false, false}));
 

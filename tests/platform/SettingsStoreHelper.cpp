@@ -70,11 +70,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (mode == "where") {
-        std::cout << QtSettingsStore::UserFileName().toStdString() << '\n'
-                  << QSettings(QSettings::IniFormat, QSettings::UserScope, "Pellix", "Glimbles")
-                         .fileName()
-                         .toStdString()
-                  << std::endl;
+        std::cout
+            << QtSettingsStore::UserFileName().toStdString() << '\n'
+            << QSettings(QSettings::IniFormat, QSettings::UserScope, "Pellix", "Glimbles").fileName().toStdString()
+            << std::endl;
         return 0;
     }
     std::fprintf(stderr, "usage: settings_store_helper serve FILE | burst FILE PREFIX COUNT | where\n");

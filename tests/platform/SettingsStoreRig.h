@@ -63,8 +63,7 @@ public:
         m_ok = syscall(SYS_capget, &m_header, m_saved) == 0;
         if (!m_ok) return;
         __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
-        reduced[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH) |
-                                  (1U << CAP_FOWNER));
+        reduced[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH) | (1U << CAP_FOWNER));
         m_ok = syscall(SYS_capset, &m_header, reduced) == 0;
     }
     ~ObeyFilePermissions() {
@@ -88,8 +87,7 @@ public:
 
     // `fileSizeLimit`: the helper runs under that limit on the files it
     // writes, with SIGXFSZ ignored, so a write past it fails with EFBIG.
-    explicit HelperStore(const QString& file,
-                         const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+    explicit HelperStore(const QString& file, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
                          std::optional<rlim_t> fileSizeLimit = std::nullopt) {
         EnsureApplication();
         m_process.setProcessEnvironment(env);

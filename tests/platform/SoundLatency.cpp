@@ -38,8 +38,8 @@ using Millis = std::chrono::duration<double, std::milli>;
 
 constexpr const char* kSound = "SELECT";  // short, so each play has ended before the next
 constexpr auto kSpacing = 500ms;
-constexpr auto kLatest = 400ms;        // a play not heard by then counts as lost
-constexpr float kAudible = 0.01F;      // the first sample above this is the sound's first audible one
+constexpr auto kLatest = 400ms;    // a play not heard by then counts as lost
+constexpr float kAudible = 0.01F;  // the first sample above this is the sound's first audible one
 
 void WaitUntil(Clock::time_point until) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now());
@@ -56,12 +56,14 @@ public:
         QFile file(QStringLiteral(":/sounds/%1.wav").arg(QLatin1String(kSound)));
         if (!file.open(QIODevice::ReadOnly)) return false;
         m_file = file.readAll();
-        const auto wave = platform::qt::ReadWave(std::as_bytes(std::span(m_file.constData(), static_cast<std::size_t>(m_file.size()))));
+        const auto wave = platform::qt::ReadWave(std::as_bytes(std::span(m_file.constData(),
+                                                                         static_cast<std::size_t>(m_file.size()))));
         if (!wave) return false;
         m_format.setChannelCount(wave->format.channels);
         m_format.setSampleRate(wave->format.sampleRate);
         m_format.setSampleFormat(wave->format.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-        m_samples = QByteArray::fromRawData(reinterpret_cast<const char*>(wave->data.data()), static_cast<qsizetype>(wave->data.size()));
+        m_samples = QByteArray::fromRawData(reinterpret_cast<const char*>(wave->data.data()),
+                                            static_cast<qsizetype>(wave->data.size()));
         return true;
     }
     void Play() {
@@ -145,7 +147,8 @@ int main(int argc, char* argv[]) {
     int lost[2] = {0, 0};
     std::size_t next = 0;
     for (const Play& play : plays) {
-        while (next < onsets.size() && recording.TimeOf(onsets[next].sample) < play.at - pulse_rig::kSeemsEarlyBy) ++next;
+        while (next < onsets.size() && recording.TimeOf(onsets[next].sample) < play.at - pulse_rig::kSeemsEarlyBy)
+            ++next;
         std::size_t audible = next < onsets.size() ? onsets[next].sample : recording.samples.size();
         while (audible < recording.samples.size() && std::fabs(recording.samples[audible]) < kAudible) ++audible;
         const Millis delay = audible < recording.samples.size() ? recording.TimeOf(audible) - play.at : Millis(1e9);

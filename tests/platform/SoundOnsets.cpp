@@ -22,10 +22,12 @@ constexpr double kSilentPower = 1e-6;
 }  // namespace
 
 std::vector<float> Opening(std::string_view name, double seconds) {
-    QFile file(QStringLiteral(":/sounds/%1.wav").arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
+    QFile file(
+        QStringLiteral(":/sounds/%1.wav").arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
     if (!file.open(QIODevice::ReadOnly)) return {};
     const QByteArray bytes = file.readAll();
-    const auto wave = platform::qt::ReadWave(std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    const auto wave =
+        platform::qt::ReadWave(std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
     if (!wave || wave->format.bitsPerSample != 16 || wave->format.sampleRate != kRecordRate) return {};
 
     const auto channels = static_cast<std::size_t>(wave->format.channels);

@@ -29,8 +29,8 @@ using Clock = std::chrono::steady_clock;
 
 // Sanity bounds on calls that must not wait for the sound server, not
 // measures of their speed.
-constexpr auto kAtOnce = 20ms;      // PlayWave and Preload
-constexpr auto kQuickEnd = 500ms;   // the end of a sound output
+constexpr auto kAtOnce = 20ms;     // PlayWave and Preload
+constexpr auto kQuickEnd = 500ms;  // the end of a sound output
 
 constexpr const char* kNowhere = "unix:/nonexistent/glimbles/pulse/native";
 // Before main, so before anything in the process first connects.
@@ -57,7 +57,8 @@ public:
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         const QByteArray path = m_folder.filePath(QStringLiteral("native")).toLocal8Bit();
-        if (!m_folder.isValid() || m_fd < 0 || static_cast<std::size_t>(path.size()) >= sizeof(address.sun_path)) return;
+        if (!m_folder.isValid() || m_fd < 0 || static_cast<std::size_t>(path.size()) >= sizeof(address.sun_path))
+            return;
         std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
         if (bind(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 && listen(m_fd, 16) == 0) {
             m_address = "unix:" + path;
@@ -155,7 +156,8 @@ TEST(LazySoundOutput, LoadsTheModuleOnFirstUseAndStaysQuietWithout) {
         missing.Preload();
         EXPECT_FALSE(missing.Loaded());
 
-        platform::qt::LazySoundOutput found({QStringLiteral("/nonexistent"), QStringLiteral(GLIMBLES_SOUND_MODULE_DIR)});
+        platform::qt::LazySoundOutput found({QStringLiteral("/nonexistent"),
+                                             QStringLiteral(GLIMBLES_SOUND_MODULE_DIR)});
         EXPECT_FALSE(found.Loaded()) << "nothing is loaded before it is needed";
         found.Preload();
         EXPECT_TRUE(found.Loaded());

@@ -25,20 +25,25 @@ namespace {
 using platform::qt::ReadWave;
 using platform::qt::WaveFormat;
 
-std::span<const std::byte> Bytes(const std::string& bytes) { return std::as_bytes(std::span(bytes.data(), bytes.size())); }
+std::span<const std::byte> Bytes(const std::string& bytes) {
+    return std::as_bytes(std::span(bytes.data(), bytes.size()));
+}
 
 std::string U16(unsigned value) { return {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)}; }
 std::string U32(std::uint32_t value) { return U16(value & 0xFFFF) + U16(value >> 16); }
 
 std::string Chunk(const std::string& id, const std::string& body) {
-    return id + U32(static_cast<std::uint32_t>(body.size())) + body + (body.size() % 2 == 1 ? std::string(1, '\0') : "");
+    return id + U32(static_cast<std::uint32_t>(body.size())) + body +
+           (body.size() % 2 == 1 ? std::string(1, '\0') : "");
 }
 
 std::string Format(unsigned tag, unsigned channels, std::uint32_t rate, unsigned bits, unsigned blockAlign) {
     return U16(tag) + U16(channels) + U32(rate) + U32(rate * blockAlign) + U16(blockAlign) + U16(bits);
 }
 
-std::string Riff(const std::string& chunks) { return "RIFF" + U32(static_cast<std::uint32_t>(chunks.size() + 4)) + "WAVE" + chunks; }
+std::string Riff(const std::string& chunks) {
+    return "RIFF" + U32(static_cast<std::uint32_t>(chunks.size() + 4)) + "WAVE" + chunks;
+}
 
 const std::string kPcm16Stereo = Format(1, 2, 22050, 16, 4);
 const std::string kSamples = "abcdefgh";  // two stereo 16-bit frames
@@ -73,33 +78,37 @@ INSTANTIATE_TEST_SUITE_P(
              Riff(Chunk("fmt ", kPcm16Stereo + U16(0)) + Chunk("fact", U32(2)) + Chunk("data", kSamples) +
                   Chunk("LIST", "INFO" + Chunk("ISFT", "abc"))),
              kStereo, kSamples},
-        Case{"odd chunk padded before the samples", Riff(Chunk("fmt ", kPcm16Stereo) + Chunk("junk", "xyz") + Chunk("data", kSamples)),
-             kStereo, kSamples},
-        Case{"samples before the format", Riff(Chunk("data", kSamples) + Chunk("fmt ", kPcm16Stereo)), kStereo, kSamples},
+        Case{"odd chunk padded before the samples",
+             Riff(Chunk("fmt ", kPcm16Stereo) + Chunk("junk", "xyz") + Chunk("data", kSamples)), kStereo, kSamples},
+        Case{"samples before the format", Riff(Chunk("data", kSamples) + Chunk("fmt ", kPcm16Stereo)), kStereo,
+             kSamples},
         Case{"8-bit mono, odd length", Riff(Chunk("fmt ", Format(1, 1, 11025, 8, 1)) + Chunk("data", "\x80\x81\x7F")),
              WaveFormat{1, 11025, 8}, "\x80\x81\x7F"},
-        Case{"a partial frame at the end is left out", Riff(Chunk("fmt ", kPcm16Stereo) + Chunk("data", kSamples + "ij")), kStereo,
-             kSamples},
-        Case{"bytes after the RIFF form are not read", Riff(Chunk("fmt ", kPcm16Stereo) + Chunk("data", kSamples)) + "trailing",
-             kStereo, kSamples},
+        Case{"a partial frame at the end is left out",
+             Riff(Chunk("fmt ", kPcm16Stereo) + Chunk("data", kSamples + "ij")), kStereo, kSamples},
+        Case{"bytes after the RIFF form are not read",
+             Riff(Chunk("fmt ", kPcm16Stereo) + Chunk("data", kSamples)) + "trailing", kStereo, kSamples},
         Case{"no samples", Riff(Chunk("fmt ", kPcm16Stereo)), std::nullopt, ""},
         Case{"no format", Riff(Chunk("data", kSamples)), std::nullopt, ""},
         Case{"two formats", Riff(Chunk("fmt ", kPcm16Stereo) + Chunk("fmt ", kPcm16Stereo) + Chunk("data", kSamples)),
              std::nullopt, ""},
-        Case{"floating-point samples", Riff(Chunk("fmt ", Format(3, 2, 22050, 32, 8)) + Chunk("data", kSamples)), std::nullopt,
+        Case{"floating-point samples", Riff(Chunk("fmt ", Format(3, 2, 22050, 32, 8)) + Chunk("data", kSamples)),
+             std::nullopt, ""},
+        Case{"24-bit samples", Riff(Chunk("fmt ", Format(1, 2, 22050, 24, 6)) + Chunk("data", kSamples)), std::nullopt,
              ""},
-        Case{"24-bit samples", Riff(Chunk("fmt ", Format(1, 2, 22050, 24, 6)) + Chunk("data", kSamples)), std::nullopt, ""},
-        Case{"frame size disagrees", Riff(Chunk("fmt ", Format(1, 2, 22050, 16, 2)) + Chunk("data", kSamples)), std::nullopt,
+        Case{"frame size disagrees", Riff(Chunk("fmt ", Format(1, 2, 22050, 16, 2)) + Chunk("data", kSamples)),
+             std::nullopt, ""},
+        Case{"short format", Riff(Chunk("fmt ", kPcm16Stereo.substr(0, 14)) + Chunk("data", kSamples)), std::nullopt,
              ""},
-        Case{"short format", Riff(Chunk("fmt ", kPcm16Stereo.substr(0, 14)) + Chunk("data", kSamples)), std::nullopt, ""},
-        Case{"chunk runs past the end", Riff(Chunk("fmt ", kPcm16Stereo) + "data" + U32(100) + kSamples), std::nullopt, ""},
-        Case{"RIFF size past the end", Riff(Chunk("fmt ", kPcm16Stereo) + Chunk("data", kSamples)).substr(0, 40), std::nullopt,
+        Case{"chunk runs past the end", Riff(Chunk("fmt ", kPcm16Stereo) + "data" + U32(100) + kSamples), std::nullopt,
              ""},
-        Case{"not WAVE", "RIFF" + U32(4) + "AVI ", std::nullopt, ""},
-        Case{"too short", "RIFF", std::nullopt, ""}),
+        Case{"RIFF size past the end", Riff(Chunk("fmt ", kPcm16Stereo) + Chunk("data", kSamples)).substr(0, 40),
+             std::nullopt, ""},
+        Case{"not WAVE", "RIFF" + U32(4) + "AVI ", std::nullopt, ""}, Case{"too short", "RIFF", std::nullopt, ""}),
     [](const ::testing::TestParamInfo<Case>& info) {
         std::string name;
-        for (const char* c = info.param.what; *c != '\0'; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+        for (const char* c = info.param.what; *c != '\0'; ++c)
+            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
         return name;
     });
 
@@ -108,7 +117,8 @@ class EmbeddedWave : public ::testing::TestWithParam<res::SoundInfo> {};
 
 TEST_P(EmbeddedWave, MatchesTheCatalogue) {
     const res::SoundInfo& sound = GetParam();
-    QFile file(QStringLiteral(":/sounds/%1.wav").arg(QString::fromUtf8(sound.name.data(), static_cast<qsizetype>(sound.name.size()))));
+    QFile file(QStringLiteral(":/sounds/%1.wav")
+                   .arg(QString::fromUtf8(sound.name.data(), static_cast<qsizetype>(sound.name.size()))));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     const auto wave = ReadWave(std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
@@ -118,6 +128,8 @@ TEST_P(EmbeddedWave, MatchesTheCatalogue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sounds, EmbeddedWave, ::testing::ValuesIn(res::AllSounds().begin(), res::AllSounds().end()),
-                         [](const ::testing::TestParamInfo<res::SoundInfo>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<res::SoundInfo>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace

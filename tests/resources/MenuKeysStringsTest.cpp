@@ -86,16 +86,36 @@ TEST(MenuTable, FindMenuItemFindsEachCommandAndNothingElse) {
 
 TEST(MenuTable, NamedCommandIdsHaveTheCatalogueValues) {
     const std::pair<int, int> ids[] = {
-        {res::ID_FILE_NEW, 57600},    {res::ID_FILE_OPEN, 57601},   {res::ID_FILE_SAVE, 57603},
-        {res::ID_APP_EXIT, 57665},    {res::ID_APP_ABOUT, 57664},   {res::ID_HELP, 57670},
-        {res::ID_SHOW_TIPS, 32787},   {res::ID_SIZE_TINY, 32772},   {res::ID_SIZE_SMALL, 32771},
-        {res::ID_SIZE_NORMAL, 32778}, {res::ID_SIZE_BIG, 32773},    {res::ID_SIZE_HUGE, 32774},
-        {res::ID_NUMBER_OF_GLIMBLES, 32780}, {res::ID_TILES_GRASS, 32784}, {res::ID_TILES_SAND, 32785},
-        {res::ID_SOUND, 32786},       {res::ID_BEST_RESULTS, 32781}, {res::ID_EDIT_UNDO, 57643},
-        {res::ID_EDIT_CUT, 57635},    {res::ID_EDIT_COPY, 57634},   {res::ID_EDIT_PASTE, 57637},
-        {res::ID_NEXT_PANE, 57680},   {res::ID_PREV_PANE, 57681},   {res::IDOK, 1},
-        {res::IDCANCEL, 2},           {res::IDC_NAME_EDIT, 1001},   {res::IDC_GET_MORE_GAMES, 1002},
-        {res::IDC_NEXT_TIP, 1007},    {res::IDC_DONT_SHOW_TIPS, 1008}, {res::IDC_STATIC, -1},
+        {res::ID_FILE_NEW, 57600},
+        {res::ID_FILE_OPEN, 57601},
+        {res::ID_FILE_SAVE, 57603},
+        {res::ID_APP_EXIT, 57665},
+        {res::ID_APP_ABOUT, 57664},
+        {res::ID_HELP, 57670},
+        {res::ID_SHOW_TIPS, 32787},
+        {res::ID_SIZE_TINY, 32772},
+        {res::ID_SIZE_SMALL, 32771},
+        {res::ID_SIZE_NORMAL, 32778},
+        {res::ID_SIZE_BIG, 32773},
+        {res::ID_SIZE_HUGE, 32774},
+        {res::ID_NUMBER_OF_GLIMBLES, 32780},
+        {res::ID_TILES_GRASS, 32784},
+        {res::ID_TILES_SAND, 32785},
+        {res::ID_SOUND, 32786},
+        {res::ID_BEST_RESULTS, 32781},
+        {res::ID_EDIT_UNDO, 57643},
+        {res::ID_EDIT_CUT, 57635},
+        {res::ID_EDIT_COPY, 57634},
+        {res::ID_EDIT_PASTE, 57637},
+        {res::ID_NEXT_PANE, 57680},
+        {res::ID_PREV_PANE, 57681},
+        {res::IDOK, 1},
+        {res::IDCANCEL, 2},
+        {res::IDC_NAME_EDIT, 1001},
+        {res::IDC_GET_MORE_GAMES, 1002},
+        {res::IDC_NEXT_TIP, 1007},
+        {res::IDC_DONT_SHOW_TIPS, 1008},
+        {res::IDC_STATIC, -1},
         {res::IDR_MAINFRAME, 128},
     };
     for (const auto& [named, value] : ids) EXPECT_EQ(named, value);
@@ -108,7 +128,7 @@ struct KeyRow {
 
 // The catalogue's key table, in table order.
 const std::vector<KeyRow> kKeyRows = {
-    {"Ctrl+N", 57600}, {"Ctrl+O", 57601},        {"Ctrl+S", 57603},       {"Ctrl+Z", 57643},
+    {"Ctrl+N", 57600},        {"Ctrl+O", 57601}, {"Ctrl+S", 57603},       {"Ctrl+Z", 57643},
     {"Alt+Backspace", 57643}, {"Ctrl+X", 57635}, {"Shift+Delete", 57635}, {"Ctrl+C", 57634},
     {"Ctrl+Insert", 57634},   {"Ctrl+V", 57637}, {"Shift+Insert", 57637}, {"F6", 57680},
     {"Shift+F6", 57681},
@@ -171,8 +191,12 @@ TEST(Strings, UnknownIdsAreAbsent) {
 TEST(Strings, DocumentStringSplitsIntoItsSevenFields) {
     using F = res::DocField;
     const std::pair<F, std::string_view> fields[] = {
-        {F::WindowTitle, "Glimbles"},      {F::DocumentName, "Glimbles"},        {F::NewFileName, "glimbles"},
-        {F::FilterName, ""},               {F::FilterExtension, ""},             {F::RegistryTypeId, "glimbles.Document"},
+        {F::WindowTitle, "Glimbles"},
+        {F::DocumentName, "Glimbles"},
+        {F::NewFileName, "glimbles"},
+        {F::FilterName, ""},
+        {F::FilterExtension, ""},
+        {F::RegistryTypeId, "glimbles.Document"},
         {F::RegistryTypeName, "glimbles Document"},
     };
     for (const auto& [field, text] : fields) EXPECT_EQ(res::DocumentField(field), text) << static_cast<int>(field);

@@ -4,8 +4,8 @@
 
 #include <QDir>
 
-#include "FileFormats.h"
 #include "EmbeddedFile.h"
+#include "FileFormats.h"
 #include "platform/qt/QtResources.h"
 #include "platform/qt/ResourceFiles.h"
 #include "resources/Pictures.h"
@@ -84,7 +84,10 @@ TEST_P(PictureFileTest, DecodesOnceToTheSamePixels) {
     for (int frame = 0; frame < p.frameCount; ++frame) {
         const int left = frame * p.FrameWidth();
         const int right = left + p.FrameWidth() - 1;
-        const QPoint points[] = {{left, 0}, {right, 0}, {left, p.height - 1}, {right, p.height - 1},
+        const QPoint points[] = {{left, 0},
+                                 {right, 0},
+                                 {left, p.height - 1},
+                                 {right, p.height - 1},
                                  {left + p.FrameWidth() / 2, p.height / 2}};
         for (const QPoint& at : points) {
             const std::uint32_t want = filefmt::BmpPixel(file, header, at.x(), at.y());
@@ -93,7 +96,8 @@ TEST_P(PictureFileTest, DecodesOnceToTheSamePixels) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, PictureFileTest, ::testing::ValuesIn(res::AllPictures().begin(), res::AllPictures().end()),
+INSTANTIATE_TEST_SUITE_P(Catalogue, PictureFileTest,
+                         ::testing::ValuesIn(res::AllPictures().begin(), res::AllPictures().end()),
                          [](const auto& info) { return "Bitmap" + std::to_string(info.param.id); });
 
 TEST(PictureFiles, EveryEmbeddedPictureIsCatalogued) {

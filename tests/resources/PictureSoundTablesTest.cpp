@@ -22,12 +22,11 @@ struct PictureRow {
 
 // The catalogue's pictures, with the four strips for numbers 15 to 20.
 constexpr PictureRow kPictureRows[] = {
-    {130, 600, 40, 8, 15}, {131, 240, 40, 8, 6},   {132, 600, 40, 8, 15},  {133, 90, 30, 24, 3},
-    {134, 90, 30, 24, 3},  {135, 320, 60, 24, 1},  {136, 80, 40, 24, 1},   {137, 100, 40, 24, 1},
-    {139, 120, 50, 24, 1}, {140, 120, 50, 24, 1},  {141, 120, 50, 24, 1},  {142, 120, 50, 24, 1},
-    {146, 240, 40, 8, 6},  {147, 600, 40, 8, 15},  {148, 600, 40, 8, 15},  {150, 450, 200, 8, 1},
-    {151, 450, 200, 8, 1}, {152, 450, 200, 8, 1},  {153, 450, 200, 8, 1},  {154, 450, 200, 8, 1},
-    {155, 240, 40, 8, 6},  {156, 240, 40, 8, 6},   {157, 240, 40, 8, 6},   {158, 240, 40, 8, 6},
+    {130, 600, 40, 8, 15}, {131, 240, 40, 8, 6},  {132, 600, 40, 8, 15}, {133, 90, 30, 24, 3},  {134, 90, 30, 24, 3},
+    {135, 320, 60, 24, 1}, {136, 80, 40, 24, 1},  {137, 100, 40, 24, 1}, {139, 120, 50, 24, 1}, {140, 120, 50, 24, 1},
+    {141, 120, 50, 24, 1}, {142, 120, 50, 24, 1}, {146, 240, 40, 8, 6},  {147, 600, 40, 8, 15}, {148, 600, 40, 8, 15},
+    {150, 450, 200, 8, 1}, {151, 450, 200, 8, 1}, {152, 450, 200, 8, 1}, {153, 450, 200, 8, 1}, {154, 450, 200, 8, 1},
+    {155, 240, 40, 8, 6},  {156, 240, 40, 8, 6},  {157, 240, 40, 8, 6},  {158, 240, 40, 8, 6},
 };
 
 TEST(PictureTable, HoldsEveryCataloguePictureAndNoOther) {
@@ -137,9 +136,8 @@ TEST(VersionBlock, MatchesTheCatalogue) {
     EXPECT_EQ(v.language, 0x0409);
     EXPECT_EQ(v.codePage, 1200);
     const std::pair<std::string_view, std::string_view> strings[] = {
-        {"FileDescription", "Game Application"}, {"FileVersion", "1, 5, 0, 0"},
-        {"InternalName", "quelm"},               {"OriginalFilename", "glimbles.EXE"},
-        {"ProductName", "Game"},                 {"ProductVersion", "1, 5, 0, 0"},
+        {"FileDescription", "Game Application"}, {"FileVersion", "1, 5, 0, 0"}, {"InternalName", "quelm"},
+        {"OriginalFilename", "glimbles.EXE"},    {"ProductName", "Game"},       {"ProductVersion", "1, 5, 0, 0"},
     };
     ASSERT_EQ(v.strings.size(), std::size(strings));
     for (std::size_t i = 0; i < v.strings.size(); ++i) {

@@ -3,8 +3,8 @@
 
 #include <QImageReader>
 
-#include "FileFormats.h"
 #include "EmbeddedFile.h"
+#include "FileFormats.h"
 #include "platform/qt/QtResources.h"
 #include "platform/qt/ResourceFiles.h"
 #include "resources/Pictures.h"

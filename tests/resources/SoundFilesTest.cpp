@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "FileFormats.h"
 #include "EmbeddedFile.h"
+#include "FileFormats.h"
 #include "platform/qt/QtResources.h"
 #include "platform/qt/ResourceFiles.h"
 #include "resources/Sounds.h"
@@ -199,7 +199,8 @@ TEST_P(SoundFileTest, DecodesWithQtMultimedia) {
     EXPECT_EQ(d.frames, s.dataBytes / s.BlockAlign());
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, SoundFileTest, ::testing::ValuesIn(res::AllSounds().begin(), res::AllSounds().end()),
+INSTANTIATE_TEST_SUITE_P(Catalogue, SoundFileTest,
+                         ::testing::ValuesIn(res::AllSounds().begin(), res::AllSounds().end()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

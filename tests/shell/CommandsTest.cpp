@@ -26,8 +26,8 @@ TEST(SizeCommands, RescaleTheCountAndStoreBothInOneSave) {
         rig.Frame().OnCommand(c.command);
         EXPECT_EQ(rig.Puzzle().GetColumns(), c.toSize);
         EXPECT_EQ(rig.Puzzle().GetCount(), c.toCount);
-        EXPECT_EQ(rig.settings.writes, (std::vector<Write>{{"Size", std::to_string(c.toSize)},
-                                                            {"Number", std::to_string(c.toCount)}}));
+        EXPECT_EQ(rig.settings.writes,
+                  (std::vector<Write>{{"Size", std::to_string(c.toSize)}, {"Number", std::to_string(c.toCount)}}));
         EXPECT_EQ(rig.settings.saves, std::vector<std::size_t>{2});
     }
 }
@@ -138,8 +138,8 @@ TEST(Menu, ItemsInOrderWithTheirTexts) {
     for (QAction* top : rig.Frame().menuBar()->actions()) tops << top->text();
     EXPECT_EQ(tops, (QStringList{"Game", "Options", "&Help"}));
     const auto marks = CheckMarks(rig.Frame());
-    for (const char* item : {"&New\tCtrl+N", "Show Tips", "E&xit", "Number of Glimbles", "&About ...",
-                             "Help\tF1", "Best Results ..."}) {
+    for (const char* item :
+         {"&New\tCtrl+N", "Show Tips", "E&xit", "Number of Glimbles", "&About ...", "Help\tF1", "Best Results ..."}) {
         EXPECT_EQ(marks.count(item), 1u) << item;
     }
 }

@@ -54,10 +54,9 @@ public:
     Desktop() {
         if (!m_home.isValid()) return;
         // The display picks a free number and tells it on the given descriptor.
-        m_xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                              QStringLiteral("-screen"), QStringLiteral("0"),
-                                              QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                                              QStringLiteral("tcp")});
+        m_xvfb.start(QStringLiteral("Xvfb"),
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                      QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         QString number;
         QElapsedTimer waited;
         waited.start();
@@ -68,9 +67,8 @@ public:
         if (number.isEmpty()) return;
 
         QDir(m_home.path()).mkpath(QStringLiteral("runtime"));
-        QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner |
-                                                                           QFileDevice::WriteOwner |
-                                                                           QFileDevice::ExeOwner);
+        QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         m_env = QProcessEnvironment();
         m_env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
         // The sanitizer run's options (suppressions among them) reach the game too.
@@ -88,7 +86,8 @@ public:
         m_wm.start(QStringLiteral("openbox"), {});
         // openbox is up once it has claimed the screen's window manager selection.
         for (int i = 0; i < 100 && !m_ready; ++i) {
-            const auto owner = Output(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")}, m_env);
+            const auto owner = Output(QStringLiteral("xprop"),
+                                      {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")}, m_env);
             m_ready = owner && owner->contains(QStringLiteral("window id"));
             if (!m_ready) QThread::msleep(100);
         }
@@ -124,7 +123,8 @@ public:
         if (limits.isEmpty()) {
             game.start(QStringLiteral(GLIMBLES_PROGRAM), {});
         } else {
-            game.start(QStringLiteral("prlimit"), limits + QStringList{QStringLiteral("--"), QStringLiteral(GLIMBLES_PROGRAM)});
+            game.start(QStringLiteral("prlimit"),
+                       limits + QStringList{QStringLiteral("--"), QStringLiteral(GLIMBLES_PROGRAM)});
         }
         game.waitForStarted();
         return game;
@@ -136,7 +136,8 @@ public:
     unsigned long WaitForWindow(const QProcess& game, const QString& title) const {
         for (int i = 0; i < 200; ++i) {
             const auto found = Output(QStringLiteral("xdotool"),
-                                      {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                      {QStringLiteral("search"), QStringLiteral("--all"),
+                                       QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                                        QString::number(game.processId()), QStringLiteral("--name"),
                                        QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$')},
                                       m_env);

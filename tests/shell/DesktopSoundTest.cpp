@@ -74,14 +74,14 @@ TEST_P(DesktopSound, EveryClickIsHeardAndTheGamePlaysOn) {
         EXPECT_EQ(onsets.size(), kTiles.size()) << "clicks heard";
         EXPECT_EQ(printed.toStdString(), "");
     } else {
-        std::printf("under %s: %zu of %zu clicks heard; printed: %s\n", GetParam().name, onsets.size(),
-                    kTiles.size(), printed.constData());
+        std::printf("under %s: %zu of %zu clicks heard; printed: %s\n", GetParam().name, onsets.size(), kTiles.size(),
+                    printed.constData());
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Limits, DesktopSound,
-                         ::testing::Values(Limit{"no limit", {}, true},
-                                           Limit{"a 1 MiB file-size limit", {"--fsize=1048576"}, false}),
-                         [](const auto& info) { return info.index == 0 ? std::string("NoLimit") : std::string("FileSizeLimit"); });
+INSTANTIATE_TEST_SUITE_P(
+    Limits, DesktopSound,
+    ::testing::Values(Limit{"no limit", {}, true}, Limit{"a 1 MiB file-size limit", {"--fsize=1048576"}, false}),
+    [](const auto& info) { return info.index == 0 ? std::string("NoLimit") : std::string("FileSizeLimit"); });
 
 }  // namespace

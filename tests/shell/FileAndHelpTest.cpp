@@ -107,8 +107,8 @@ TEST(FileCommands, TheOpenDialogListsFilesWithoutADot) {
             QAbstractItemModel& model = *list->model();
             for (int i = 0; i < 200 && !listed; ++i) {  // the folder is read in the background
                 QTest::qWait(10);
-                const QModelIndexList hits =
-                    model.match(model.index(0, 0, list->rootIndex()), Qt::DisplayRole, "Glimbles", 1, Qt::MatchExactly);
+                const QModelIndexList hits = model.match(model.index(0, 0, list->rootIndex()), Qt::DisplayRole,
+                                                         "Glimbles", 1, Qt::MatchExactly);
                 listed = !hits.isEmpty();
                 enabled = listed && (model.flags(hits.first()) & Qt::ItemIsEnabled);
             }
@@ -214,8 +214,15 @@ TEST(CommandRouting, ViewThenDocumentThenFrameThenApplication) {
     auto* view = new CQuelmView(frame, rig.fakes.View(rig.dialogs));
     std::vector<std::string> asked;
     frame.SetView(
-        view, [&](int) { asked.emplace_back("document"); return false; },
-        [&](int) { asked.emplace_back("application"); return true; });
+        view,
+        [&](int) {
+            asked.emplace_back("document");
+            return false;
+        },
+        [&](int) {
+            asked.emplace_back("application");
+            return true;
+        });
     view->CreatePuzzle();
 
     EXPECT_TRUE(frame.OnCommand(res::ID_FILE_NEW));  // the view's

@@ -116,8 +116,8 @@ TEST(Click, BeforeTheFirstPaintPlaysWithoutAWord) {
     QStringList messages;
     static QStringList* sink = nullptr;
     sink = &messages;
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { *sink << m; });
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&,
+                                                                const QString& m) { *sink << m; });
     ShellRig rig;
     rig.settings.values.emplace("ShowTips", "1");
     ASSERT_TRUE(rig.app.InitInstance());  // shown, not yet painted

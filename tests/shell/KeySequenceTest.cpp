@@ -10,9 +10,9 @@ namespace {
 
 TEST(KeySequences, EveryKeyEntryBecomesItsQtShortcut) {
     // Qt's portable names: Delete is "Del", Insert "Ins".
-    const char* const want[] = {"Ctrl+N",   "Ctrl+O", "Ctrl+S",    "Ctrl+Z", "Alt+Backspace",
-                                "Ctrl+X",   "Shift+Del", "Ctrl+C", "Ctrl+Ins", "Ctrl+V",
-                                "Shift+Ins", "F6",    "Shift+F6"};
+    const char* const want[] = {"Ctrl+N",    "Ctrl+O",    "Ctrl+S",  "Ctrl+Z",   "Alt+Backspace",
+                                "Ctrl+X",    "Shift+Del", "Ctrl+C",  "Ctrl+Ins", "Ctrl+V",
+                                "Shift+Ins", "F6",        "Shift+F6"};
     const auto table = res::KeyTable();
     ASSERT_EQ(table.size(), std::size(want));
     for (std::size_t i = 0; i < table.size(); ++i) {

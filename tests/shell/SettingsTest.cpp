@@ -28,13 +28,34 @@ struct Conversion {
 
 TEST(Settings, ParseIntTakesSignAndLeadingDigitsOnly) {
     const std::vector<Conversion> cases = {
-        {"14", 14},   {" 14", 14},   {"\t8", 8},     {"\n\v\f\r 9", 9},   {"-3", -3},
-        {"+7", 7},    {"12abc", 12}, {"abc", 0},     {"", 0},             {"-", 0},
-        {"+-5", 0},   {"- 5", 0},    {"1 2", 1},     {"0x1F", 0},         {"007", 7},
-        {"1e3", 1},   {"3.9", 3},    {"2147483647", INT_MAX},             {"-2147483648", INT_MIN},
-        {"2147483648", INT_MAX},     {"-2147483649", INT_MIN},
-        {"99999999999999999999", INT_MAX}, {"-99999999999999999999", INT_MIN},
-        {std::string(500, '9'), INT_MAX},  {std::string("5\0" "9", 3), 5},
+        {"14", 14},
+        {" 14", 14},
+        {"\t8", 8},
+        {"\n\v\f\r 9", 9},
+        {"-3", -3},
+        {"+7", 7},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"-", 0},
+        {"+-5", 0},
+        {"- 5", 0},
+        {"1 2", 1},
+        {"0x1F", 0},
+        {"007", 7},
+        {"1e3", 1},
+        {"3.9", 3},
+        {"2147483647", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"2147483648", INT_MAX},
+        {"-2147483649", INT_MIN},
+        {"99999999999999999999", INT_MAX},
+        {"-99999999999999999999", INT_MIN},
+        {std::string(500, '9'), INT_MAX},
+        {std::string("5\0"
+                     "9",
+                     3),
+         5},
     };
     for (const Conversion& c : cases) EXPECT_EQ(gs::ParseInt(c.text), c.value) << '"' << c.text << '"';
 }
@@ -68,9 +89,22 @@ void Store(MemorySettingsStore& store, const std::string& key, const std::option
 
 TEST(Settings, SizeReadsAsOneOfTheFiveBoards) {
     const std::vector<Stored> cases = {
-        {std::nullopt, 8}, {"8", 8},    {"11", 11},   {"14", 14},  {" 14", 14},  {"17", 17},
-        {"20", 20},        {"20x", 20}, {"12", 8},    {"25", 8},   {"26", 8},    {"0", 8},
-        {"-8", 8},         {"abc", 8},  {"", 8},      {"99999999999999999999", 8},
+        {std::nullopt, 8},
+        {"8", 8},
+        {"11", 11},
+        {"14", 14},
+        {" 14", 14},
+        {"17", 17},
+        {"20", 20},
+        {"20x", 20},
+        {"12", 8},
+        {"25", 8},
+        {"26", 8},
+        {"0", 8},
+        {"-8", 8},
+        {"abc", 8},
+        {"", 8},
+        {"99999999999999999999", 8},
         {"           14", 8},  // cut to 11 characters: only spaces are left
         {"00000000014", 14},   // 11 characters exactly
         {"000000000014", 8},   // 12: cut to "00000000001"
@@ -89,9 +123,9 @@ TEST(Settings, NumberIsClampedToTheBoardsRange) {
         int expected;
     };
     const std::vector<Case> cases = {
-        {std::nullopt, 8, 8}, {std::nullopt, 20, 10}, {"3", 8, 4},   {"6", 8, 6},   {"9", 8, 8},
-        {"4", 11, 5},         {"12", 11, 11},         {"6", 14, 7},  {"20", 17, 17}, {"-5", 20, 10},
-        {"abc", 14, 7},       {"99999999999999999999", 20, 20},
+        {std::nullopt, 8, 8}, {std::nullopt, 20, 10}, {"3", 8, 4},    {"6", 8, 6},
+        {"9", 8, 8},          {"4", 11, 5},           {"12", 11, 11}, {"6", 14, 7},
+        {"20", 17, 17},       {"-5", 20, 10},         {"abc", 14, 7}, {"99999999999999999999", 20, 20},
     };
     for (const Case& c : cases) {
         MemorySettingsStore store;
@@ -106,9 +140,14 @@ TEST(Settings, NumberIsClampedToTheBoardsRange) {
 
 TEST(Settings, SkinIsSandOnlyForOneAndGrassOnlyForZero) {
     const std::vector<std::pair<std::optional<std::string>, gs::Skin>> cases = {
-        {std::nullopt, gs::Skin::Unchanged}, {"0", gs::Skin::Grass},   {"1", gs::Skin::Sand},
-        {" 1", gs::Skin::Sand},              {"1abc", gs::Skin::Sand}, {"+1", gs::Skin::Sand},
-        {"2", gs::Skin::Unchanged},          {"-1", gs::Skin::Unchanged},
+        {std::nullopt, gs::Skin::Unchanged},
+        {"0", gs::Skin::Grass},
+        {"1", gs::Skin::Sand},
+        {" 1", gs::Skin::Sand},
+        {"1abc", gs::Skin::Sand},
+        {"+1", gs::Skin::Sand},
+        {"2", gs::Skin::Unchanged},
+        {"-1", gs::Skin::Unchanged},
         {"abc", gs::Skin::Grass},  // no digits converts to 0
     };
     for (const auto& [text, skin] : cases) {
@@ -129,9 +168,8 @@ TEST(Settings, SoundOnHoldsTheSoundOffFlagAsConverted) {
 
 TEST(Settings, OnlyALeadingOneInShowTipsHidesTheTips) {
     const std::vector<std::pair<std::optional<std::string>, bool>> cases = {
-        {std::nullopt, false}, {"", false},   {"0", false},  {"01", false}, {"x", false},
-        {" 1", false},         {"2", false},  {"1", true},   {"10", true},  {"1x", true},
-        {"1234567890", true},
+        {std::nullopt, false}, {"", false}, {"0", false}, {"01", false}, {"x", false},         {" 1", false},
+        {"2", false},          {"1", true}, {"10", true}, {"1x", true},  {"1234567890", true},
     };
     for (const auto& [text, hidden] : cases) {
         MemorySettingsStore store;
@@ -222,9 +260,8 @@ TEST(Settings, BestResultsKeysAndValues) {
     gs::Write(store, gs::ResultScore(first), 57);
     gs::Write(store, gs::ResultScore(last), -5);
     gs::Write(store, gs::ResultName(first), std::string(124, 'a'));
-    EXPECT_EQ(store.writes, (Writes{{"8_8_8_0/Rez", "57"},
-                                    {"20_20_10_9/Rez", "-5"},
-                                    {"8_8_8_0/Name", std::string(123, 'a')}}));
+    EXPECT_EQ(store.writes,
+              (Writes{{"8_8_8_0/Rez", "57"}, {"20_20_10_9/Rez", "-5"}, {"8_8_8_0/Name", std::string(123, 'a')}}));
     EXPECT_EQ(gs::Read(store, gs::ResultScore(last)), -5);
 
     store.values["8_8_8_1/Rez"] = "0000000000000000057";  // 19 characters: read whole

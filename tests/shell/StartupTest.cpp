@@ -60,8 +60,8 @@ TEST(Startup, TipsOpenAfterTheFirstPaintUnlessHidden) {
         std::optional<std::string> showTips;
         int opened;
     };
-    for (const Case& c : {Case{std::nullopt, 1}, Case{"0", 1}, Case{"01", 1}, Case{"x", 1}, Case{"", 1},
-                          Case{"1", 0}, Case{"10", 0}, Case{"1x", 0}}) {
+    for (const Case& c : {Case{std::nullopt, 1}, Case{"0", 1}, Case{"01", 1}, Case{"x", 1}, Case{"", 1}, Case{"1", 0},
+                          Case{"10", 0}, Case{"1x", 0}}) {
         ShellRig rig;
         if (c.showTips) rig.settings.values["ShowTips"] = *c.showTips;
         rig.Start();

@@ -60,8 +60,11 @@ TEST(StatusStrip, TinyBoardShowsLabelsAndCounters) {
     EXPECT_EQ(Copies(log), (std::vector<Event>{
                                Copy(136, {0, 0, 80, 40}, {5, 330, 80, 40}),
                                Copy(137, {0, 0, 100, 40}, {165, 330, 100, 40}),
-                               Digit(4, 137, 337), Digit(6, 112, 337), Digit(0, 87, 337),
-                               Digit(8, 290, 337), Digit(0, 265, 337),
+                               Digit(4, 137, 337),
+                               Digit(6, 112, 337),
+                               Digit(0, 87, 337),
+                               Digit(8, 290, 337),
+                               Digit(0, 265, 337),
                            }));
 }
 
@@ -84,8 +87,8 @@ TEST(DrawDigits, KeepsTheLowestDigitsAndNeverReadsOutsideTheStrip) {
     };
     ShellRig rig;
     rig.Start();
-    for (const Case& c : {Case{57, 3, {0, 5, 7}}, Case{1234, 3, {2, 3, 4}}, Case{0, 2, {0, 0}},
-                          Case{-7, 3, {0, 0, 0}}, Case{-2147483647 - 1, 3, {0, 0, 0}}, Case{2147483647, 2, {4, 7}}}) {
+    for (const Case& c : {Case{57, 3, {0, 5, 7}}, Case{1234, 3, {2, 3, 4}}, Case{0, 2, {0, 0}}, Case{-7, 3, {0, 0, 0}},
+                          Case{-2147483647 - 1, 3, {0, 0, 0}}, Case{2147483647, 2, {4, 7}}}) {
         platform::fake::EventLog log;
         platform::fake::RecordingSurface surface(log);
         rig.View().DrawDigits(surface, 10, 20, c.value, c.digits);

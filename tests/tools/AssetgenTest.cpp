@@ -48,7 +48,7 @@ struct BmpFields {
 };
 
 BmpFields ReadBmp(const QByteArray& b) {
-    return {U32(b, 2), U32(b, 10), U32(b, 14), S32(b, 18), S32(b, 22),
+    return {U32(b, 2),  U32(b, 10), U32(b, 14), S32(b, 18), S32(b, 22),
             U16(b, 26), U16(b, 28), U32(b, 30), U32(b, 34), U32(b, 46)};
 }
 
@@ -123,8 +123,10 @@ TEST(BmpWriter, TwentyFourBitHasNoPaletteAndReadsBack) {
 }
 
 TEST(BmpWriter, RowStridesPadToFourBytes) {
-    const struct { int width, bits, stride; } cases[] = {
-        {1, 8, 4}, {4, 8, 4}, {5, 8, 8}, {90, 24, 272}, {100, 24, 300}, {32, 4, 16}, {16, 4, 8}, {16, 1, 4}, {33, 1, 8}};
+    const struct {
+        int width, bits, stride;
+    } cases[] = {{1, 8, 4},   {4, 8, 4},  {5, 8, 8},  {90, 24, 272}, {100, 24, 300},
+                 {32, 4, 16}, {16, 4, 8}, {16, 1, 4}, {33, 1, 8}};
     for (const auto& c : cases) EXPECT_EQ(BmpRowStride(c.width, c.bits), c.stride) << c.width << "x" << c.bits;
 }
 
@@ -183,13 +185,13 @@ TEST(WavWriter, ExtendedLayoutHasFactAndTrailingList) {
     ASSERT_EQ(c.size(), 4u);
     EXPECT_EQ(c[0].id, "fmt ");
     EXPECT_EQ(c[0].size, 18u);
-    EXPECT_EQ(U16(b, c[0].payload), 1u);             // PCM
-    EXPECT_EQ(U16(b, c[0].payload + 2), 2u);         // channels
-    EXPECT_EQ(U32(b, c[0].payload + 4), 22050u);     // rate
-    EXPECT_EQ(U32(b, c[0].payload + 8), 88200u);     // bytes per second
-    EXPECT_EQ(U16(b, c[0].payload + 12), 4u);        // block align
-    EXPECT_EQ(U16(b, c[0].payload + 14), 16u);       // bits
-    EXPECT_EQ(U16(b, c[0].payload + 16), 0u);        // no extra bytes
+    EXPECT_EQ(U16(b, c[0].payload), 1u);          // PCM
+    EXPECT_EQ(U16(b, c[0].payload + 2), 2u);      // channels
+    EXPECT_EQ(U32(b, c[0].payload + 4), 22050u);  // rate
+    EXPECT_EQ(U32(b, c[0].payload + 8), 88200u);  // bytes per second
+    EXPECT_EQ(U16(b, c[0].payload + 12), 4u);     // block align
+    EXPECT_EQ(U16(b, c[0].payload + 14), 16u);    // bits
+    EXPECT_EQ(U16(b, c[0].payload + 16), 0u);     // no extra bytes
     EXPECT_EQ(c[1].id, "fact");
     EXPECT_EQ(c[1].size, 4u);
     EXPECT_EQ(U32(b, c[1].payload), 10u) << "sample frames";
@@ -243,10 +245,8 @@ TEST_P(SoundTest, FillsItsBytesPeaksNearMinusThreeAndIsSilentAtTheEnds) {
     }
     // Something plays in the first tenth of a second.
     double early = 0;
-    const auto earlySamples =
-        static_cast<std::size_t>(s.sampleRate / 10) * static_cast<std::size_t>(s.channels);
-    for (std::size_t i = 0; i < earlySamples; ++i)
-        early = std::max(early, std::abs(samples[i]));
+    const auto earlySamples = static_cast<std::size_t>(s.sampleRate / 10) * static_cast<std::size_t>(s.channels);
+    for (std::size_t i = 0; i < earlySamples; ++i) early = std::max(early, std::abs(samples[i]));
     EXPECT_GT(early, 0.1);
     const QByteArray file = MakeSoundFile(s);
     const auto c = Chunks(file);

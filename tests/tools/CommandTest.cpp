@@ -32,16 +32,15 @@ TEST_P(ParsesCommands, IntoTheirArguments) {
     EXPECT_EQ(p.command.tick, g.tick);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ParsesCommands,
-    ::testing::Values(GoodLine{"init 8 11 14 0", Op::Init, 8, 11, 14, 0},
-                      GoodLine{"init -2147483648 2147483647 -0 4294967295", Op::Init, INT32_MIN,
-                               INT32_MAX, 0, 4294967295u},
-                      GoodLine{"  newgame\t5  17 \r", Op::NewGame, 5, 0, 0, 17},
-                      GoodLine{"size 20 20 007", Op::Size, 20, 20, 0, 7},
-                      GoodLine{"click -1 99999", Op::Click, -1, 99999, 0, 0},
-                      GoodLine{"board", Op::Board, 0, 0, 0, 0},
-                      GoodLine{"dump", Op::Dump, 0, 0, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(Lines, ParsesCommands,
+                         ::testing::Values(GoodLine{"init 8 11 14 0", Op::Init, 8, 11, 14, 0},
+                                           GoodLine{"init -2147483648 2147483647 -0 4294967295", Op::Init, INT32_MIN,
+                                                    INT32_MAX, 0, 4294967295u},
+                                           GoodLine{"  newgame\t5  17 \r", Op::NewGame, 5, 0, 0, 17},
+                                           GoodLine{"size 20 20 007", Op::Size, 20, 20, 0, 7},
+                                           GoodLine{"click -1 99999", Op::Click, -1, 99999, 0, 0},
+                                           GoodLine{"board", Op::Board, 0, 0, 0, 0},
+                                           GoodLine{"dump", Op::Dump, 0, 0, 0, 0}));
 
 TEST(ParseLine, WordsOfTilesAndSound) {
     EXPECT_TRUE(ParseLine("tiles sand").command.sand);
@@ -72,24 +71,23 @@ TEST_P(RejectsLines, WithAReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, RejectsLines,
-    ::testing::Values(
-        BadLine{"INIT 1 1 1 1", "unknown command \"INIT\""},
-        BadLine{"init 1 1 1", "init takes 4 arguments: init COUNT COLUMNS ROWS TICK"},
-        BadLine{"init 1 1 1 1 1", "init takes 4 arguments: init COUNT COLUMNS ROWS TICK"},
-        BadLine{"dump all", "dump takes no arguments: dump"},
-        BadLine{"tiles", "tiles takes 1 argument: tiles grass|sand"},
-        BadLine{"click 1 2 3 4 5 6 7 8", "click takes 2 arguments: click X Y"},
-        BadLine{"init 2147483648 1 1 1", "COUNT is not a 32-bit signed integer: \"2147483648\""},
-        BadLine{"init 1 -2147483649 1 1", "COLUMNS is not a 32-bit signed integer: \"-2147483649\""},
-        BadLine{"size 8 8x 1", "ROWS is not a 32-bit signed integer: \"8x\""},
-        BadLine{"click +1 1", "X is not a 32-bit signed integer: \"+1\""},
-        BadLine{"click 1 0x10", "Y is not a 32-bit signed integer: \"0x10\""},
-        BadLine{"click 1.5 1", "X is not a 32-bit signed integer: \"1.5\""},
-        BadLine{"click - 1", "X is not a 32-bit signed integer: \"-\""},
-        BadLine{"newgame 5 4294967296", "TICK is not a tick count from 0 to 4294967295: \"4294967296\""},
-        BadLine{"newgame 5 -0", "TICK is not a tick count from 0 to 4294967295: \"-0\""},
-        BadLine{"newgame 5 1e3", "TICK is not a tick count from 0 to 4294967295: \"1e3\""},
-        BadLine{"tiles Sand", "expected grass or sand: \"Sand\""},
-        BadLine{"sound 1", "expected on or off: \"1\""}));
+    ::testing::Values(BadLine{"INIT 1 1 1 1", "unknown command \"INIT\""},
+                      BadLine{"init 1 1 1", "init takes 4 arguments: init COUNT COLUMNS ROWS TICK"},
+                      BadLine{"init 1 1 1 1 1", "init takes 4 arguments: init COUNT COLUMNS ROWS TICK"},
+                      BadLine{"dump all", "dump takes no arguments: dump"},
+                      BadLine{"tiles", "tiles takes 1 argument: tiles grass|sand"},
+                      BadLine{"click 1 2 3 4 5 6 7 8", "click takes 2 arguments: click X Y"},
+                      BadLine{"init 2147483648 1 1 1", "COUNT is not a 32-bit signed integer: \"2147483648\""},
+                      BadLine{"init 1 -2147483649 1 1", "COLUMNS is not a 32-bit signed integer: \"-2147483649\""},
+                      BadLine{"size 8 8x 1", "ROWS is not a 32-bit signed integer: \"8x\""},
+                      BadLine{"click +1 1", "X is not a 32-bit signed integer: \"+1\""},
+                      BadLine{"click 1 0x10", "Y is not a 32-bit signed integer: \"0x10\""},
+                      BadLine{"click 1.5 1", "X is not a 32-bit signed integer: \"1.5\""},
+                      BadLine{"click - 1", "X is not a 32-bit signed integer: \"-\""},
+                      BadLine{"newgame 5 4294967296", "TICK is not a tick count from 0 to 4294967295: \"4294967296\""},
+                      BadLine{"newgame 5 -0", "TICK is not a tick count from 0 to 4294967295: \"-0\""},
+                      BadLine{"newgame 5 1e3", "TICK is not a tick count from 0 to 4294967295: \"1e3\""},
+                      BadLine{"tiles Sand", "expected grass or sand: \"Sand\""},
+                      BadLine{"sound 1", "expected on or off: \"1\""}));
 
 }  // namespace

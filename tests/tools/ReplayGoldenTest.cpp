@@ -37,13 +37,13 @@ TEST(ReplayGolden, WorkedGame) {
     const std::string script =
         "# the worked game, mirrored on the main diagonal\n"
         "init 4 8 8 445855\n"
-        "click 160 60\n"    // (4, 1): nothing; lines hold 2 + 1 + 1
+        "click 160 60\n"  // (4, 1): nothing; lines hold 2 + 1 + 1
         "\n"
-        "click 160 160\n"   // (4, 4): collects one of two
-        "click 179 179\n"   // the other
-        "click 170 170\n"   // nothing left: ignored
-        "click 40 160\n"    // (1, 4): its row, then its anti-diagonal
-        "click 79 79\n";    // (1, 1): row, column, diagonal; won
+        "click 160 160\n"  // (4, 4): collects one of two
+        "click 179 179\n"  // the other
+        "click 170 170\n"  // nothing left: ignored
+        "click 40 160\n"   // (1, 4): its row, then its anti-diagonal
+        "click 79 79\n";   // (1, 1): row, column, diagonal; won
     const Lines expected = {
         R"({"op":"init","events":[],"score":64,"remaining":4})",
         R"({"op":"click","events":[["sound","SELECT"],[130,160,0,40,40,160,40,40,40]],"score":63,"remaining":4})",
@@ -76,8 +76,8 @@ TEST(ReplayGolden, SeededTinyBoardDump) {
     });
     const Lines expected = {
         R"({"op":"init","events":[],"score":64,"remaining":8})",
-        R"({"op":"dump","count":8,"columns":8,"rows":8,"cell":40,"score":64,"remaining":8,"tile":)" +
-            tiles + R"(,"hidden":)" + hidden + "}",
+        R"({"op":"dump","count":8,"columns":8,"rows":8,"cell":40,"score":64,"remaining":8,"tile":)" + tiles +
+            R"(,"hidden":)" + hidden + "}",
     };
     EXPECT_EQ(Replay("init 8 8 8 1\ndump\n"), expected);
 }
@@ -86,9 +86,9 @@ TEST(ReplayGolden, TileSetsAndSound) {
     const std::string script =
         "init 0 8 8 1\n"
         "tiles sand\n"
-        "click 0 0\n"    // (0, 0): empty, 0
+        "click 0 0\n"  // (0, 0): empty, 0
         "sound off\n"
-        "click 40 0\n"   // silent
+        "click 40 0\n"  // silent
         "sound on\n"
         "tiles grass\n"
         "click 80 0\n"
@@ -125,14 +125,16 @@ TEST(ReplayGolden, BoardDrawsEveryTileColumnByColumn) {
 TEST(ReplayGolden, SizeAndNewGame) {
     const Lines expected = {
         R"({"op":"init","events":[],"score":64,"remaining":8})",
-        R"({"op":"size","events":[],"score":400,"remaining":20})",   // 20 x 8 / 8
+        R"({"op":"size","events":[],"score":400,"remaining":20})",  // 20 x 8 / 8
         R"({"op":"newgame","events":[],"score":400,"remaining":13})",
-        R"({"op":"size","events":[],"score":121,"remaining":7})",    // 11 x 13 / 20
+        R"({"op":"size","events":[],"score":121,"remaining":7})",  // 11 x 13 / 20
     };
     const Lines out = Replay("init 8 8 8 5\nsize 20 20 6\nnewgame 13 7\nsize 11 11 8\ndump\n");
     ASSERT_EQ(out.size(), 5u);
     EXPECT_EQ(Lines(out.begin(), out.begin() + 4), expected);
-    EXPECT_EQ(out[4].rfind(R"({"op":"dump","count":7,"columns":11,"rows":11,"cell":40,"score":121,"remaining":7,"tile":[[)", 0), 0u)
+    EXPECT_EQ(out[4].rfind(
+                  R"({"op":"dump","count":7,"columns":11,"rows":11,"cell":40,"score":121,"remaining":7,"tile":[[)", 0),
+              0u)
         << out[4];
 }
 
@@ -142,8 +144,7 @@ TEST(ReplayGolden, CommentsAndBlankLinesAreSkippedButCounted) {
         R"({"op":"init","events":[],"score":1,"remaining":0})",
         R"({"op":"error","line":8,"message":"unknown command \"bogus\""})",
     };
-    EXPECT_EQ(Replay("# header\n\n   \t\nclick 0 0\n  # indented comment\ninit 0 1 1 0\n#\nbogus\n\n"),
-              expected);
+    EXPECT_EQ(Replay("# header\n\n   \t\nclick 0 0\n  # indented comment\ninit 0 1 1 0\n#\nbogus\n\n"), expected);
 }
 
 TEST(ReplayGolden, WindowsLineEndingsAndNoFinalNewline) {
@@ -158,8 +159,8 @@ TEST(ReplayGolden, BeforeInitEveryOtherCommandIsAnError) {
     const Lines out = Replay("newgame 5 1\nsize 8 8 1\nclick 1 1\nboard\ntiles sand\nsound off\ndump\n");
     ASSERT_EQ(out.size(), 7u);
     for (std::size_t i = 0; i < out.size(); ++i) {
-        EXPECT_EQ(out[i], R"({"op":"error","line":)" + std::to_string(i + 1) +
-                              R"(,"message":"no game; use init first"})");
+        EXPECT_EQ(out[i],
+                  R"({"op":"error","line":)" + std::to_string(i + 1) + R"(,"message":"no game; use init first"})");
     }
 }
 

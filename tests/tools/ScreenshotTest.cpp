@@ -40,9 +40,8 @@ TEST(ClickPlan, PicksDistinctTilesOfEachKindUpToWhatTheBoardHolds) {
         int found, empty;
     };
     const Case cases[] = {
-        {8, 8, 1, 3, 16},       {8, 4, 77, 0, 10},       {11, 11, 5, 5, 0},
-        {20, 20, 20061, 9, 110}, {8, 8, 3, 1000, 0},      {8, 8, 3, 0, 1000},
-        {14, 14, 9, 1000, 1000},
+        {8, 8, 1, 3, 16},   {8, 4, 77, 0, 10},  {11, 11, 5, 5, 0},       {20, 20, 20061, 9, 110},
+        {8, 8, 3, 1000, 0}, {8, 8, 3, 0, 1000}, {14, 14, 9, 1000, 1000},
     };
     for (const Case& c : cases) {
         Board board(c.size, c.count, c.seed);

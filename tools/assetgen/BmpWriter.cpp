@@ -3,8 +3,8 @@
 namespace assetgen {
 namespace {
 
-constexpr int kPixelsPerMetre = 3780;  // 96 dots per inch
-constexpr std::uint16_t kBmpMagic = 0x4D42;  // "BM"
+constexpr int kPixelsPerMetre = 3780;          // 96 dots per inch
+constexpr std::uint16_t kBmpMagic = 0x4D42;    // "BM"
 constexpr std::uint32_t kCompressionNone = 0;  // rows of plain pixels, not compressed
 
 void PutU16(QByteArray& out, std::uint16_t v) {
@@ -36,7 +36,7 @@ void PutHeaders(QByteArray& out, int width, int height, int bits, int paletteEnt
     PutU32(out, kPixelsPerMetre);
     PutU32(out, kPixelsPerMetre);
     PutU32(out, static_cast<std::uint32_t>(paletteEntries));  // colours used
-    PutU32(out, 0);                                            // all colours important
+    PutU32(out, 0);                                           // all colours important
 }
 
 void PadRow(QByteArray& out, int written, int stride) {

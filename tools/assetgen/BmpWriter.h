@@ -13,8 +13,8 @@ namespace assetgen {
 struct IndexedImage {
     int width = 0;
     int height = 0;
-    std::array<QRgb, 256> palette{};      // every entry written; unused ones are black
-    std::vector<std::uint8_t> indices;    // width * height, top row first
+    std::array<QRgb, 256> palette{};    // every entry written; unused ones are black
+    std::vector<std::uint8_t> indices;  // width * height, top row first
 };
 
 // Bitmap file layout: 14-byte file header, 40-byte information header,

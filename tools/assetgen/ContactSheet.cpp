@@ -87,7 +87,8 @@ public:
         const int w = n * cell;
         const QPoint o(at.x(), at.y() + 20);
         for (int c = 0; c < n; ++c)
-            for (int r = 0; r < n; ++r) m_painter.drawImage(o + QPoint(c * cell, r * cell), TileImage(sand, cells[c][r], cell));
+            for (int r = 0; r < n; ++r)
+                m_painter.drawImage(o + QPoint(c * cell, r * cell), TileImage(sand, cells[c][r], cell));
         const int top = o.y() + w;
         m_painter.save();
         m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -146,7 +147,8 @@ std::vector<std::vector<Cell>> ReviewBoard(int n, std::uint64_t seed) {
 QImage MakeContactSheet(const std::vector<GeneratedFile>& files, const FontSet& fonts) {
     Sheet s(files, fonts);
     int y = kMargin;
-    s.Caption(QStringLiteral("2Glimbles: every picture as stored (tiles 2x, widgets 2x), boards as the game draws them"),
+    s.Caption(QStringLiteral("2Glimbles: every picture as stored (tiles 2x, widgets 2x), boards as the game draws "
+                             "them"),
               QPointF(kMargin, y + 16), 18);
     y += 34;
 
@@ -244,7 +246,8 @@ QImage MakeContactSheet(const std::vector<GeneratedFile>& files, const FontSet& 
 
     // Every number at 23 px, enlarged 3x so single pixels can be judged.
     const int zoom = 3;
-    s.Caption(QStringLiteral("Every number at 23 px (Huge board cells), enlarged 3x: shrunk smoothly and by nearest pixel"),
+    s.Caption(QStringLiteral("Every number at 23 px (Huge board cells), enlarged 3x: shrunk smoothly and by nearest "
+                             "pixel"),
               QPointF(kMargin, y + 14));
     y += 24;
     for (int set = 0; set < 2; ++set) {
@@ -258,9 +261,8 @@ QImage MakeContactSheet(const std::vector<GeneratedFile>& files, const FontSet& 
                           QPointF(kMargin, y + 12), 12);
                 for (int k = 0; k <= 20; ++k) {
                     const QImage t = s.TileImage(set == 1, {kind ? Cell::Found : Cell::Empty, k}, kHugeCell, m);
-                    s.Painter().drawImage(QRect(kMargin + 200 + k * (kHugeCell * zoom + 1), y, kHugeCell * zoom,
-                                                kHugeCell * zoom),
-                                          t);
+                    s.Painter().drawImage(
+                        QRect(kMargin + 200 + k * (kHugeCell * zoom + 1), y, kHugeCell * zoom, kHugeCell * zoom), t);
                 }
                 y += kHugeCell * zoom + 4;
             }

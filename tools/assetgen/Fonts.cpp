@@ -18,8 +18,8 @@ QRawFont LoadFace(const QString& path) {
 }
 
 QList<QPointF> Advances(const QRawFont& font, const QList<quint32>& glyphs, qreal scale, qreal tracking) {
-    QList<QPointF> advances =
-        font.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances | QRawFont::UseDesignMetrics);
+    QList<QPointF> advances = font.advancesForGlyphIndexes(glyphs,
+                                                           QRawFont::KernedAdvances | QRawFont::UseDesignMetrics);
     for (QPointF& a : advances) a = QPointF(a.x() * scale + tracking, 0);
     return advances;
 }

@@ -33,8 +33,8 @@ qreal TextWidth(const QRawFont& font, qreal pixelSize, const QString& text, qrea
 
 // How a text outline is placed into a box.
 struct FitRule {
-    qreal height;         // height that the reference outline ("0" for numbers) is scaled to
-    qreal maxWidth;       // widest it may become; narrower text is squeezed sideways
+    qreal height;            // height that the reference outline ("0" for numbers) is scaled to
+    qreal maxWidth;          // widest it may become; narrower text is squeezed sideways
     qreal minSqueeze = 0.6;  // horizontal squeeze never goes below this
 };
 

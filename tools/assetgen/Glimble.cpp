@@ -6,12 +6,12 @@
 namespace assetgen {
 namespace {
 
-const QColor kInk(58, 28, 110);          // outline and mouth
+const QColor kInk(58, 28, 110);  // outline and mouth
 const QColor kBodyLight(200, 160, 248);
 const QColor kBodyMid(146, 92, 222);
 const QColor kBodyDark(92, 50, 170);
 const QColor kFeet(104, 62, 178);
-const QColor kGlow(255, 216, 74);        // antenna tips
+const QColor kGlow(255, 216, 74);  // antenna tips
 const QColor kGlowRim(176, 118, 16);
 const QColor kPupil(29, 16, 48);
 const QColor kCheek(255, 140, 180, 150);

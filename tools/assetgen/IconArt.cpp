@@ -30,16 +30,21 @@ void Turf(QPainter& p, IconStyle style) {
 QImage IconImage(int size, IconStyle style) {
     const int factor = size >= 128 ? 2 : 8;  // small sizes get finer sampling
     const bool flat = style == IconStyle::Flat;
-    return Render(size, size, [size, style, flat](QPainter& p) {
-        p.scale(size / 32.0, size / 32.0);  // drawn on a 32-unit square
-        if (size <= kSmallIcon) {
-            DrawGlimble(p, QRectF(-1, -1.5, 34, 35), flat ? GlimbleDetail::Flat : GlimbleDetail::Small);
-            return;
-        }
-        Turf(p, style);
-        const GlimbleDetail detail = flat ? GlimbleDetail::Flat : size >= 32 ? GlimbleDetail::Full : GlimbleDetail::Small;
-        DrawGlimble(p, QRectF(3, 0.8, 26, 30), detail);
-    }, factor);
+    return Render(
+        size, size,
+        [size, style, flat](QPainter& p) {
+            p.scale(size / 32.0, size / 32.0);  // drawn on a 32-unit square
+            if (size <= kSmallIcon) {
+                DrawGlimble(p, QRectF(-1, -1.5, 34, 35), flat ? GlimbleDetail::Flat : GlimbleDetail::Small);
+                return;
+            }
+            Turf(p, style);
+            const GlimbleDetail detail = flat         ? GlimbleDetail::Flat
+                                         : size >= 32 ? GlimbleDetail::Full
+                                                      : GlimbleDetail::Small;
+            DrawGlimble(p, QRectF(3, 0.8, 26, 30), detail);
+        },
+        factor);
 }
 
 }  // namespace assetgen

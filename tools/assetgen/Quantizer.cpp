@@ -44,8 +44,8 @@ std::vector<Entry> CountColours(const QImage& source) {
 // A box of the median cut: a range of the entries and its weighted spread.
 struct Box {
     std::size_t begin, end;
-    double spread;       // weighted sum of squared distances to the mean
-    int axis;            // channel with the largest spread
+    double spread;  // weighted sum of squared distances to the mean
+    int axis;       // channel with the largest spread
     std::array<double, 3> mean;
 };
 

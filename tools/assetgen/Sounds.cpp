@@ -12,9 +12,23 @@ namespace {
 
 // Notes in semitones from A4.
 enum Note : int {
-    C3 = -21, F3 = -16, G3 = -14,
-    G4 = -2, C5 = 3, E5 = 7, F5 = 8, G5 = 10, A5 = 12, B5 = 14,
-    C6 = 15, D6 = 17, E6 = 19, G6 = 22, B6 = 26, E7 = 31, G7 = 34,
+    C3 = -21,
+    F3 = -16,
+    G3 = -14,
+    G4 = -2,
+    C5 = 3,
+    E5 = 7,
+    F5 = 8,
+    G5 = 10,
+    A5 = 12,
+    B5 = 14,
+    C6 = 15,
+    D6 = 17,
+    E6 = 19,
+    G6 = 22,
+    B6 = 26,
+    E7 = 31,
+    G7 = 34,
 };
 
 // A glimble is collected: three bell strikes rising an octave and a fifth,

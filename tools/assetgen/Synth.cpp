@@ -10,8 +10,8 @@ namespace assetgen {
 namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
-constexpr double kAttackSeconds = 0.004;   // every note opens this fast
-constexpr double kBandLimit = 0.45;        // partials above this share of the rate are left out
+constexpr double kAttackSeconds = 0.004;  // every note opens this fast
+constexpr double kBandLimit = 0.45;       // partials above this share of the rate are left out
 
 struct Partial {
     double ratio;  // of the fundamental
@@ -28,17 +28,14 @@ Voice VoiceOf(Timbre t) {
     switch (t) {
         case Timbre::Bell:
             return {{{1.0, 1.0, 4.5}, {2.0, 0.45, 7}, {3.0, 0.22, 11}, {4.17, 0.12, 16}, {5.43, 0.06, 24}}, false};
-        case Timbre::Glock:
-            return {{{1.0, 1.0, 5.5}, {2.76, 0.28, 14}, {5.40, 0.08, 30}}, false};
-        case Timbre::Marimba:
-            return {{{1.0, 1.0, 7}, {3.93, 0.3, 28}, {9.2, 0.06, 60}}, false};
+        case Timbre::Glock: return {{{1.0, 1.0, 5.5}, {2.76, 0.28, 14}, {5.40, 0.08, 30}}, false};
+        case Timbre::Marimba: return {{{1.0, 1.0, 7}, {3.93, 0.3, 28}, {9.2, 0.06, 60}}, false};
         case Timbre::Brass: {
             Voice v{{}, true};
             for (int k = 1; k <= 10; ++k) v.partials.push_back({double(k), 1.0 / std::pow(k, 1.1), 0});
             return v;
         }
-        case Timbre::Pluck:
-            return {{{1.0, 1.0, 3.5}, {2.0, 0.45, 6}, {3.0, 0.18, 9}, {4.0, 0.07, 12}}, false};
+        case Timbre::Pluck: return {{{1.0, 1.0, 3.5}, {2.0, 0.45, 6}, {3.0, 0.18, 9}, {4.0, 0.07, 12}}, false};
     }
     return {{}, false};
 }

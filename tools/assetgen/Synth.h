@@ -18,8 +18,8 @@ struct Tone {
     double start = 0;     // seconds from the beginning
     double length = 0.2;  // seconds the note is held before it is released
     double frequency = 440;
-    double gain = 1;      // relative loudness
-    double pan = 0;       // -1 left .. 1 right (stereo only)
+    double gain = 1;  // relative loudness
+    double pan = 0;   // -1 left .. 1 right (stereo only)
     Timbre timbre = Timbre::Bell;
     double release = 0.08;  // seconds a sustained note takes to die away after its length
 };

@@ -29,18 +29,16 @@ struct Colours {
 };
 
 const Colours& ColoursOf(World w) {
-    static const Colours grass{
-        QColor(30, 72, 22), QColor(112, 194, 70), QColor(72, 152, 46), QColor(186, 240, 138), QColor(36, 96, 26),
-        QColor(150, 222, 100), QColor(44, 118, 34),
-        QColor(110, 80, 44), QColor(214, 186, 138), QColor(228, 205, 160), QColor(130, 96, 52),
-        QColor(246, 232, 200), QColor(245, 228, 192), QColor(176, 142, 96),
-        QColor(52, 30, 14), QColor(238, 220, 182), QColor(255, 236, 150)};
-    static const Colours sand{
-        QColor(150, 96, 34), QColor(246, 204, 120), QColor(228, 166, 80), QColor(255, 238, 190), QColor(176, 116, 44),
-        QColor(255, 234, 176), QColor(196, 134, 58),
-        QColor(160, 128, 80), QColor(236, 222, 192), QColor(248, 240, 222), QColor(176, 146, 98),
-        QColor(255, 252, 240), QColor(255, 255, 248), QColor(200, 178, 136),
-        QColor(22, 52, 100), QColor(250, 244, 230), QColor(255, 226, 140)};
+    static const Colours grass{QColor(30, 72, 22),    QColor(112, 194, 70),  QColor(72, 152, 46), QColor(186, 240, 138),
+                               QColor(36, 96, 26),    QColor(150, 222, 100), QColor(44, 118, 34), QColor(110, 80, 44),
+                               QColor(214, 186, 138), QColor(228, 205, 160), QColor(130, 96, 52), QColor(246, 232, 200),
+                               QColor(245, 228, 192), QColor(176, 142, 96),  QColor(52, 30, 14),  QColor(238, 220, 182),
+                               QColor(255, 236, 150)};
+    static const Colours sand{QColor(150, 96, 34),   QColor(246, 204, 120), QColor(228, 166, 80), QColor(255, 238, 190),
+                              QColor(176, 116, 44),  QColor(255, 234, 176), QColor(196, 134, 58), QColor(160, 128, 80),
+                              QColor(236, 222, 192), QColor(248, 240, 222), QColor(176, 146, 98), QColor(255, 252, 240),
+                              QColor(255, 255, 248), QColor(200, 178, 136), QColor(22, 52, 100),  QColor(250, 244, 230),
+                              QColor(255, 226, 140)};
     return w == World::Grass ? grass : sand;
 }
 
@@ -133,9 +131,7 @@ void Pebble(QPainter& p, QPointF at, qreal w, qreal h, const QColor& stone) {
 
 void GrassDecoration(QPainter& p, int look, const Colours& c) {
     switch (look) {
-        case 1:
-            Daisy(p, QPointF(27, 13), 4.2, QColor(255, 255, 250), QColor(250, 196, 40));
-            break;
+        case 1: Daisy(p, QPointF(27, 13), 4.2, QColor(255, 255, 250), QColor(250, 196, 40)); break;
         case 2: {  // clover
             const QPointF at(13, 25);
             p.setPen(QPen(QColor(30, 92, 24), 0.9, Qt::SolidLine, Qt::RoundCap));
@@ -153,9 +149,7 @@ void GrassDecoration(QPainter& p, int look, const Colours& c) {
             }
             break;
         }
-        case 3:
-            Pebble(p, QPointF(26, 27), 7.5, 5.2, QColor(176, 172, 162));
-            break;
+        case 3: Pebble(p, QPointF(26, 27), 7.5, 5.2, QColor(176, 172, 162)); break;
         case 4:
             Daisy(p, QPointF(11, 12), 2.8, QColor(255, 224, 40), QColor(232, 140, 20));
             Daisy(p, QPointF(17.5, 17.5), 2.4, QColor(255, 224, 40), QColor(232, 140, 20));
@@ -169,8 +163,7 @@ void GrassDecoration(QPainter& p, int look, const Colours& c) {
             }
             break;
         }
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -188,8 +181,7 @@ void Shell(QPainter& p, QPointF at, qreal size) {
     p.setPen(QPen(QColor(200, 130, 110), 0.4));
     for (int k = -2; k <= 2; ++k) {
         const qreal a = std::numbers::pi / 2 + k * 0.42;
-        p.drawLine(at + QPointF(0, size * 0.42),
-                   at + QPointF(std::cos(a) * size * 0.42, -std::sin(a) * size * 0.42));
+        p.drawLine(at + QPointF(0, size * 0.42), at + QPointF(std::cos(a) * size * 0.42, -std::sin(a) * size * 0.42));
     }
 }
 
@@ -213,15 +205,9 @@ void Starfish(QPainter& p, QPointF at, qreal size) {
 
 void SandDecoration(QPainter& p, int look) {
     switch (look) {
-        case 1:
-            Shell(p, QPointF(26, 14), 9.5);
-            break;
-        case 2:
-            Pebble(p, QPointF(13, 27), 6.2, 4.4, QColor(150, 160, 172));
-            break;
-        case 4:
-            Starfish(p, QPointF(25, 25), 9);
-            break;
+        case 1: Shell(p, QPointF(26, 14), 9.5); break;
+        case 2: Pebble(p, QPointF(13, 27), 6.2, 4.4, QColor(150, 160, 172)); break;
+        case 4: Starfish(p, QPointF(25, 25), 9); break;
         case 5: {  // a bit of sea glass
             QPainterPath glass;
             glass.moveTo(11, 12);
@@ -236,16 +222,17 @@ void SandDecoration(QPainter& p, int look) {
             p.drawLine(QPointF(13, 12.5), QPointF(15.5, 11.8));
             break;
         }
-        default:
-            break;
+        default: break;
     }
 }
 
 // Light on the top and left edge, shade on the bottom and right: raised.
 void Bevel(QPainter& p, const Colours& c) {
     const qreal a = 1, b = kEdge - 1;
-    QPolygonF light{{a, a}, {b, a}, {b - kBevel, a + kBevel}, {a + kBevel, a + kBevel}, {a + kBevel, b - kBevel}, {a, b}};
-    QPolygonF dark{{b, a}, {b, b}, {a, b}, {a + kBevel, b - kBevel}, {b - kBevel, b - kBevel}, {b - kBevel, a + kBevel}};
+    QPolygonF light{{a, a}, {b, a}, {b - kBevel, a + kBevel}, {a + kBevel, a + kBevel}, {a + kBevel, b - kBevel},
+                    {a, b}};
+    QPolygonF dark{
+        {b, a}, {b, b}, {a, b}, {a + kBevel, b - kBevel}, {b - kBevel, b - kBevel}, {b - kBevel, a + kBevel}};
     p.setPen(Qt::NoPen);
     p.setBrush(WithAlpha(c.bevelLight, 215));
     p.drawPolygon(light);

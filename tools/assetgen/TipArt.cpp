@@ -21,7 +21,7 @@ const QColor kPaperEdge(240, 230, 200);
 const QColor kFrame(46, 100, 32);
 const QColor kTitle(40, 92, 26);
 const QColor kText(52, 38, 22);
-const QColor kMark(214, 96, 28);      // arrows and pointers in the illustrations
+const QColor kMark(214, 96, 28);  // arrows and pointers in the illustrations
 const QColor kLineWash(255, 226, 80, 110);
 
 constexpr qreal kTextLeft = 214;
@@ -128,7 +128,8 @@ void TipArt::TileAt(QPainter& p, QPointF at, qreal cell, World world, char code)
     p.restore();
 }
 
-void TipArt::MiniBoard(QPainter& p, World world, QPointF origin, qreal cell, const std::vector<const char*>& rows) const {
+void TipArt::MiniBoard(QPainter& p, World world, QPointF origin, qreal cell,
+                       const std::vector<const char*>& rows) const {
     for (std::size_t r = 0; r < rows.size(); ++r)
         for (int c = 0; rows[r][c] != '\0'; ++c)
             TileAt(p, origin + QPointF(c * cell, static_cast<qreal>(r) * cell), cell, world, rows[r][c]);
@@ -223,8 +224,7 @@ void TipArt::StatusTip(QPainter& p) const {
          QStringLiteral("*Points* is your score. It starts at the number of tiles and drops by one with every tile "
                         "you select."),
          QRectF(16, 116, 200, 80));
-    Body(p,
-         QStringLiteral("*Glimbles* counts those still hidden. Find them all with as few clicks as you can."),
+    Body(p, QStringLiteral("*Glimbles* counts those still hidden. Find them all with as few clicks as you can."),
          QRectF(236, 116, 200, 80));
 }
 

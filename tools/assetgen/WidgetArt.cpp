@@ -13,8 +13,8 @@
 namespace assetgen {
 namespace {
 
-const QColor kPanelLine(23, 51, 15);     // the dark line along the strip's edges
-const QColor kPanelShine(154, 216, 112); // the lit top edge
+const QColor kPanelLine(23, 51, 15);      // the dark line along the strip's edges
+const QColor kPanelShine(154, 216, 112);  // the lit top edge
 const QColor kPanelTop(78, 150, 52);
 const QColor kPanelBottom(50, 112, 36);
 const QColor kLabelPlate(36, 80, 26);
@@ -175,7 +175,9 @@ QImage WidgetArt::ArrowStrip(const res::PictureInfo& strip, ArrowDirection direc
             }
             QLinearGradient fill(0, centre.y() - r, 0, centre.y() + r);
             const QColor top = lit ? kConfirm.light.lighter(125) : pressed ? kConfirm.dark : kConfirm.light;
-            const QColor bottom = lit ? kConfirm.light.darker(115) : pressed ? kConfirm.dark.lighter(125) : kConfirm.dark;
+            const QColor bottom = lit       ? kConfirm.light.darker(115)
+                                  : pressed ? kConfirm.dark.lighter(125)
+                                            : kConfirm.dark;
             fill.setColorAt(0, top);
             fill.setColorAt(1, bottom);
             p.setBrush(fill);
@@ -195,12 +197,15 @@ QImage WidgetArt::ArrowStrip(const res::PictureInfo& strip, ArrowDirection direc
                 p.setBrush(shine);
                 p.drawEllipse(QRectF(centre.x() - r + 3, centre.y() - r + 1.5, 2 * r - 6, r));
             }
-            const QPainterPath arrow = Triangle(direction, centre + QPointF(direction == ArrowDirection::Left ? -0.5 : 0.5, 0));
+            const QPainterPath arrow = Triangle(direction,
+                                                centre + QPointF(direction == ArrowDirection::Left ? -0.5 : 0.5, 0));
             p.setPen(QPen(kConfirm.border, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.setBrush(Qt::NoBrush);
             p.drawPath(arrow.translated(0, 1));
-            p.setPen(QPen(lit ? QColor(255, 250, 214) : pressed ? QColor(224, 236, 216) : Qt::white, 1.6,
-                          Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setPen(QPen(lit       ? QColor(255, 250, 214)
+                          : pressed ? QColor(224, 236, 216)
+                                    : Qt::white,
+                          1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.setBrush(lit ? QColor(255, 250, 214) : pressed ? QColor(224, 236, 216) : Qt::white);
             p.drawPath(arrow);
         }));

@@ -22,9 +22,7 @@ struct Rig {
     platform::fake::FixedTickSource ticks;
     CPuzzle puzzle{sound, ticks};
 
-    void ClickTile(int column, int row) {
-        puzzle.Click(surface, column * kCell + kCell / 2, row * kCell + kCell / 2);
-    }
+    void ClickTile(int column, int row) { puzzle.Click(surface, column * kCell + kCell / 2, row * kCell + kCell / 2); }
 };
 
 // Every tile other than (9, 9) on its row, column and two diagonals.
@@ -96,11 +94,10 @@ void BM_WorstClick(benchmark::State& state) {
         sounds += rig->sound.sounds;
     }
     const double sets = kPool;  // the setup clicks played one sound per line tile
-    state.counters["copies/click"] =
-        benchmark::Counter(static_cast<double>(copies), benchmark::Counter::kAvgIterations);
+    state.counters["copies/click"] = benchmark::Counter(static_cast<double>(copies),
+                                                        benchmark::Counter::kAvgIterations);
     state.counters["sounds/click"] = benchmark::Counter(
-        static_cast<double>(sounds) - sets * static_cast<double>(lines.size()),
-        benchmark::Counter::kAvgIterations);
+        static_cast<double>(sounds) - sets * static_cast<double>(lines.size()), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_WorstClick);
 

@@ -30,12 +30,13 @@ struct Syntax {
 
 // The script language: one row per command.
 constexpr Syntax kSyntax[] = {
-    {"init", Op::Init, 4,
+    {"init",
+     Op::Init,
+     4,
      {{{Arg::Int, "COUNT"}, {Arg::Int, "COLUMNS"}, {Arg::Int, "ROWS"}, {Arg::Tick, "TICK"}}},
      "init COUNT COLUMNS ROWS TICK"},
     {"newgame", Op::NewGame, 2, {{{Arg::Int, "COUNT"}, {Arg::Tick, "TICK"}}}, "newgame COUNT TICK"},
-    {"size", Op::Size, 3, {{{Arg::Int, "COLUMNS"}, {Arg::Int, "ROWS"}, {Arg::Tick, "TICK"}}},
-     "size COLUMNS ROWS TICK"},
+    {"size", Op::Size, 3, {{{Arg::Int, "COLUMNS"}, {Arg::Int, "ROWS"}, {Arg::Tick, "TICK"}}}, "size COLUMNS ROWS TICK"},
     {"click", Op::Click, 2, {{{Arg::Int, "X"}, {Arg::Int, "Y"}}}, "click X Y"},
     {"board", Op::Board, 0, {}, "board"},
     {"tiles", Op::Tiles, 1, {{{Arg::TileSet, "grass|sand"}}}, "tiles grass|sand"},
@@ -106,8 +107,7 @@ std::string ReadArg(const Param& param, std::string_view word, int& intIndex, Co
             return {};
         case Arg::Tick:
             if (!ReadNumber(word, cmd.tick)) {
-                return Join(param.name,
-                            Join(" is not a tick count from 0 to 4294967295: ", Quoted(word)));
+                return Join(param.name, Join(" is not a tick count from 0 to 4294967295: ", Quoted(word)));
             }
             return {};
         case Arg::TileSet:

@@ -13,7 +13,7 @@ enum class Op { Init, NewGame, Size, Click, Board, Tiles, Sound, Dump };
 // stay 0.
 struct Command {
     Op op = Op::Dump;
-    std::string_view name;  // the command's word as written, e.g. "click"
+    std::string_view name;              // the command's word as written, e.g. "click"
     std::int32_t value[3] = {0, 0, 0};  // COUNT, COLUMNS, ROWS, X, Y in line order
     std::uint32_t tick = 0;             // the tick count a new board is seeded with
     bool sand = false;                  // tiles: Sand rather than Grass

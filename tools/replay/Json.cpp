@@ -93,8 +93,7 @@ void AppendEvents(std::string& out, const std::vector<platform::fake::Event>& ev
             out += ']';
             continue;
         }
-        const int fields[] = {e.bitmap, e.src.x, e.src.y, e.src.w, e.src.h,
-                              e.dst.x,  e.dst.y, e.dst.w, e.dst.h};
+        const int fields[] = {e.bitmap, e.src.x, e.src.y, e.src.w, e.src.h, e.dst.x, e.dst.y, e.dst.w, e.dst.h};
         out += '[';
         for (std::size_t i = 0; i < std::size(fields); ++i) {
             if (i > 0) out += ',';

@@ -18,13 +18,9 @@ constexpr std::string_view kNoGame = "no game; use init first";
 void Driver::RunLine(std::string_view line, std::uint64_t lineNumber) {
     const ParsedLine parsed = ParseLine(line);
     switch (parsed.kind) {
-        case ParsedLine::Kind::Skip:
-            return;
-        case ParsedLine::Kind::Error:
-            WriteError(lineNumber, parsed.error);
-            return;
-        case ParsedLine::Kind::Command:
-            break;
+        case ParsedLine::Kind::Skip: return;
+        case ParsedLine::Kind::Error: WriteError(lineNumber, parsed.error); return;
+        case ParsedLine::Kind::Command: break;
     }
     const Command& cmd = parsed.command;
     if (cmd.op != Op::Init && !m_puzzle) {
@@ -57,20 +53,11 @@ void Driver::Execute(const Command& cmd) {
             m_ticks.value = cmd.tick;
             m_puzzle->SetSize(cmd.value[0], cmd.value[1]);
             break;
-        case Op::Click:
-            m_puzzle->Click(m_surface, cmd.value[0], cmd.value[1]);
-            break;
-        case Op::Board:
-            m_puzzle->DrawBoard(m_surface);
-            break;
-        case Op::Tiles:
-            m_puzzle->SetTileSet(cmd.sand ? res::kSandTiles : res::kGrassTiles);
-            break;
-        case Op::Sound:
-            m_puzzle->SetSoundOff(cmd.soundOff ? 1 : 0);
-            break;
-        case Op::Dump:
-            break;
+        case Op::Click: m_puzzle->Click(m_surface, cmd.value[0], cmd.value[1]); break;
+        case Op::Board: m_puzzle->DrawBoard(m_surface); break;
+        case Op::Tiles: m_puzzle->SetTileSet(cmd.sand ? res::kSandTiles : res::kGrassTiles); break;
+        case Op::Sound: m_puzzle->SetSoundOff(cmd.soundOff ? 1 : 0); break;
+        case Op::Dump: break;
     }
 }
 
@@ -93,8 +80,8 @@ void Driver::WriteDump() {
         const char* key;
         int value;
     } fields[] = {
-        {"count", p.GetCount()},       {"columns", p.GetColumns()}, {"rows", p.GetRows()},
-        {"cell", p.GetCellSize()},     {"score", p.GetScore()},     {"remaining", p.GetRemaining()},
+        {"count", p.GetCount()},   {"columns", p.GetColumns()}, {"rows", p.GetRows()},
+        {"cell", p.GetCellSize()}, {"score", p.GetScore()},     {"remaining", p.GetRemaining()},
     };
     m_line = R"({"op":"dump")";
     for (const auto& f : fields) {

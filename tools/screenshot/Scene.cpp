@@ -6,10 +6,10 @@
 
 #include "shell/GameServices.h"
 #include "shell/MainFrame.h"
+#include "shell/NoDialogs.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
 #include "tools/screenshot/ClickPlan.h"
-#include "shell/NoDialogs.h"
 
 Rendered RenderShot(const Shot& shot) {
     FakeServices fakes(shot.ticks);

@@ -26,11 +26,11 @@ inline constexpr Shot kShots[] = {
 
 // What one shot rendered.
 struct Rendered {
-    QImage window;    // the main window as grabbed: menu bar, edge, board and status strip
-    QImage view;      // the view's own retained picture
-    QPoint viewAt;    // where the view lies in `window`
-    int score;        // the Points after the clicks
-    int remaining;    // glimbles still hidden after the clicks
+    QImage window;  // the main window as grabbed: menu bar, edge, board and status strip
+    QImage view;    // the view's own retained picture
+    QPoint viewAt;  // where the view lies in `window`
+    int score;      // the Points after the clicks
+    int remaining;  // glimbles still hidden after the clicks
 };
 
 // Opens the game's main window over settings kept in memory (the player's
