@@ -36,7 +36,7 @@ QByteArray QtResources::Wave(std::string_view name) {
     if (res::FindSound(name) == nullptr) return {};  // only the catalogue's sounds are embedded
     if (const auto it = m_waves.find(name); it != m_waves.end()) return it->second;
 
-    const QByteArray bytes = EmbeddedBytes(WavePath(name));
+    QByteArray bytes = EmbeddedBytes(WavePath(name));
     if (bytes.isEmpty()) return {};
     m_waves.emplace(std::string(name), bytes);
     return bytes;
