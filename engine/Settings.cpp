@@ -76,10 +76,7 @@ void WriteSizeAndNumber(platform::ISettingsStore& store, int n, int count) {
     store.WriteAll(changes);
 }
 
-int ClampCount(int count, int size) {
-    const board::Counts range = board::CountRange(size);
-    return std::clamp(count, range.smallest, range.largest);
-}
+int ClampCount(int count, int size) { return board::CountRange(size).Clamp(count); }
 
 StartSettings ReadStartSettings(platform::ISettingsStore& store) {
     StartSettings start{};
