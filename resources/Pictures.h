@@ -34,6 +34,11 @@ inline constexpr int kArrowFrame = 30;  // the square frames of the two arrows
 inline constexpr int kTipWidth = 450;   // every tip picture
 inline constexpr int kTipHeight = 200;
 
+// Every picture is also stored drawn this many times finer, for screens with
+// more than one device pixel per pixel: bitmaps/<scale>x/<id>.png, opaque,
+// the same frames in the same places with every length times the scale.
+inline constexpr int kFinerScales[] = {2, 3};
+
 // The main icon, IDR_MAINFRAME: two images of 16 colours each.
 inline constexpr int kIconImageSizes[] = {32, 16};
 inline constexpr int kIconColours = 16;
