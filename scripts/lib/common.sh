@@ -7,7 +7,7 @@ root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 # for the layout check of the release step, which runs even in quick mode.
 build_packages=(
   cmake ninja-build g++ pkg-config clang-format-14
-  qt6-base-dev qt6-multimedia-dev libgl-dev libpulse-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev libpulse-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream
