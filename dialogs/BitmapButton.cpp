@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "platform/qt/DeviceScale.h"
+
 CBitmapButton::CBitmapButton(const QString& text, platform::qt::IPictureSource& pictures, QWidget* parent)
     : QPushButton(text, parent), m_pictures(pictures) {
     // Enter presses the button that has the focus, as in any dialog.
@@ -21,12 +23,9 @@ QSize CBitmapButton::sizeHint() const {
 }
 
 void CBitmapButton::paintEvent(QPaintEvent* event) {
-    const QImage* picture = m_pictures.Picture(CurrentBitmap());
-    if (picture == nullptr || picture->isNull()) {
-        // Without its pictures the button still shows what it does.
-        QPushButton::paintEvent(event);
-        return;
-    }
     QPainter painter(this);
-    painter.drawImage(0, 0, *picture);
+    if (platform::qt::DrawWholePicture(painter, m_pictures, CurrentBitmap(), QPoint(0, 0))) return;
+    // Without its pictures the button still shows what it does.
+    painter.end();
+    QPushButton::paintEvent(event);
 }

@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include "dialogs/DialogColours.h"
+#include "platform/qt/DeviceScale.h"
 #include "platform/qt/ImageSurface.h"
 #include "resources/ResourceIds.h"
 
@@ -17,7 +18,7 @@ public:
 
     void CopyBitmap(int bitmapId, platform::Rect src, platform::Rect dst) override {
         {
-            platform::qt::ImageSurface picture(m_dialog.m_window, m_dialog.Pictures());
+            platform::qt::ImageSurface picture(m_dialog.m_window, m_dialog.Pictures(), m_dialog.m_scale);
             picture.CopyBitmap(bitmapId, src, dst);
         }
         m_dialog.Present({dst.x, dst.y, dst.w, dst.h});
@@ -33,16 +34,21 @@ CNumberGlimb::CNumberGlimb(int smallest, int largest, int number, platform::qt::
       m_pressWait([] { QThread::msleep(kPressMilliseconds); }) {
     setMouseTracking(true);
     m_picker.SetClientWidth(width());
-    m_window = QImage(size(), QImage::Format_RGB32);
+    FitPicture();
+}
+
+void CNumberGlimb::FitPicture() {
+    const qreal scale = devicePixelRatioF();
+    const QSize device = platform::qt::ToDevice(size(), scale);
+    if (m_window.size() == device && m_scale == scale) return;
+    m_scale = scale;
+    m_window = QImage(device, QImage::Format_RGB32);
     m_window.fill(dialog_colours::kBackground);
 }
 
 void CNumberGlimb::resizeEvent(QResizeEvent* event) {
     m_picker.SetClientWidth(width());
-    if (m_window.size() != size()) {
-        m_window = QImage(size(), QImage::Format_RGB32);
-        m_window.fill(dialog_colours::kBackground);
-    }
+    FitPicture();
     CLayoutDialog::resizeEvent(event);
 }
 
@@ -54,15 +60,17 @@ void CNumberGlimb::Present(const QRect& rect) {
 
 void CNumberGlimb::paintEvent(QPaintEvent* event) {
     if (!m_presenting) {
-        // A real paint request: the background, the number, the arrows.
+        // A real paint request: the background, the number, the arrows, in
+        // the device pixels of the screen the dialog is on now.
+        FitPicture();
         m_window.fill(dialog_colours::kBackground);
-        platform::qt::ImageSurface surface(m_window, Pictures());
+        platform::qt::ImageSurface surface(m_window, Pictures(), m_scale);
         m_picker.DrawNumber(surface);
         m_picker.DrawArrows(surface);
     }
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& rect : event->region()) painter.drawImage(rect.topLeft(), m_window, rect);
+    for (const QRect& rect : event->region()) platform::qt::PresentPart(painter, m_window, m_scale, rect);
 }
 
 void CNumberGlimb::mouseMoveEvent(QMouseEvent* event) {

@@ -27,8 +27,10 @@ public:
     void SetPressWait(std::function<void()> wait) { m_pressWait = std::move(wait); }
     static constexpr unsigned long kPressMilliseconds = 100;
 
-    // What the dialog shows in its client area, buttons aside.
+    // What the dialog shows in its client area, buttons aside, in device
+    // pixels at WindowScale().
     const QImage& WindowPicture() const { return m_window; }
+    qreal WindowScale() const { return m_scale; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,9 +43,13 @@ private:
 
     // Shows the part of the retained picture inside `rect` on screen now.
     void Present(const QRect& rect);
+    // Makes the retained picture the client area's device size, cleared,
+    // when the size or the screen's scale changed.
+    void FitPicture();
 
     CountPicker m_picker;
-    QImage m_window;            // the client area as drawn, kept between paints
+    QImage m_window;            // the client area as drawn, kept between paints, in device pixels
+    qreal m_scale = 1;          // device pixels per logical pixel of m_window
     bool m_presenting = false;  // a paint that only shows m_window, not a paint request
     std::function<void()> m_pressWait;
 };

@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QPainter>
+
 #include <QPushButton>
+#include "platform/qt/DeviceScale.h"
 
 #include <algorithm>
 
@@ -92,8 +94,7 @@ void CTips::closeEvent(QCloseEvent* event) {
 }
 
 void CTips::paintEvent(QPaintEvent*) {
-    const QImage* picture = Pictures().Picture(m_tipBitmap);
-    if (picture == nullptr || picture->isNull()) return;
+    // The tip pictures are exactly the picture area's size.
     QPainter painter(this);
-    painter.drawImage(kPictureArea.topLeft(), *picture, QRect(QPoint(0, 0), kPictureArea.size()));
+    platform::qt::DrawWholePicture(painter, Pictures(), m_tipBitmap, kPictureArea.topLeft());
 }

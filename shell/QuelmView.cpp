@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "engine/Settings.h"
+#include "platform/qt/DeviceScale.h"
 #include "platform/qt/ImageSurface.h"
 #include "resources/StatusStrip.h"
 
@@ -56,15 +57,21 @@ void CQuelmView::Invalidate() {
 }
 
 void CQuelmView::paintEvent(QPaintEvent* event) {
+    // The picture is kept in the device pixels of the screen the window is
+    // on; a window moved to a screen of another scale, or a changed scale, is
+    // repainted whole and the picture is drawn again for it.
+    const qreal scale = devicePixelRatioF();
+    if (scale != m_scale) m_stale = true;
     if (m_stale && m_puzzle) {
         // Build the whole picture off screen, then take it in one step.
-        QImage picture(m_puzzle->GetBoardWidth(), m_puzzle->GetBoardHeight() + status_strip::kHeight,
-                       QImage::Format_RGB32);
+        const QSize size(m_puzzle->GetBoardWidth(), m_puzzle->GetBoardHeight() + status_strip::kHeight);
+        QImage picture(platform::qt::ToDevice(size, scale), QImage::Format_RGB32);
         {
-            platform::qt::ImageSurface surface(picture, m_services.pictures);
+            platform::qt::ImageSurface surface(picture, m_services.pictures, scale);
             OnDraw(surface);
         }
         m_window = std::move(picture);
+        m_scale = scale;
         m_stale = false;
     }
     QPainter painter(this);
@@ -73,7 +80,7 @@ void CQuelmView::paintEvent(QPaintEvent* event) {
         if (m_window.isNull()) {
             painter.fillRect(rect, palette().window());
         } else {
-            painter.drawImage(rect.topLeft(), m_window, rect);
+            platform::qt::PresentPart(painter, m_window, m_scale, rect);
         }
     }
     // Modal dialogs never open inside a paint: the start-up tips follow it.

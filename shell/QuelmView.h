@@ -35,9 +35,11 @@ public:
     void DrawStatus(platform::IDrawSurface& dc);
     void DrawDigits(platform::IDrawSurface& dc, int x, int y, int value, int digits);
     void FitWindowToBoard();
-    // The whole picture as the window shows it (W by Hb + 60; the view's
-    // client area shows all but its last 2 rows).
+    // The whole picture as the window shows it (W by Hb + 60 logical pixels,
+    // in device pixels at WindowScale(); the view's client area shows all but
+    // its last 2 rows).
     const QImage& WindowImage() const { return m_window; }
+    qreal WindowScale() const { return m_scale; }
 
     // Input.
     void OnLButtonDown(QPoint point);
@@ -80,7 +82,8 @@ private:
     ViewServices m_services;
     std::unique_ptr<CPuzzle> m_puzzle;  // the one engine; null until the first paint's set-up
     int m_soundOff = 0;                 // 0: sounds play; nonzero: silent (stored as "SoundOn")
-    QImage m_window;                    // the retained picture of the view
+    QImage m_window;                    // the retained picture of the view, in device pixels
+    qreal m_scale = 1;                  // device pixels per logical pixel of m_window
     bool m_stale = true;                // the retained picture needs a full OnDraw
     bool m_tipsPending = false;         // the start-up tips open right after the first paint
 };

@@ -14,7 +14,7 @@ void CQuelmView::OnLButtonDown(QPoint point) {
     // screen goes where clicks on a window under a modal dialog go.
     if (ShowTipsIfPending()) return;
     {
-        platform::qt::ImageSurface dc(m_window, m_services.pictures);
+        platform::qt::ImageSurface dc(m_window, m_services.pictures, m_scale);
         m_puzzle->Click(dc, point.x(), point.y());
         DrawStatus(dc);
         update(dc.TouchedRegion());

@@ -1,30 +1,46 @@
 #include "platform/qt/ImageSurface.h"
 
+#include "platform/qt/DeviceScale.h"
+
 namespace platform::qt {
 
-ImageSurface::ImageSurface(QImage& target, IPictureSource& pictures) : m_target(target), m_pictures(pictures) {
+ImageSurface::ImageSurface(QImage& target, IPictureSource& pictures, qreal scale)
+    : m_target(target), m_pictures(pictures), m_scale(scale) {
     // A view that has not painted yet has no picture: it draws nothing.
-    if (target.isNull()) return;
+    if (target.isNull() || scale <= 0) return;
     m_painter.begin(&target);
     m_painter.setCompositionMode(QPainter::CompositionMode_Source);
 }
 
 void ImageSurface::CopyBitmap(int bitmapId, Rect src, Rect dst) {
     if (!m_painter.isActive() || dst.w <= 0 || dst.h <= 0 || src.w <= 0 || src.h <= 0) return;
-    const QImage* picture = m_pictures.Picture(bitmapId);
-    if (picture == nullptr || picture->isNull()) return;
+    const QImage* catalogued = m_pictures.Picture(bitmapId);
+    if (catalogued == nullptr || catalogued->isNull()) return;
 
     // Never read outside the picture.
-    const QRect source = QRect(src.x, src.y, src.w, src.h);
-    if (!picture->rect().contains(source)) return;
-    const QRect target(dst.x, dst.y, dst.w, dst.h);
+    const QRect logicalSource(src.x, src.y, src.w, src.h);
+    if (!catalogued->rect().contains(logicalSource)) return;
+    const QRect target = ToDevice(QRect(dst.x, dst.y, dst.w, dst.h), m_scale);
+    if (target.isEmpty()) return;
 
-    if (src.w == dst.w && src.h == dst.h) {
+    // The finest set this copy needs; the catalogue's own where that set has
+    // no such picture.
+    int fineness = FinenessFor(logicalSource.size(), target.size());
+    const QImage* picture = fineness == 1 ? catalogued : m_pictures.Picture(bitmapId, fineness);
+    if (picture == nullptr || picture->isNull()) {
+        fineness = 1;
+        picture = catalogued;
+    }
+    const QRect source(logicalSource.topLeft() * fineness, logicalSource.size() * fineness);
+
+    if (source.size() == target.size()) {
         m_painter.drawImage(target.topLeft(), *picture, source);
-    } else if (src.x % src.w == 0 && src.y == 0 && src.h == picture->height()) {
+    } else if (src.x % src.w == 0 && src.y == 0 && src.h == catalogued->height()) {
         // A whole frame of a strip: copy it from the strip scaled once.
-        if (const QImage* frames = m_pictures.Frames(bitmapId, src.w, src.h, dst.w, dst.h)) {
-            m_painter.drawImage(target.topLeft(), *frames, QRect(src.x / src.w * dst.w, 0, dst.w, dst.h));
+        if (const QImage* frames = m_pictures.Frames(bitmapId, fineness, src.w, src.h, target.width(),
+                                                     target.height())) {
+            m_painter.drawImage(target.topLeft(), *frames,
+                                QRect(src.x / src.w * target.width(), 0, target.width(), target.height()));
         }
     } else {
         m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -35,7 +51,7 @@ void ImageSurface::CopyBitmap(int bitmapId, Rect src, Rect dst) {
 
 QRegion ImageSurface::TouchedRegion() const {
     QRegion region;
-    for (const QRect& rect : m_touched) region += rect;
+    for (const QRect& rect : m_touched) region += ToLogical(rect, m_scale);
     return region;
 }
 

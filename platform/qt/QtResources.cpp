@@ -20,14 +20,20 @@ QtResources& QtResources::Instance() {
     return instance;
 }
 
-const QImage* QtResources::Bitmap(int id) {
-    auto it = m_bitmaps.find(id);
+const QImage* QtResources::Bitmap(int id, int fineness) {
+    const std::pair key{id, fineness};
+    auto it = m_bitmaps.find(key);
     if (it == m_bitmaps.end()) {
+        const QString path = BitmapPath(id, fineness);
         QImage image;
-        if (IsResourceFile(BitmapPath(id)) && image.load(BitmapPath(id), "BMP")) {
+        if (IsResourceFile(path) && image.load(path, fineness == 1 ? "BMP" : "PNG"))
             image.convertTo(QImage::Format_RGB32);
-        }
-        it = m_bitmaps.emplace(id, std::move(image)).first;
+        // A finer picture is taken only at its exact size: its frames must
+        // lie where the catalogue's frames lie, times the fineness.
+        const res::PictureInfo* info = res::FindPicture(id);
+        if (fineness != 1 && (info == nullptr || image.size() != QSize(info->width, info->height) * fineness))
+            image = QImage();
+        it = m_bitmaps.emplace(key, std::move(image)).first;
     }
     return it->second.isNull() ? nullptr : &it->second;
 }

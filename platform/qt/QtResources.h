@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include <QByteArray>
 #include <QIcon>
@@ -18,10 +19,11 @@ public:
     // The one shared instance.
     static QtResources& Instance();
 
-    // Picture `id`, decoded on first use and kept, in QImage::Format_RGB32 for
-    // quick opaque (scaled) copies; nullptr when there is no such picture.
-    // The pointer stays valid for the life of the instance.
-    const QImage* Bitmap(int id);
+    // Picture `id` drawn `fineness` times finer (1: the catalogue's bitmap;
+    // or one of res::kFinerScales), decoded on first use and kept, in
+    // QImage::Format_RGB32 for quick opaque (scaled) copies; nullptr when there
+    // is no such picture. The pointer stays valid for the life of the instance.
+    const QImage* Bitmap(int id, int fineness = 1);
 
     // The complete WAVE file called `name`, read straight from the program's
     // image without a copy; empty when there is no such sound.
@@ -32,7 +34,7 @@ public:
     QIcon WindowIcon();
 
 private:
-    std::map<int, QImage> m_bitmaps;                         // decoded pictures; a null image marks one that is absent
+    std::map<std::pair<int, int>, QImage> m_bitmaps;         // decoded pictures by id and fineness; null: absent
     std::map<std::string, QByteArray, std::less<>> m_waves;  // sound files, by name, once found
     QIcon m_icon;
     bool m_iconLoaded = false;

@@ -12,7 +12,11 @@
 // Where each embedded file lives in Qt's resource system, and its bytes.
 namespace platform::qt {
 
-inline QString BitmapPath(int id) { return QStringLiteral(":/bitmaps/%1.bmp").arg(id); }
+// Picture `id` as the catalogue has it (fineness 1), or drawn finer.
+inline QString BitmapPath(int id, int fineness = 1) {
+    if (fineness == 1) return QStringLiteral(":/bitmaps/%1.bmp").arg(id);
+    return QStringLiteral(":/bitmaps/%1x/%2.png").arg(fineness).arg(id);
+}
 inline QString WavePath(std::string_view name) { return QStringLiteral(":/sounds/%1.wav").arg(ToQString(name)); }
 inline QString IconPngPath(int size) { return QStringLiteral(":/icons/glimbles-%1.png").arg(size); }
 // The window icon's two images.

@@ -6,22 +6,27 @@
 
 namespace platform::qt {
 
-ScaledPictures::ScaledPictures() : m_loader([](int id) { return QtResources::Instance().Bitmap(id); }) {}
+ScaledPictures::ScaledPictures()
+    : m_loader([](int id, int fineness) { return QtResources::Instance().Bitmap(id, fineness); }) {}
 
-const QImage* ScaledPictures::Frames(int id, int frameW, int frameH, int cellW, int cellH) {
-    if (frameW <= 0 || frameH <= 0 || cellW <= 0 || cellH <= 0) return nullptr;
-    const Key key{id, frameW, frameH, cellW, cellH};
+const QImage* ScaledPictures::Frames(int id, int fineness, int frameW, int frameH, int cellW, int cellH) {
+    if (fineness <= 0 || frameW <= 0 || frameH <= 0 || cellW <= 0 || cellH <= 0) return nullptr;
+    const Key key{id, fineness, frameW, frameH, cellW, cellH};
     if (auto it = m_scaled.find(key); it != m_scaled.end()) return &it->second;
 
-    const QImage* picture = Picture(id);
+    const QImage* picture = Picture(id, fineness);
     if (picture == nullptr || picture->isNull()) return nullptr;
-    const int frames = picture->width() / frameW;
-    if (frames <= 0 || picture->height() < frameH) return nullptr;
+    const int sourceW = frameW * fineness;
+    const int sourceH = frameH * fineness;
+    const int frames = picture->width() / sourceW;
+    if (frames <= 0 || picture->height() < sourceH) return nullptr;
+    // Frames already at their size are the picture itself.
+    if (sourceW == cellW && sourceH == cellH && picture->size() == QSize(frames * cellW, cellH)) return picture;
 
     QImage scaled(frames * cellW, cellH, QImage::Format_RGB32);
     QPainter painter(&scaled);
     for (int k = 0; k < frames; ++k) {
-        const QImage frame = picture->copy(k * frameW, 0, frameW, frameH)
+        const QImage frame = picture->copy(k * sourceW, 0, sourceW, sourceH)
                                  .scaled(cellW, cellH, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         painter.drawImage(k * cellW, 0, frame);
     }

@@ -80,7 +80,7 @@ QImage Part(const QImage& image, const platform::Rect& r) { return image.copy(r.
 
 TEST(NumberGlimb, PressedArrowIsOnScreenDuringTheWaitAndTheNewNumberOnlyAfter) {
     platform::qt::ScaledPictures pictures;
-    const QImage* arrows = pictures.Frames(134, 30, 30, 40, 40);
+    const QImage* arrows = pictures.Frames(134, 1, 30, 30, 40, 40);
     const QImage* digits = pictures.Picture(130);
     ASSERT_NE(arrows, nullptr);
     ASSERT_NE(digits, nullptr);
