@@ -1,9 +1,13 @@
 // The asset generator's writers produce the exact file layouts the game reads,
-// its sounds are levelled and faded, and two runs give the same bytes.
+// its sounds are levelled and faded, the finer pictures and the scalable icon
+// show what the others show, and two runs give the same bytes.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include <cmath>
 #include <cstdint>
@@ -381,7 +385,9 @@ TEST_F(GeneratedAssets, ASecondRunWritesTheSameBytes) {
 TEST_F(GeneratedAssets, EveryCataloguedFileWithItsSizeAndDepth) {
     std::set<QString> paths;
     for (const GeneratedFile& f : *s_first) paths.insert(f.path);
-    EXPECT_EQ(paths.size(), res::AllPictures().size() + res::AllSounds().size() + 1 + std::size(res::kIconPngSizes));
+    const std::size_t pictureFiles = res::AllPictures().size() * (1 + std::size(res::kFinerScales));
+    const std::size_t iconFiles = 1 + std::size(res::kIconPngSizes) + 1;  // .ico, the PNGs, .svg
+    EXPECT_EQ(paths.size(), pictureFiles + res::AllSounds().size() + iconFiles);
     for (const res::PictureInfo& picture : res::AllPictures()) {
         const QByteArray b = File(QStringLiteral("bitmaps/%1.bmp").arg(picture.id));
         ASSERT_FALSE(b.isEmpty()) << picture.id;
@@ -426,6 +432,84 @@ TEST_F(GeneratedAssets, NumberFramesStayDistinctAtTwentyThreePixels) {
                 EXPECT_GT(differing, 12) << "strip " << pair[0] << ": " << a << " and " << b << " look alike";
             }
     }
+}
+
+// Mean absolute difference of two equal-sized images, over the colour
+// channels of every pixel (0 to 255).
+double MeanDifference(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+// Share of pixels where some colour channel differs by more than `tolerance`.
+double ShareDiffering(const QImage& a, const QImage& b, int tolerance) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    int differing = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            differing += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                   std::abs(qBlue(p) - qBlue(q))}) > tolerance;
+        }
+    return static_cast<double>(differing) / (x.width() * x.height());
+}
+
+// Every picture at every finer scale: its exact size, opaque, the same
+// picture as its bitmap (shrunk back it matches, where one pixel's shift
+// already differs by 7 or more) and drawn finer, not the bitmap's pixels
+// enlarged (those differ from the bitmap's doubling by 16 nowhere).
+TEST_F(GeneratedAssets, FinerPicturesAreTheSamePicturesDrawnFiner) {
+    const double kMostMeanDifference = 2.0;  // measured: up to 0.93, on the status tip at 3x
+    const double kLeastFinerShare = 0.03;    // measured: 5% and more
+    for (int scale : res::kFinerScales) {
+        for (const res::PictureInfo& picture : res::AllPictures()) {
+            const QImage finer = Decode(File(FinerPicturePath(picture.id, scale)), "PNG");
+            ASSERT_FALSE(finer.isNull()) << picture.id << " at " << scale << "x";
+            EXPECT_EQ(finer.size(), QSize(picture.width * scale, picture.height * scale)) << picture.id;
+            EXPECT_FALSE(finer.hasAlphaChannel()) << picture.id << " at " << scale << "x";
+            const QImage bmp = Decode(File(QStringLiteral("bitmaps/%1.bmp").arg(picture.id)), "BMP");
+            const QImage shrunk = finer.scaled(bmp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            EXPECT_LT(MeanDifference(shrunk, bmp), kMostMeanDifference) << picture.id << " at " << scale << "x";
+            // The panel is bands of whole pixel rows, so finer it is the same rows.
+            if (picture.id == res::IDB_STATUS_PANEL) continue;
+            const QImage doubled = bmp.scaled(finer.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            EXPECT_GT(ShareDiffering(finer, doubled, 16), kLeastFinerShare) << picture.id << " at " << scale << "x";
+        }
+    }
+}
+
+// The scalable icon is well-formed SVG with a square viewBox and draws like
+// the largest rendering (measured: 0.11 apart; the flat 16-colour look is 25).
+TEST_F(GeneratedAssets, ScalableIconDrawsLikeTheLargestRendering) {
+    const QByteArray svg = File(QStringLiteral("icons/glimbles.svg"));
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid());
+    EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, 256, 256));
+    const QImage png = Decode(File(QStringLiteral("icons/glimbles-256.png")), "PNG");
+    QImage drawn(png.size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    {
+        QPainter p(&drawn);
+        renderer.render(&p);
+    }
+    // Both over the same grey, so the transparent surroundings count too.
+    auto overGrey = [](const QImage& image) {
+        QImage flat(image.size(), QImage::Format_RGB32);
+        flat.fill(qRgb(128, 128, 128));
+        QPainter p(&flat);
+        p.drawImage(0, 0, image);
+        return flat;
+    };
+    EXPECT_LT(MeanDifference(overGrey(drawn), overGrey(png)), 1.0);
 }
 
 }  // namespace

@@ -28,9 +28,9 @@ QByteArray Png(const QImage& image) {
 
 }  // namespace
 
-QImage DrawPicture(const FontSet& fonts, const res::PictureInfo& picture) {
-    const TileArt tiles(fonts);
-    const WidgetArt widgets(fonts);
+QImage DrawPicture(const FontSet& fonts, const res::PictureInfo& picture, int scale) {
+    const TileArt tiles(fonts, scale);
+    const WidgetArt widgets(fonts, scale);
     const int id = picture.id;
     for (const NumberStrip& s : NumberStrips())
         if (s.id == id) return tiles.NumberStrip(s.world, s.kind, FirstNumber(s), picture.frameCount);
@@ -58,11 +58,19 @@ QByteArray EncodePicture(const QImage& image, int bitsPerPixel) {
     return bitsPerPixel == 8 ? EncodeBmp8(Quantize8(image)) : EncodeBmp24(image);
 }
 
+QString FinerPicturePath(int id, int scale) { return QStringLiteral("bitmaps/%1x/%2.png").arg(scale).arg(id); }
+
+QByteArray EncodeFinerPicture(const QImage& image) { return Png(image.convertToFormat(QImage::Format_RGB32)); }
+
 std::vector<GeneratedFile> GenerateAssets(const FontSet& fonts) {
     std::vector<GeneratedFile> files;
     for (const res::PictureInfo& picture : res::AllPictures())
         files.push_back({QStringLiteral("bitmaps/%1.bmp").arg(picture.id),
                          EncodePicture(DrawPicture(fonts, picture), picture.bitsPerPixel)});
+    for (int scale : res::kFinerScales)
+        for (const res::PictureInfo& picture : res::AllPictures())
+            files.push_back({FinerPicturePath(picture.id, scale),
+                             EncodeFinerPicture(DrawPicture(fonts, picture, scale))});
     for (const res::SoundInfo& sound : res::AllSounds())
         files.push_back({QStringLiteral("sounds/%1.wav").arg(SoundName(sound)), MakeSoundFile(sound)});
     std::vector<QImage> iconImages;
@@ -70,6 +78,7 @@ std::vector<GeneratedFile> GenerateAssets(const FontSet& fonts) {
     files.push_back({QStringLiteral("icons/glimbles.ico"), EncodeIco16Colours(iconImages)});
     for (int size : res::kIconPngSizes)
         files.push_back({QStringLiteral("icons/glimbles-%1.png").arg(size), Png(IconImage(size))});
+    files.push_back({QStringLiteral("icons/glimbles.svg"), IconSvg()});
     return files;
 }
 

@@ -5,14 +5,15 @@
 
 namespace assetgen {
 
-QImage Render(int width, int height, const PaintFn& paint, int factor) {
-    QImage big(width * factor, height * factor, QImage::Format_ARGB32_Premultiplied);
+QImage Render(int width, int height, const PaintFn& paint, int factor, int scale) {
+    const int device = factor * scale;  // painted pixels per picture pixel, each way
+    QImage big(width * device, height * device, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        p.scale(factor, factor);
+        p.scale(device, device);
         paint(p);
     }
     return Downsample(big, factor);

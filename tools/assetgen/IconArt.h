@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 namespace assetgen {
@@ -13,5 +14,9 @@ enum class IconStyle {
 // The program's icon at `size` pixels: a glimble on a rounded patch of turf,
 // transparent around it.
 QImage IconImage(int size, IconStyle style = IconStyle::Shaded);
+
+// The icon as a scalable drawing, in full detail: the same picture as the
+// largest renderings, written as SVG with a square viewBox.
+QByteArray IconSvg();
 
 }  // namespace assetgen

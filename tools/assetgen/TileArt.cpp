@@ -273,16 +273,18 @@ void SoilBackground(QPainter& p, World world, const Colours& c) {
 
 QString NumberText(int n) { return QString::number(n); }
 
-// One frame of the catalogue's tile size, the art scaled from its units.
-QImage RenderTile(const PaintFn& paint) {
-    const int size = TileSize();
-    return Render(size, size, [&](QPainter& p) {
-        p.scale(size / kTileUnits, size / kTileUnits);
-        paint(p);
-    });
-}
-
 }  // namespace
+
+QImage TileArt::RenderTile(const PaintFn& paint) const {
+    const int size = TileSize();
+    return Render(
+        size, size,
+        [&](QPainter& p) {
+            p.scale(size / kTileUnits, size / kTileUnits);
+            paint(p);
+        },
+        kSupersample, m_scale);
+}
 
 void TileArt::PaintCovered(QPainter& p, World world, int look) const {
     const Colours& c = ColoursOf(world);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/assetgen/Canvas.h"
 #include "tools/assetgen/Fonts.h"
 
 #include <QImage>
@@ -20,10 +21,13 @@ enum class Uncovered {
 // catalogue's tile size is painted at that size, scaled to fit.
 inline constexpr qreal kTileUnits = 40;
 
-// Draws the tile frames of both worlds.
+// Draws the tile frames of both worlds, `scale` times finer than the
+// catalogue's sizes (1: exactly those sizes).
 class TileArt {
 public:
-    explicit TileArt(const FontSet& fonts) : m_fonts(fonts) {}
+    explicit TileArt(const FontSet& fonts, int scale = 1) : m_fonts(fonts), m_scale(scale) {}
+
+    int Scale() const { return m_scale; }
 
     // A covered tile; the looks are variations of the same turf or sand.
     QImage Covered(World world, int look) const;
@@ -42,8 +46,11 @@ public:
 
 private:
     void PaintNumber(QPainter& p, World world, Uncovered kind, int number) const;
+    // One frame of the catalogue's tile size, the art scaled from its units.
+    QImage RenderTile(const PaintFn& paint) const;
 
     const FontSet& m_fonts;
+    int m_scale;
 };
 
 }  // namespace assetgen

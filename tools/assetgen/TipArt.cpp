@@ -128,6 +128,16 @@ void TipArt::TileAt(QPainter& p, QPointF at, qreal cell, World world, char code)
     p.restore();
 }
 
+void TipArt::WidgetPart(QPainter& p, const QRectF& target, const QImage& image, const QRectF& source) const {
+    const qreal scale = m_widgets.Scale();
+    p.drawImage(target, image, QRectF(source.topLeft() * scale, source.size() * scale));
+}
+
+void TipArt::Widget(QPainter& p, QPointF at, const QImage& image) const {
+    const QRectF whole(QPointF(0, 0), QSizeF(image.size()) / m_widgets.Scale());
+    WidgetPart(p, whole.translated(at), image, whole);
+}
+
 void TipArt::MiniBoard(QPainter& p, World world, QPointF origin, qreal cell,
                        const std::vector<const char*>& rows) const {
     for (std::size_t r = 0; r < rows.size(); ++r)
@@ -202,14 +212,14 @@ void TipArt::StatusTip(QPainter& p) const {
     const qreal width = 422;
     const QPointF o(14, 40);
     const res::PictureInfo& panel = Picture(res::IDB_STATUS_PANEL);
-    p.drawImage(QRectF(o, QSizeF(width, panel.height - 2)), m_widgets.Panel(panel),
-                QRectF(0, 0, panel.width, panel.height - 2));
+    WidgetPart(p, QRectF(o, QSizeF(width, panel.height - 2)), m_widgets.Panel(panel),
+               QRectF(0, 0, panel.width, panel.height - 2));
     const status_strip::Layout at = status_strip::LayoutAt(static_cast<int>(width), 0);
     const qreal x0 = o.x() + at.pointsLabelX;
-    p.drawImage(QPointF(x0, o.y() + at.labelY),
-                m_widgets.Label(Picture(res::IDB_POINTS_LABEL), QStringLiteral("Points")));
-    p.drawImage(QPointF(o.x() + at.glimblesLabelX, o.y() + at.labelY),
-                m_widgets.Label(Picture(res::IDB_GLIMBLES_LABEL), QStringLiteral("Glimbles")));
+    Widget(p, QPointF(x0, o.y() + at.labelY),
+           m_widgets.Label(Picture(res::IDB_POINTS_LABEL), QStringLiteral("Points")));
+    Widget(p, QPointF(o.x() + at.glimblesLabelX, o.y() + at.labelY),
+           m_widgets.Label(Picture(res::IDB_GLIMBLES_LABEL), QStringLiteral("Glimbles")));
     constexpr int kDigit = status_strip::kDigitSize;
     auto digits = [&](int x, const char* text) {
         for (int i = 0; text[i] != '\0'; ++i)
@@ -287,8 +297,8 @@ void TipArt::OptionsTip(QPainter& p) const {
     const qreal cx = picker.center().x();
     const qreal top = picker.top() + (picker.height() - d) / 2;
     const int normal = static_cast<int>(ArrowState::Normal), lit = static_cast<int>(ArrowState::Lit);
-    p.drawImage(QRectF(cx - d - 12 - d, top, d, d), left, FrameRect(leftStrip, normal));
-    p.drawImage(QRectF(cx + d + 12, top, d, d), right, FrameRect(rightStrip, lit));
+    WidgetPart(p, QRectF(cx - d - 12 - d, top, d, d), left, FrameRect(leftStrip, normal));
+    WidgetPart(p, QRectF(cx + d + 12, top, d, d), right, FrameRect(rightStrip, lit));
     TileAt(p, QPointF(cx - d, top), d, World::Grass, '1');
     TileAt(p, QPointF(cx, top), d, World::Grass, '2');
     Pointer(p, QPointF(cx + d + 30, top + 22), 20);
@@ -338,16 +348,19 @@ void TipArt::ZeroTip(QPainter& p) const {
 
 QImage TipArt::Tip(int index) const {
     const res::PictureInfo& tip = Picture(res::IDB_TIP_FIRST + index);
-    return Render(tip.width, tip.height, [&](QPainter& p) {
-        Background(p, QSizeF(tip.width, tip.height));
-        switch (index) {
-            case 0: NumbersTip(p); break;
-            case 1: FoundTip(p); break;
-            case 2: StatusTip(p); break;
-            case 3: OptionsTip(p); break;
-            default: ZeroTip(p); break;
-        }
-    });
+    return Render(
+        tip.width, tip.height,
+        [&](QPainter& p) {
+            Background(p, QSizeF(tip.width, tip.height));
+            switch (index) {
+                case 0: NumbersTip(p); break;
+                case 1: FoundTip(p); break;
+                case 2: StatusTip(p); break;
+                case 3: OptionsTip(p); break;
+                default: ZeroTip(p); break;
+            }
+        },
+        kSupersample, m_widgets.Scale());
 }
 
 }  // namespace assetgen

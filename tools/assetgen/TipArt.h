@@ -11,7 +11,8 @@
 namespace assetgen {
 
 // The five tip panels: an illustration drawn with the game's own tiles and
-// widgets beside a short English text.
+// widgets beside a short English text. They are drawn at the widgets' scale,
+// so the widget pictures they show are the ones of that scale.
 class TipArt {
 public:
     TipArt(const FontSet& fonts, const TileArt& tiles, const WidgetArt& widgets)
@@ -38,6 +39,11 @@ private:
     void MiniBoard(QPainter& p, World world, QPointF origin, qreal cell, const std::vector<const char*>& rows) const;
     // One tile frame drawn at any size.
     void TileAt(QPainter& p, QPointF at, qreal cell, World world, char code) const;
+    // Draws `source`, a part of a widget picture given in that picture's
+    // catalogue pixels, into `target`.
+    void WidgetPart(QPainter& p, const QRectF& target, const QImage& image, const QRectF& source) const;
+    // Draws a whole widget picture at its catalogue size, its corner at `at`.
+    void Widget(QPainter& p, QPointF at, const QImage& image) const;
 
     const FontSet& m_fonts;
     const TileArt& m_tiles;

@@ -23,10 +23,12 @@ enum class ArrowDirection { Left, Right };
 inline constexpr int kLabelTop = status_strip::kLabelTop;
 
 // Draws the status strip, the picture buttons and the count dialog's arrows,
-// each at the size its catalogue row gives.
+// each at the size its catalogue row gives, times `scale` (1: that size).
 class WidgetArt {
 public:
-    explicit WidgetArt(const FontSet& fonts) : m_fonts(fonts) {}
+    explicit WidgetArt(const FontSet& fonts, int scale = 1) : m_fonts(fonts), m_scale(scale) {}
+
+    int Scale() const { return m_scale; }
 
     // The strip's background: everything is a band across, so it can be
     // stretched sideways to any board width without distortion.
@@ -45,6 +47,7 @@ public:
 
 private:
     const FontSet& m_fonts;
+    int m_scale;
 };
 
 }  // namespace assetgen
