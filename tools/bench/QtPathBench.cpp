@@ -1,10 +1,13 @@
 // The real drawing path: the worst click on the 20 x 20 board until its
 // pixels are in the view's retained picture, and a full paint of that board,
-// with the embedded pictures, in both tile sets.
+// with the embedded pictures, in both tile sets, at scales 1 and 2 (the
+// window on the first or the second screen).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QImage>
+#include <QScreen>
+#include <QWindow>
 
 #include <memory>
 
@@ -23,9 +26,12 @@ constexpr int kCentre = 9;  // its four lines hold the most tiles
 
 // The game's window on the offscreen platform, on a Huge board.
 struct Game {
-    Game() {
+    explicit Game(int screen) {
         settings.values = {{"Size", "20"}, {"Number", "20"}, {"ShowTips", "1"}};
         app.InitInstance();
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        app.MainFrame()->show();
+        if (screen < screens.size()) app.MainFrame()->windowHandle()->setScreen(screens[screen]);
         QApplication::processEvents();
         view().OnLButtonDown({0, 470});  // past the start-up tips, on the status strip
         QApplication::processEvents();
@@ -54,11 +60,20 @@ void SetUpWorstClick(CPuzzle& puzzle) {
     }
 }
 
-void BM_QtWorstClick(benchmark::State& state, int command) {
-    Game game;
+// The screen of scale `scale`, or an error on `state`.
+bool OnScale(benchmark::State& state, Game& game, qreal scale) {
+    if (game.app.View()->WindowScale() == scale) return true;
+    state.SkipWithError("no screen of this scale");
+    return false;
+}
+
+void BM_QtWorstClick(benchmark::State& state, int command, int screen) {
+    Game game(screen);
     game.app.MainFrame()->OnCommand(command);
     game.view().repaint();  // the retained picture, in this tile set
-    if (game.view().WindowImage().size() != QSize(460, 520)) {
+    const qreal scale = screen + 1;
+    if (!OnScale(state, game, scale)) return;
+    if (game.view().WindowImage().size() != QSize(460, 520) * scale) {
         state.SkipWithError("the view has no picture to draw into");
         return;
     }
@@ -74,24 +89,30 @@ void BM_QtWorstClick(benchmark::State& state, int command) {
     benchmark::DoNotOptimize(game.view().WindowImage().constBits());
 }
 
-void BM_QtFullDraw(benchmark::State& state, int command) {
-    Game game;
+void BM_QtFullDraw(benchmark::State& state, int command, int screen) {
+    Game game(screen);
     game.app.MainFrame()->OnCommand(command);
-    const int width = game.puzzle().GetBoardWidth();
-    const int height = game.puzzle().GetBoardHeight() + 60;
+    game.view().repaint();
+    const qreal scale = screen + 1;
+    if (!OnScale(state, game, scale)) return;
+    const QSize size = game.view().WindowImage().size();
     for ([[maybe_unused]] auto _ : state) {
-        QImage picture(width, height, QImage::Format_RGB32);
+        QImage picture(size, QImage::Format_RGB32);
         {
-            platform::qt::ImageSurface surface(picture, game.fakes.pictures);
+            platform::qt::ImageSurface surface(picture, game.fakes.pictures, scale);
             game.view().OnDraw(surface);
         }
         benchmark::DoNotOptimize(picture.constBits());
     }
 }
 
-BENCHMARK_CAPTURE(BM_QtWorstClick, Grass, res::ID_TILES_GRASS)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_QtWorstClick, Sand, res::ID_TILES_SAND)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_QtFullDraw, Grass, res::ID_TILES_GRASS)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_QtFullDraw, Sand, res::ID_TILES_SAND)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_QtWorstClick, Grass, res::ID_TILES_GRASS, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_QtWorstClick, Sand, res::ID_TILES_SAND, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_QtWorstClick, Grass_scale2, res::ID_TILES_GRASS, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_QtWorstClick, Sand_scale2, res::ID_TILES_SAND, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_QtFullDraw, Grass, res::ID_TILES_GRASS, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_QtFullDraw, Sand, res::ID_TILES_SAND, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_QtFullDraw, Grass_scale2, res::ID_TILES_GRASS, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_QtFullDraw, Sand_scale2, res::ID_TILES_SAND, 1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

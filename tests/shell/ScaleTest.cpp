@@ -1,0 +1,183 @@
+// The game at the screen's own resolution. Run at the scales ctest gives in
+// QT_SCALE_FACTOR, on two offscreen screens, the second twice as fine as the
+// first: the logical layout never changes, the device pixels come from the
+// finest art each picture needs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "engine/TileCode.h"
+#include "platform/fake/RecordingSurface.h"
+#include "platform/qt/DeviceScale.h"
+#include "platform/qt/ImageSurface.h"
+#include "platform/qt/QtResources.h"
+#include "resources/CommandIds.h"
+#include "resources/ResourceIds.h"
+#include "tests/shell/ShellRig.h"
+
+namespace {
+
+using platform::fake::Event;
+using platform::qt::ToDevice;
+
+qreal ScaleUnderTest() {
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    return factor.isEmpty() ? 1.0 : factor.toDouble();
+}
+
+QRect ToQRect(platform::Rect r) { return {r.x, r.y, r.w, r.h}; }
+
+// The board as the engine lays it out, composed straight from the art drawn
+// `fineness` times finer, copy by copy (the test boards' cells are the art's
+// own size).
+QImage ComposeBoard(CPuzzle& puzzle, int fineness) {
+    platform::fake::EventLog log;
+    platform::fake::RecordingSurface surface(log);
+    puzzle.DrawBoard(surface);
+    QImage board(QSize(puzzle.GetBoardWidth(), puzzle.GetBoardHeight()) * fineness, QImage::Format_RGB32);
+    QPainter painter(&board);
+    for (const Event& e : log.events) {
+        const QImage* art = platform::qt::QtResources::Instance().Bitmap(e.bitmap, fineness);
+        if (art == nullptr) return {};
+        const QRect src = ToQRect(e.src), dst = ToQRect(e.dst);
+        painter.drawImage(dst.topLeft() * fineness, *art, QRect(src.topLeft() * fineness, src.size() * fineness));
+    }
+    return board;
+}
+
+// Mean difference per colour channel, 0 to 255.
+double MeanDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return 255;
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+QImage Resized(const QImage& image, QSize size, Qt::TransformationMode mode) {
+    return image.scaled(size, Qt::IgnoreAspectRatio, mode).convertToFormat(QImage::Format_RGB32);
+}
+
+struct ScaleRig : ShellRig {
+    ScaleRig() {
+        settings.values = {{"Size", "8"}, {"Number", "4"}, {"ShowTips", "1"}};
+        Start();
+        Frame().show();
+        Paint();
+    }
+    QImage Board() const {
+        const CQuelmView& view = *app.View();
+        const QSize board(view.Puzzle()->GetBoardWidth(), view.Puzzle()->GetBoardHeight());
+        return view.WindowImage().copy(QRect(QPoint(0, 0), ToDevice(board, view.WindowScale())));
+    }
+};
+
+TEST(Scale, TheLayoutStaysInLogicalPixels) {
+    ScaleRig rig;
+    const qreal scale = ScaleUnderTest();
+    ASSERT_DOUBLE_EQ(rig.View().devicePixelRatioF(), scale) << "the screen does not have the scale under test";
+    for (const int command : {res::ID_SIZE_TINY, res::ID_SIZE_HUGE}) {
+        ASSERT_TRUE(rig.Frame().OnCommand(command));
+        rig.Paint();
+        const int w = rig.Puzzle().GetBoardWidth();
+        EXPECT_EQ(rig.View().size(), QSize(w, w + 58));
+        EXPECT_EQ(rig.FrameClientArea(), QSize(w + 4, w + 62));
+        EXPECT_EQ(rig.View().WindowImage().size(), ToDevice(QSize(w, w + 60), scale));
+        // What the window shows is the retained picture, pixel for pixel.
+        const QImage shown = rig.View().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown, rig.View().WindowImage().copy(QRect(QPoint(0, 0), shown.size())));
+    }
+}
+
+TEST(Scale, TheBoardIsDrawnFromTheArtItsDevicePixelsNeed) {
+    ScaleRig rig;
+    const qreal scale = ScaleUnderTest();
+    const QImage board = rig.Board();
+    if (scale == 1 || scale == 2) {
+        // Whole scales copy their own art, pixel for pixel.
+        EXPECT_EQ(board, ComposeBoard(rig.Puzzle(), static_cast<int>(scale)));
+    }
+    if (scale > 1) {
+        // Drawn from finer art, not magnified from the catalogue's: close to
+        // the fine art brought to this size, far from the coarse one.
+        const double toFine = MeanDifference(board, Resized(ComposeBoard(rig.Puzzle(), 2), board.size(),
+                                                            Qt::SmoothTransformation));
+        const double toCoarse = MeanDifference(board, Resized(ComposeBoard(rig.Puzzle(), 1), board.size(),
+                                                              Qt::FastTransformation));
+        EXPECT_LT(toFine, 2.0);
+        EXPECT_GT(toCoarse, 3 * toFine) << "fine " << toFine << ", coarse " << toCoarse;
+    }
+}
+
+TEST(Scale, ClicksAtLogicalPointsPlayTheSameTiles) {
+    ScaleRig rig;
+    const int cell = rig.Puzzle().GetCellSize();
+    for (const auto& [c, r] : {std::pair{0, 0}, std::pair{3, 5}, std::pair{7, 7}}) {
+        QTest::mouseClick(&rig.View(), Qt::LeftButton, {}, QPoint(c * cell + cell - 1, r * cell + cell - 1));
+        EXPECT_FALSE(tile::IsCovered(rig.Puzzle().GetTile(c, r))) << c << "," << r;
+    }
+}
+
+TEST(Scale, AChangedBoardOrTileSetIsDrawnAtTheCurrentScale) {
+    ScaleRig rig;
+    for (const int command : {res::ID_SIZE_HUGE, res::ID_TILES_SAND, res::ID_SIZE_SMALL}) {
+        ASSERT_TRUE(rig.Frame().OnCommand(command));
+        QTest::mouseClick(&rig.View(), Qt::LeftButton, {}, QPoint(5, 5));
+        rig.Paint();
+        // The picture kept through the click equals one drawn afresh.
+        const qreal scale = rig.View().WindowScale();
+        QImage fresh(rig.View().WindowImage().size(), QImage::Format_RGB32);
+        {
+            platform::qt::ImageSurface surface(fresh, rig.fakes.pictures, scale);
+            rig.View().OnDraw(surface);
+        }
+        EXPECT_EQ(rig.View().WindowImage(), fresh) << command;
+    }
+}
+
+TEST(Scale, FollowsTheWindowToAScreenOfAnotherScale) {
+    ScaleRig rig;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2) GTEST_SKIP() << "one screen only";
+    const qreal first = rig.View().WindowScale();
+    rig.Frame().windowHandle()->setScreen(screens[1]);
+    QApplication::processEvents();
+    rig.Paint();
+    EXPECT_DOUBLE_EQ(rig.View().WindowScale(), 2 * first);
+    EXPECT_EQ(rig.View().WindowImage().size(), ToDevice(rig.View().size() + QSize(0, 2), 2 * first));
+    rig.Frame().windowHandle()->setScreen(screens[0]);
+    QApplication::processEvents();
+    rig.Paint();
+    EXPECT_DOUBLE_EQ(rig.View().WindowScale(), first);
+}
+
+}  // namespace
+
+// Two offscreen screens side by side, the second twice as fine, and the
+// settings in a temporary folder.
+int main(int argc, char* argv[]) {
+    QTemporaryDir folder;
+    if (!folder.isValid()) return 2;
+    QFile screens(folder.filePath(QStringLiteral("screens.json")));
+    if (!screens.open(QIODevice::WriteOnly)) return 2;
+    screens.write(R"({"screens": [
+        {"name": "one", "x": 0, "y": 0, "width": 1600, "height": 1200, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+        {"name": "two", "x": 1600, "y": 0, "width": 1600, "height": 1200, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}]})");
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+    qputenv("HOME", folder.path().toLocal8Bit());
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
