@@ -13,13 +13,14 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <algorithm>
 #include <map>
 
 namespace assetgen {
 namespace {
 
 constexpr int kSheetWidth = 1760;
-constexpr int kSheetHeight = 3060;
+constexpr int kSheetHeight = 4200;
 constexpr int kMargin = 20;
 const QColor kSheetBackground(58, 62, 66);
 const QColor kCaption(230, 230, 222);
@@ -109,6 +110,28 @@ public:
         }
     }
 
+    // The picture `id` as stored drawn `scale` times finer.
+    QImage Finer(int id, int scale) const { return QImage::fromData(m_files.at(FinerPicturePath(id, scale)), "PNG"); }
+
+    // The part `part` (in catalogue pixels) of picture `id` twice: on the left
+    // the bitmap enlarged 2x by nearest pixel, on the right the 2x picture at
+    // its own size. Returns the width used.
+    int Pair(int id, const QRect& part, QPoint at, const QString& caption) {
+        constexpr int kScale = 2;
+        constexpr int kGap = 6;
+        Caption(QStringLiteral("%1  %2").arg(id).arg(caption), QPointF(at.x(), at.y() + 14), 13);
+        const QRect target(at.x(), at.y() + 38, part.width() * kScale, part.height() * kScale);
+        Caption(QStringLiteral("1x, enlarged"), QPointF(target.x(), at.y() + 32), 11);
+        Caption(QStringLiteral("2x"), QPointF(target.right() + 1 + kGap, at.y() + 32), 11);
+        m_painter.save();
+        m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        m_painter.drawImage(target, Stored(id), part);
+        m_painter.drawImage(target.translated(target.width() + kGap, 0), Finer(id, kScale),
+                            QRect(part.topLeft() * kScale, part.size() * kScale));
+        m_painter.restore();
+        return 2 * target.width() + kGap;
+    }
+
     QPainter& Painter() { return m_painter; }
     QByteArray File(const QString& path) const { return m_files.at(path); }
 
@@ -147,8 +170,8 @@ std::vector<std::vector<Cell>> ReviewBoard(int n, std::uint64_t seed) {
 QImage MakeContactSheet(const std::vector<GeneratedFile>& files, const FontSet& fonts) {
     Sheet s(files, fonts);
     int y = kMargin;
-    s.Caption(QStringLiteral("2Glimbles: every picture as stored (tiles 2x, widgets 2x), boards as the game draws "
-                             "them"),
+    s.Caption(QStringLiteral("2Glimbles: every picture as stored at 1x (tiles and widgets enlarged 2x), boards as "
+                             "the game draws them, and at the end 1x beside 2x"),
               QPointF(kMargin, y + 16), 18);
     y += 34;
 
@@ -266,6 +289,50 @@ QImage MakeContactSheet(const std::vector<GeneratedFile>& files, const FontSet& 
                 }
                 y += kHugeCell * zoom + 4;
             }
+        }
+    }
+    y += 16;
+
+    // The same art at 1x and 2x: the bitmap's pixels doubled beside the
+    // picture drawn twice as fine, as a screen at scale 2 shows them.
+    s.Caption(QStringLiteral("1x and 2x: each bitmap enlarged 2x by nearest pixel, beside its 2x picture at its own "
+                             "size"),
+              QPointF(kMargin, y + 16), 18);
+    y += 30;
+    {
+        const int tile = TileSize();
+        auto frames = [tile](int first, int count) { return QRect(first * tile, 0, count * tile, tile); };
+        auto whole = [](int id) { return QRect(0, 0, Picture(id).width, Picture(id).height); };
+        struct PairCell {
+            int id;
+            QRect part;
+            const char* caption;
+        };
+        const std::vector<std::vector<PairCell>> lines = {
+            {{res::IDB_GRASS_COVERED, frames(0, 3), "Grass covered, looks 0-2"},
+             {res::IDB_SAND_COVERED, frames(3, 3), "Sand covered, looks 3-5"},
+             {res::IDB_GRASS_EMPTY, frames(7, 3), "Grass empty 7-9"}},
+            {{res::IDB_GRASS_FOUND, frames(1, 3), "Grass found 1-3"},
+             {res::IDB_SAND_EMPTY_HIGH, frames(3, 3), "Sand empty 18-20"},
+             {res::IDB_SAND_FOUND, frames(10, 3), "Sand found 10-12"}},
+            {{res::IDB_ARROW_DECREASE, QRect(0, 0, 2 * res::kArrowFrame, res::kArrowFrame),
+              "left arrow, normal and lit"},
+             {res::IDB_OK, whole(res::IDB_OK), "OK"},
+             {res::IDB_CANCEL_PRESSED, whole(res::IDB_CANCEL_PRESSED), "Cancel, pressed"},
+             {res::IDB_POINTS_LABEL, whole(res::IDB_POINTS_LABEL), "Points"}},
+            {{res::IDB_TIP_FIRST, QRect(14, 44, 200, 110), "tip 1, the board"},
+             {res::IDB_TIP_FIRST + 1, QRect(10, 20, 200, 110), "tip 2, a found tile"}},
+            {{res::IDB_TIP_FIRST + 2, QRect(150, 30, 200, 110), "tip 3, the strip"},
+             {res::IDB_TIP_FIRST + 3, QRect(226, 20, 200, 110), "tip 4, the text"}},
+        };
+        for (const auto& line : lines) {
+            int x = kMargin;
+            int height = 0;
+            for (const PairCell& cell : line) {
+                x += s.Pair(cell.id, cell.part, QPoint(x, y), QString::fromLatin1(cell.caption)) + 40;
+                height = std::max(height, cell.part.height() * 2);
+            }
+            y += 38 + height + 20;
         }
     }
     return s.Finish(y + kMargin);
