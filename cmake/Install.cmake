@@ -6,6 +6,7 @@
 #   share/applications/com.pellix.glimbles.desktop   the desktop entry
 #   share/metainfo/com.pellix.glimbles.metainfo.xml  the AppStream description
 #   share/icons/hicolor/<n>x<n>/apps/com.pellix.glimbles.png
+#   share/icons/hicolor/scalable/apps/com.pellix.glimbles.svg
 #
 # The application id names the desktop entry, the metainfo and the icon; the
 # program announces the same id to the desktop (shell/GameMain.cpp).
@@ -30,6 +31,9 @@ foreach(png IN LISTS glimbles_icon_pngs)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME ${GLIMBLES_APP_ID}.png)
 endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/glimbles.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${GLIMBLES_APP_ID}.svg)
 
 # The Debian package: `cpack` in the build directory writes
 # glimbles_<version>_<arch>.deb there.

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QXmlStreamReader>
 
 #include <map>
 #include <ostream>
@@ -52,6 +53,10 @@ QString PackageFile() {
 
 QString IconPath(const QString& root, int size) {
     return QStringLiteral("%1/usr/share/icons/hicolor/%2x%2/apps/%3.png").arg(root).arg(size).arg(kAppId);
+}
+
+QString ScalableIconPath(const QString& root) {
+    return QStringLiteral("%1/usr/share/icons/hicolor/scalable/apps/%2.svg").arg(root, kAppId);
 }
 
 // Paths of every file under `dir`, relative to it, sorted.
@@ -162,6 +167,7 @@ TEST(Package, HoldsExactlyTheFilesTheDesktopLooksFor) {
         QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kAppId),
     };
     for (int size : kIconSizes) expected << QDir(kRoot).relativeFilePath(IconPath(kRoot, size));
+    expected << QDir(kRoot).relativeFilePath(ScalableIconPath(kRoot));
     expected.sort();
 
     EXPECT_EQ(FilesUnder(kRoot), expected);
@@ -174,6 +180,18 @@ TEST(Package, EachIconHasTheSizeOfItsFolder) {
         ASSERT_FALSE(icon.isNull()) << IconPath(kRoot, size).toStdString();
         EXPECT_EQ(icon.size(), QSize(size, size)) << "hicolor/" << size;
     }
+    // The scalable one: well-formed SVG drawn on a square viewBox.
+    QFile svg(ScalableIconPath(kRoot));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly)) << ScalableIconPath(kRoot).toStdString();
+    QXmlStreamReader xml(&svg);
+    ASSERT_TRUE(xml.readNextStartElement()) << xml.errorString().toStdString();
+    EXPECT_EQ(xml.name().toString(), QStringLiteral("svg"));
+    const QStringList box = xml.attributes().value(QStringLiteral("viewBox")).toString().split(QLatin1Char(' '));
+    ASSERT_EQ(box.size(), 4);
+    EXPECT_GT(box[2].toDouble(), 0);
+    EXPECT_EQ(box[2], box[3]) << "a square viewBox";
+    while (!xml.atEnd()) xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
 }
 
 TEST(Package, DesktopEntryPassesValidation) {
