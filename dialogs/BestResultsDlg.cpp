@@ -4,8 +4,12 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 #include "dialogs/DialogColours.h"
 #include "engine/Puzzle.h"
+#include "platform/qt/DeviceScale.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 
@@ -13,13 +17,21 @@ namespace {
 
 QRect ToQRect(const platform::Rect& r) { return {r.x, r.y, r.w, r.h}; }
 
-// A one-pixel frame just inside `r`: the outermost pixels on each of its sides.
+// A one-pixel frame just inside `r`: the outermost pixels on each of its
+// sides. On a finer screen every side is the same whole number of device
+// pixels thick (one pixel's worth, rounded), laid on device pixels.
 void FrameRect(QPainter& painter, const QRect& r, const QColor& colour) {
     if (r.width() <= 0 || r.height() <= 0) return;
-    painter.fillRect(r.left(), r.top(), r.width(), 1, colour);
-    painter.fillRect(r.left(), r.bottom(), r.width(), 1, colour);
-    painter.fillRect(r.left(), r.top(), 1, r.height(), colour);
-    painter.fillRect(r.right(), r.top(), 1, r.height(), colour);
+    const qreal scale = painter.device()->devicePixelRatioF();
+    const QRect d = platform::qt::ToDevice(r, scale);
+    const int line = std::max(1, static_cast<int>(std::lround(scale)));
+    auto fill = [&](int x, int y, int w, int h) {
+        painter.fillRect(QRectF(x / scale, y / scale, w / scale, h / scale), colour);
+    };
+    fill(d.left(), d.top(), d.width(), line);
+    fill(d.left(), d.top() + d.height() - line, d.width(), line);
+    fill(d.left(), d.top(), line, d.height());
+    fill(d.left() + d.width() - line, d.top(), line, d.height());
 }
 
 }  // namespace

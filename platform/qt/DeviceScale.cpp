@@ -34,8 +34,8 @@ QRect ToLogical(const QRect& device, qreal scale) {
 
 QSize ToDevice(QSize logical, qreal scale) { return ToDevice(QRect(QPoint(0, 0), logical), scale).size(); }
 
-int FinenessFor(QSize source, QSize device) {
-    if (source.isEmpty()) return 1;
+int FinenessFor(QSize source, QSize device, qreal scale) {
+    if (scale <= 1 || source.isEmpty()) return 1;
     // Device pixels per catalogue pixel on the side stretched least: the
     // status panel is stretched sideways only, and its height tells.
     const double needed = std::min(static_cast<double>(device.width()) / source.width(),
@@ -66,8 +66,8 @@ bool DrawWholePicture(QPainter& painter, IPictureSource& pictures, int id, QPoin
     }
     const QRect device = ToDevice(QRect(at, catalogued->size()), scale);
     const int w = catalogued->width(), h = catalogued->height();
-    const QImage* shown = pictures.Frames(id, FinenessFor(catalogued->size(), device.size()), w, h, device.width(),
-                                          device.height());
+    const QImage* shown = pictures.Frames(id, FinenessFor(catalogued->size(), device.size(), scale), w, h,
+                                          device.width(), device.height());
     if (shown == nullptr) shown = pictures.Frames(id, 1, w, h, device.width(), device.height());
     if (shown == nullptr) return false;
     painter.drawImage(QRectF(QPointF(device.topLeft()) / scale, QSizeF(device.size()) / scale), *shown,

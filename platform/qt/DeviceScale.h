@@ -23,10 +23,12 @@ QRect ToLogical(const QRect& device, qreal scale);
 QSize ToDevice(QSize logical, qreal scale);
 
 // Which stored set, 1 or one of res::kFinerScales, to draw a part of a
-// picture `source` catalogue pixels large onto `device` device pixels: the
-// coarsest set at least as fine as the device on the less stretched side, so
-// pictures are only ever scaled down; the finest set when none is that fine.
-int FinenessFor(QSize source, QSize device);
+// picture `source` catalogue pixels large onto `device` device pixels on a
+// screen of `scale`: the coarsest set at least as fine as the device on the
+// less stretched side, so pictures are only ever scaled down; the finest set
+// when none is that fine. At scale 1 always the catalogue's own, so such a
+// screen shows exactly the catalogue's pictures.
+int FinenessFor(QSize source, QSize device, qreal scale);
 
 class IPictureSource;
 

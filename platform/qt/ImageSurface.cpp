@@ -25,7 +25,7 @@ void ImageSurface::CopyBitmap(int bitmapId, Rect src, Rect dst) {
 
     // The finest set this copy needs; the catalogue's own where that set has
     // no such picture.
-    int fineness = FinenessFor(logicalSource.size(), target.size());
+    int fineness = FinenessFor(logicalSource.size(), target.size(), m_scale);
     const QImage* picture = fineness == 1 ? catalogued : m_pictures.Picture(bitmapId, fineness);
     if (picture == nullptr || picture->isNull()) {
         fineness = 1;

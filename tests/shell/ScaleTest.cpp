@@ -13,11 +13,17 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "dialogs/BestResultsDlg.h"
+#include "dialogs/BitmapButton.h"
+#include "dialogs/DialogColours.h"
+#include "dialogs/Tips.h"
 #include "engine/TileCode.h"
+#include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingSurface.h"
 #include "platform/qt/DeviceScale.h"
 #include "platform/qt/ImageSurface.h"
 #include "platform/qt/QtResources.h"
+#include "platform/qt/ScaledPictures.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 #include "tests/shell/ShellRig.h"
@@ -99,24 +105,74 @@ TEST(Scale, TheLayoutStaysInLogicalPixels) {
     }
 }
 
+// `shown`, in device pixels at the scale under test, is the art that scale
+// needs: at 1 and 2 the art of that fineness pixel for pixel; between them
+// the 2x art brought down, clearly sharper than the 1x art magnified.
+void ExpectDrawnFromFinestArt(const QImage& shown, const QImage& fine, const QImage& coarse) {
+    ASSERT_FALSE(fine.isNull());
+    ASSERT_FALSE(coarse.isNull());
+    const qreal scale = ScaleUnderTest();
+    if (scale == 1) {
+        EXPECT_EQ(shown, coarse.convertToFormat(QImage::Format_RGB32));
+    } else if (scale == 2) {
+        EXPECT_EQ(shown, fine.convertToFormat(QImage::Format_RGB32));
+    }
+    if (scale <= 1) return;
+    const double toFine = MeanDifference(shown, Resized(fine, shown.size(), Qt::SmoothTransformation));
+    const double toCoarse = MeanDifference(shown, Resized(coarse, shown.size(), Qt::FastTransformation));
+    EXPECT_LT(toFine, 2.0);
+    EXPECT_GT(toCoarse, 2 * toFine) << "fine " << toFine << ", coarse " << toCoarse;
+}
+
+QImage Grab(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+const QImage& Art(int id, int fineness) {
+    static const QImage kNone;
+    const QImage* art = platform::qt::QtResources::Instance().Bitmap(id, fineness);
+    return art != nullptr ? *art : kNone;
+}
+
 TEST(Scale, TheBoardIsDrawnFromTheArtItsDevicePixelsNeed) {
     ScaleRig rig;
-    const qreal scale = ScaleUnderTest();
-    const QImage board = rig.Board();
-    if (scale == 1 || scale == 2) {
-        // Whole scales copy their own art, pixel for pixel.
-        EXPECT_EQ(board, ComposeBoard(rig.Puzzle(), static_cast<int>(scale)));
+    ExpectDrawnFromFinestArt(rig.Board(), ComposeBoard(rig.Puzzle(), 2), ComposeBoard(rig.Puzzle(), 1));
+}
+
+TEST(Scale, DialogPicturesAreDrawnFromTheArtTheirDevicePixelsNeed) {
+    platform::qt::ScaledPictures pictures;
+    for (const int id : {res::IDB_OK, res::IDB_CANCEL_PRESSED}) {
+        CBitmapButton button(QStringLiteral("OK"), pictures, nullptr);
+        button.LoadBitmaps(id, id);
+        button.resize(button.sizeHint());
+        ExpectDrawnFromFinestArt(Grab(button), Art(id, 2), Art(id, 1));
     }
-    if (scale > 1) {
-        // Drawn from finer art, not magnified from the catalogue's: close to
-        // the fine art brought to this size, far from the coarse one.
-        const double toFine = MeanDifference(board, Resized(ComposeBoard(rig.Puzzle(), 2), board.size(),
-                                                            Qt::SmoothTransformation));
-        const double toCoarse = MeanDifference(board, Resized(ComposeBoard(rig.Puzzle(), 1), board.size(),
-                                                              Qt::FastTransformation));
-        EXPECT_LT(toFine, 2.0);
-        EXPECT_GT(toCoarse, 3 * toFine) << "fine " << toFine << ", coarse " << toCoarse;
-    }
+    platform::fake::MemorySettingsStore store;
+    CTips tips(store, pictures, nullptr);
+    tips.show();  // the first tip is chosen as the dialog opens
+    const QRect area(CTips::kPictureLeft, CTips::kPictureTop, CTips::kPictureWidth, CTips::kPictureHeight);
+    ExpectDrawnFromFinestArt(Grab(tips).copy(ToDevice(area, ScaleUnderTest())), Art(tips.TipBitmap(), 2),
+                             Art(tips.TipBitmap(), 1));
+}
+
+// The best-results frame: each side equally thick, a whole number of device
+// pixels.
+TEST(Scale, TheBestResultsFrameIsEquallyThickOnEverySide) {
+    platform::fake::MemorySettingsStore store;
+    platform::qt::ScaledPictures pictures;
+    CBestResultsDlg dialog(nullptr, store, pictures, nullptr);
+    const QImage shown = Grab(dialog);
+    const platform::Rect f = dialog.Geometry().frame;
+    const QRect d = ToDevice(QRect(f.x, f.y, f.w, f.h), ScaleUnderTest());
+    const QRgb ink = dialog_colours::kTableInk.rgb();
+    auto run = [&](QPoint from, QPoint step) {
+        int n = 0;
+        for (QPoint p = from; shown.rect().contains(p) && shown.pixel(p) == ink; p += step) ++n;
+        return n;
+    };
+    const int top = run({d.center().x(), d.top()}, {0, 1});
+    EXPECT_GE(top, 1);
+    EXPECT_EQ(run({d.center().x(), d.bottom()}, {0, -1}), top);
+    EXPECT_EQ(run({d.left(), d.center().y()}, {1, 0}), top);
+    EXPECT_EQ(run({d.right(), d.center().y()}, {-1, 0}), top);
 }
 
 TEST(Scale, ClicksAtLogicalPointsPlayTheSameTiles) {
