@@ -16,6 +16,7 @@
 #include "dialogs/BestResultsDlg.h"
 #include "dialogs/BitmapButton.h"
 #include "dialogs/DialogColours.h"
+#include "dialogs/NumberGlimb.h"
 #include "dialogs/Tips.h"
 #include "engine/TileCode.h"
 #include "platform/fake/MemorySettingsStore.h"
@@ -145,6 +146,16 @@ TEST(Scale, DialogPicturesAreDrawnFromTheArtTheirDevicePixelsNeed) {
         button.resize(button.sizeHint());
         ExpectDrawnFromFinestArt(Grab(button), Art(id, 2), Art(id, 1));
     }
+    // The count picker's digits: frames of 40 shown at 40.
+    CNumberGlimb picker(4, 8, 6, pictures, nullptr);
+    picker.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+    const platform::Rect units = picker.Picker().DigitsRect();
+    const QRect six(units.x + 40, units.y, 40, 40);
+    ExpectDrawnFromFinestArt(picker.WindowPicture().copy(ToDevice(six, ScaleUnderTest())),
+                             Art(res::IDB_DIGITS, 2).copy(480, 0, 80, 80),
+                             Art(res::IDB_DIGITS, 1).copy(240, 0, 40, 40));
+
     platform::fake::MemorySettingsStore store;
     CTips tips(store, pictures, nullptr);
     tips.show();  // the first tip is chosen as the dialog opens
