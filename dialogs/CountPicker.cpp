@@ -44,16 +44,31 @@ void CountPicker::OnLButtonDown(platform::IDrawSurface& dc, const std::function<
         m_leftState = kPressed;
         --m_number;
     }
-    // One step back at a limit, not a clamp: a number handed in outside the
-    // range only moves towards it.
-    if (m_number > m_max) --m_number;
-    if (m_number < m_min) ++m_number;
+    StepBackIntoRange();
     DrawArrows(dc);
     if (m_rightState == kPressed) m_rightState = kLit;
     if (m_leftState == kPressed) m_leftState = kLit;
     if (wait) wait();
     DrawNumber(dc);
     DrawArrows(dc);
+}
+
+void CountPicker::OnStepKey(platform::IDrawSurface& dc, int step, const std::function<void()>& wait) {
+    int& arrow = step > 0 ? m_rightState : m_leftState;
+    const int before = arrow;
+    arrow = kPressed;
+    m_number += step > 0 ? 1 : -1;
+    StepBackIntoRange();
+    DrawArrows(dc);
+    arrow = before;
+    if (wait) wait();
+    DrawNumber(dc);
+    DrawArrows(dc);
+}
+
+void CountPicker::StepBackIntoRange() {
+    if (m_number > m_max) --m_number;
+    if (m_number < m_min) ++m_number;
 }
 
 void CountPicker::DrawNumber(platform::IDrawSurface& dc) const {

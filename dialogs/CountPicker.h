@@ -36,6 +36,11 @@ public:
     // the arrows are drawn. A step past a limit is taken back one step.
     void OnLButtonDown(platform::IDrawSurface& dc, const std::function<void()>& wait);
 
+    // A key that steps the number (`step` +1 raises, -1 lowers): as a click
+    // on that arrow lit, with the same pressed picture, wait and step back at
+    // a limit; afterwards the arrow shows what it showed before.
+    void OnStepKey(platform::IDrawSurface& dc, int step, const std::function<void()>& wait);
+
     // Draws the two digits; a number below 10 shows a leading 0. A digit that
     // is not 0 to 9 (a number handed in below 0 or above 99) is not drawn.
     void DrawNumber(platform::IDrawSurface& dc) const;
@@ -55,6 +60,10 @@ public:
     static constexpr int kRightArrowOffset = 110;  // likewise
 
 private:
+    // One step back at a limit, not a clamp: a number handed in outside the
+    // range only moves towards it.
+    void StepBackIntoRange();
+
     int m_min;                   // smallest number allowed
     int m_max;                   // largest number allowed
     int m_number;                // the number being chosen

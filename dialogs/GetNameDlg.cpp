@@ -1,5 +1,6 @@
 #include "dialogs/GetNameDlg.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <utility>
@@ -15,6 +16,25 @@ CGetNameDlg::CGetNameDlg(std::string offered, platform::qt::IPictureSource& pict
         edit->setMaxLength(static_cast<int>(game_settings::kNameChars));
         edit->setText(QString::fromStdString(m_name));
     }
+    if (QWidget* ok = Control(res::IDOK)) ok->installEventFilter(this);
+}
+
+bool CGetNameDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        const bool printable = !typed.isEmpty() && typed.at(0).isPrint() && typed != QStringLiteral(" ");
+        const bool command = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+        QLineEdit* edit = NameEdit();
+        if (printable && !command && edit != nullptr) {
+            // The typed character replaces the offered name, and typing goes
+            // on in the edit box.
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->setText(typed.left(edit->maxLength()));
+            return true;
+        }
+    }
+    return CLayoutDialog::eventFilter(watched, event);
 }
 
 QLineEdit* CGetNameDlg::NameEdit() const { return ControlAs<QLineEdit>(res::IDC_NAME_EDIT); }

@@ -9,7 +9,9 @@ class QLineEdit;
 // Asks for the player's name when a result earns a place in the best
 // results. It offers a name to start from; OK (or Enter) returns the edited
 // text exactly as typed, Esc and the close box return the offered name. It
-// writes nothing itself.
+// writes nothing itself. The focus starts on OK, so Enter or Space accepts
+// the offered name at once; typing a character other than a space there
+// starts a new name in the edit box instead of losing the keys.
 class CGetNameDlg final : public CLayoutDialog {
     Q_OBJECT
 
@@ -26,6 +28,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Letters typed while OK has the focus start a new name in the edit box.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::string m_name;  // the offered name until OK takes the edited one

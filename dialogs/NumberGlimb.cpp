@@ -1,5 +1,6 @@
 #include "dialogs/NumberGlimb.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -35,6 +36,7 @@ CNumberGlimb::CNumberGlimb(int smallest, int largest, int number, platform::qt::
     setMouseTracking(true);
     m_picker.SetClientWidth(width());
     FitPicture();
+    for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(this);
 }
 
 void CNumberGlimb::FitPicture() {
@@ -86,4 +88,39 @@ void CNumberGlimb::mousePressEvent(QMouseEvent* event) {
         m_picker.OnLButtonDown(surface, m_pressWait);
     }
     CLayoutDialog::mousePressEvent(event);
+}
+
+namespace {
+
+// What a key does to the number: -1 lowers it, +1 raises it, 0 not a step key.
+int StepOf(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+        case Qt::Key_Minus: return -1;
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Plus: return 1;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+bool CNumberGlimb::StepKey(const QKeyEvent& key) {
+    const int step = StepOf(key);
+    if (step == 0) return false;
+    WindowSurface surface(*this);
+    m_picker.OnStepKey(surface, step, m_pressWait);
+    return true;
+}
+
+void CNumberGlimb::keyPressEvent(QKeyEvent* event) {
+    if (!StepKey(*event)) CLayoutDialog::keyPressEvent(event);
+}
+
+bool CNumberGlimb::eventFilter(QObject* watched, QEvent* event) {
+    // The buttons would take the arrow keys to move the focus between them.
+    if (event->type() == QEvent::KeyPress && StepKey(*static_cast<QKeyEvent*>(event))) return true;
+    return CLayoutDialog::eventFilter(watched, event);
 }

@@ -37,6 +37,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Left, Down and minus lower the number, Right, Up and plus raise it,
+    // whichever button has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class WindowSurface;
@@ -46,6 +50,8 @@ private:
     // Makes the retained picture the client area's device size, cleared,
     // when the size or the screen's scale changed.
     void FitPicture();
+    // Steps the number for a step key; false for any other key.
+    bool StepKey(const QKeyEvent& key);
 
     CountPicker m_picker;
     QImage m_window;            // the client area as drawn, kept between paints, in device pixels

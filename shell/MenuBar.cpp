@@ -77,4 +77,11 @@ void CMainFrame::BuildKeyTable() {
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] { OnCommand(res::ID_HELP); });
+    // F10 opens the first menu, as desktop programs do; the menus' own access
+    // keys stay as they are.
+    auto* menus = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    menus->setContext(Qt::WindowShortcut);
+    connect(menus, &QShortcut::activated, this, [this] {
+        if (QAction* first = menuBar()->actions().value(0)) menuBar()->setActiveAction(first);
+    });
 }

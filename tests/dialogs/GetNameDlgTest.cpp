@@ -94,6 +94,27 @@ TEST(GetNameDlg, EachWayOfClosingReturnsItsName) {
               "Old");
 }
 
+// Typing at once, while OK still has the focus: the first letter replaces the
+// offered name and the rest follows in the edit box. Shortcuts and a space
+// still act on the button.
+TEST(GetNameDlg, TypingAtOnceStartsANewName) {
+    const auto typeAtOnce = [](const char* keys) {
+        return [keys](CGetNameDlg& d) {
+            for (const char* k = keys; *k != '\0'; ++k) QTest::keyClick(d.focusWidget(), *k);
+            QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+        };
+    };
+    EXPECT_EQ(AskName("Old name", typeAtOnce("Bo 7")), "Bo 7");
+    EXPECT_EQ(AskName("Old name", typeAtOnce(" ")), "Old name") << "a space still presses OK";
+    EXPECT_EQ(AskName("Old name",
+                      [](CGetNameDlg& d) {
+                          QTest::keyClick(OkButton(d), Qt::Key_A, Qt::ControlModifier);
+                          EXPECT_EQ(d.focusWidget(), OkButton(d));
+                          QTest::keyClick(OkButton(d), Qt::Key_Return);
+                      }),
+              "Old name");
+}
+
 TEST(GetNameDlg, NameIsLimitedTo123Characters) {
     const std::string name = AskName("", [](CGetNameDlg& d) {
         TypeName(d, QString(200, QLatin1Char('a')));

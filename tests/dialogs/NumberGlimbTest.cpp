@@ -11,6 +11,7 @@
 #include "platform/fake/RecordingShellOpen.h"
 #include "platform/qt/ScaledPictures.h"
 #include "resources/CommandIds.h"
+#include "resources/ResourceIds.h"
 #include "shell/GameDialogs.h"
 #include "tests/dialogs/EmbeddedPictures.h"
 #include "tests/dialogs/ModalAnswers.h"
@@ -77,6 +78,38 @@ TEST(NumberGlimb, PointerLightsTheArrowAndAClickWaitsWithThePressShown) {
 }
 
 QImage Part(const QImage& image, const platform::Rect& r) { return image.copy(r.x, r.y, r.w, r.h); }
+
+// Keys step the number through the focused button as an arrow click would:
+// the pressed arrow during the wait, one step back at a limit, and the arrow
+// as it was afterwards.
+TEST(NumberGlimb, KeysStepTheNumberAsTheArrowsDo) {
+    struct Case {
+        Qt::Key key;
+        int from, to;
+    };
+    for (const Case& c : {Case{Qt::Key_Right, 6, 7}, Case{Qt::Key_Up, 6, 7}, Case{Qt::Key_Plus, 6, 7},
+                          Case{Qt::Key_Left, 6, 5}, Case{Qt::Key_Down, 6, 5}, Case{Qt::Key_Minus, 6, 5},
+                          Case{Qt::Key_Right, 8, 8}, Case{Qt::Key_Left, 4, 4}, Case{Qt::Key_Left, 9, 8}}) {
+        CNumberGlimb dialog(4, 8, c.from, EmbeddedPictures(), nullptr);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        const bool raise = c.key == Qt::Key_Right || c.key == Qt::Key_Up || c.key == Qt::Key_Plus;
+        const QImage* strip = EmbeddedPictures().Frames(raise ? res::IDB_ARROW_INCREASE : res::IDB_ARROW_DECREASE, 1,
+                                                        30, 30, 40, 40);
+        ASSERT_NE(strip, nullptr);
+        const platform::Rect arrow = raise ? dialog.Picker().RightArrowRect() : dialog.Picker().LeftArrowRect();
+        int waits = 0;
+        dialog.SetPressWait([&] {
+            ++waits;
+            EXPECT_EQ(Part(dialog.WindowPicture(), arrow), strip->copy(80, 0, 40, 40)) << "pressed during the wait";
+        });
+        QTest::keyClick(dialog.focusWidget(), c.key);
+        EXPECT_EQ(waits, 1) << c.key;
+        EXPECT_EQ(dialog.GetNumber(), c.to) << c.key << " from " << c.from;
+        EXPECT_EQ(dialog.Picker().LeftState(), CountPicker::kNormal);
+        EXPECT_EQ(dialog.Picker().RightState(), CountPicker::kNormal);
+    }
+}
 
 TEST(NumberGlimb, PressedArrowIsOnScreenDuringTheWaitAndTheNewNumberOnlyAfter) {
     platform::qt::ScaledPictures pictures;

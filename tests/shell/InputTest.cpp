@@ -2,10 +2,13 @@
 // clicks off the board, double clicks and edit keys change nothing.
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
 
+#include "platform/qt/Text.h"
 #include "resources/CommandIds.h"
+#include "resources/Menu.h"
 #include "tests/shell/ShellRig.h"
 
 namespace {
@@ -125,6 +128,21 @@ TEST(Click, BeforeTheFirstPaintPlaysWithoutAWord) {
     qInstallMessageHandler(previous);
     EXPECT_EQ(rig.Puzzle().GetScore(), 63);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// F10 opens the first menu, as on other desktop programs.
+TEST(Keys, F10OpensTheGameMenu) {
+    Playing rig;
+    QApplication::setActiveWindow(&rig.Frame());
+    QTest::keyClick(&rig.Frame(), Qt::Key_F10);
+    auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->title(), platform::qt::ToQString(res::MainMenu()[0].text));
+    open->close();
 }
 
 }  // namespace
