@@ -41,6 +41,7 @@ void CMainFrame::SetView(CQuelmView* view, Router document, Router application) 
     m_document = std::move(document);
     m_application = std::move(application);
     m_edge->layout()->addWidget(view);
+    view->setFocus();  // the board takes the keys
     BuildMenus();
     BuildKeyTable();
 }

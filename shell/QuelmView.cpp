@@ -14,6 +14,7 @@
 CQuelmView::CQuelmView(CMainFrame& frame, ViewServices services, QWidget* parent)
     : QWidget(parent), m_frame(frame), m_services(services) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every paint covers what it repaints
+    setFocusPolicy(Qt::StrongFocus);        // the board cursor's keys
 }
 
 CQuelmView::~CQuelmView() = default;
@@ -83,6 +84,7 @@ void CQuelmView::paintEvent(QPaintEvent* event) {
             platform::qt::PresentPart(painter, m_window, m_scale, rect);
         }
     }
+    if (m_cursor.Shown() && m_puzzle) DrawCursor(painter);
     // Modal dialogs never open inside a paint: the start-up tips follow it.
     if (m_tipsPending)
         QMetaObject::invokeMethod(
@@ -90,6 +92,12 @@ void CQuelmView::paintEvent(QPaintEvent* event) {
 }
 
 void CQuelmView::mousePressEvent(QMouseEvent* event) {
+    // A press on the board goes back to mouse play: the cursor hides.
+    if (m_cursor.Shown() && m_puzzle &&
+        QRect(0, 0, m_puzzle->GetBoardWidth(), m_puzzle->GetBoardHeight()).contains(event->position().toPoint())) {
+        m_cursor.Show(false);
+        update(CursorRect());
+    }
     // Only the left button plays; Shift and Ctrl make no difference.
     if (event->button() == Qt::LeftButton) OnLButtonDown(event->position().toPoint());
     QWidget::mousePressEvent(event);

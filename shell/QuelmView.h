@@ -7,6 +7,7 @@
 
 #include "engine/Puzzle.h"
 #include "platform/DrawSurface.h"
+#include "shell/BoardCursor.h"
 #include "shell/CmdUI.h"
 #include "shell/ViewServices.h"
 
@@ -43,6 +44,10 @@ public:
 
     // Input.
     void OnLButtonDown(QPoint point);
+    // The keyboard's tile, and the key that moves it or plays its tile; false
+    // for keys the board does not take.
+    const BoardCursor& Cursor() const { return m_cursor; }
+    bool OnBoardKey(int key, Qt::KeyboardModifiers modifiers);
     void GameOver();
 
     // Commands; OnCommand returns false for ids the view does not handle.
@@ -66,12 +71,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SetSize(int n);
     void SetGrass();
     void SetSand();
     void Invalidate();
+    // The cursor's tile in logical pixels, and its frame drawn over the
+    // picture.
+    QRect CursorRect() const;
+    void DrawCursor(QPainter& painter) const;
     // Opens the start-up tips if they are still due; true when they opened.
     bool ShowTipsIfPending();
     // Reads whether the tips are wanted at start and opens them if so; true
@@ -86,4 +96,5 @@ private:
     qreal m_scale = 1;                  // device pixels per logical pixel of m_window
     bool m_stale = true;                // the retained picture needs a full OnDraw
     bool m_tipsPending = false;         // the start-up tips open right after the first paint
+    BoardCursor m_cursor;               // the keyboard's tile, drawn over the picture, never into it
 };

@@ -39,6 +39,7 @@ void CQuelmView::OnNewGame() {
 void CQuelmView::SetSize(int n) {
     if (!m_puzzle) return;
     m_puzzle->SetSize(n, n);
+    m_cursor.ClampTo(m_puzzle->GetColumns(), m_puzzle->GetRows());
     // The new size and the count the engine rescaled for it, in one save.
     game_settings::WriteSizeAndNumber(m_services.settings, n, m_puzzle->GetCount());
     FitWindowToBoard();
