@@ -10,11 +10,13 @@
 #include "platform/qt/DeviceScale.h"
 #include "platform/qt/ImageSurface.h"
 #include "resources/StatusStrip.h"
+#include "shell/ViewAccessible.h"
 
 CQuelmView::CQuelmView(CMainFrame& frame, ViewServices services, QWidget* parent)
     : QWidget(parent), m_frame(frame), m_services(services) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every paint covers what it repaints
     setFocusPolicy(Qt::StrongFocus);        // the board cursor's keys
+    ViewAccessible::Install();
 }
 
 CQuelmView::~CQuelmView() = default;
@@ -55,6 +57,12 @@ bool CQuelmView::ShowTipsIfPending() { return m_tipsPending && OpenStartTips(); 
 void CQuelmView::Invalidate() {
     m_stale = true;
     update();
+    if (ViewAccessible* accessible = Listened()) accessible->AnnounceNewBoard();
+}
+
+ViewAccessible* CQuelmView::Listened() {
+    if (!ViewAccessible::Heard()) return nullptr;
+    return dynamic_cast<ViewAccessible*>(QAccessible::queryAccessibleInterface(this));
 }
 
 void CQuelmView::paintEvent(QPaintEvent* event) {

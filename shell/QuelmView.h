@@ -82,6 +82,9 @@ private:
     // picture.
     QRect CursorRect() const;
     void DrawCursor(QPainter& painter) const;
+    // The view's accessibility, when an assistive tool is listening; null
+    // otherwise.
+    class ViewAccessible* Listened();
     // Opens the start-up tips if they are still due; true when they opened.
     bool ShowTipsIfPending();
     // Reads whether the tips are wanted at start and opens them if so; true

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "shell/QuelmView.h"
+#include "shell/ViewAccessible.h"
 
 namespace {
 
@@ -64,6 +65,7 @@ bool CQuelmView::OnBoardKey(int key, Qt::KeyboardModifiers modifiers) {
     }
     update(before);
     update(CursorRect());
+    if (ViewAccessible* accessible = Listened()) accessible->AnnounceCursor();
     return true;
 }
 
