@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "engine/Settings.h"
+#include "platform/qt/Announce.h"
 #include "platform/qt/DeviceScale.h"
 #include "platform/qt/ImageSurface.h"
 #include "resources/StatusStrip.h"
@@ -61,7 +62,7 @@ void CQuelmView::Invalidate() {
 }
 
 ViewAccessible* CQuelmView::Listened() {
-    if (!ViewAccessible::Heard()) return nullptr;
+    if (!platform::qt::AnnouncementsHeard()) return nullptr;
     return dynamic_cast<ViewAccessible*>(QAccessible::queryAccessibleInterface(this));
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "engine/TileCode.h"
+#include "platform/qt/Announce.h"
 #include "resources/StatusStrip.h"
 #include "shell/QuelmView.h"
 
@@ -217,8 +218,6 @@ private:
     int m_which;
 };
 
-ViewAccessible::Listener g_listener = nullptr;
-
 QAccessibleInterface* Registered(QAccessible::Id& id, const std::function<QAccessibleInterface*()>& make) {
     if (id == 0) id = QAccessible::registerAccessibleInterface(make());
     return QAccessible::accessibleInterface(id);
@@ -301,7 +300,7 @@ void ViewAccessible::AnnounceMove() {
     for (int which = 0; which < 2; ++which) {
         QAccessibleInterface* counter = Counter(which);
         QAccessibleValueChangeEvent changed(counter, counter->valueInterface()->currentValue());
-        Tell(changed);
+        platform::qt::Announce(changed);
     }
     for (auto& [key, id] : m_cells) {
         QAccessibleInterface* cell = QAccessible::accessibleInterface(id);
@@ -309,7 +308,7 @@ void ViewAccessible::AnnounceMove() {
         if (name == m_names[key]) continue;
         m_names[key] = name;
         QAccessibleEvent renamed(cell, QAccessible::NameChanged);
-        Tell(renamed);
+        platform::qt::Announce(renamed);
     }
 }
 
@@ -318,7 +317,7 @@ void ViewAccessible::AnnounceCursor() {
     if (view == nullptr) return;
     if (QAccessibleInterface* cell = Cell(view->Cursor().Column(), view->Cursor().Row())) {
         QAccessibleEvent focus(cell, QAccessible::Focus);
-        Tell(focus);
+        platform::qt::Announce(focus);
     }
 }
 
@@ -328,7 +327,7 @@ void ViewAccessible::AnnounceNewBoard() {
         ForgetCells();
         m_columns = puzzle->GetColumns();
         QAccessibleTableModelChangeEvent reset(Board(), QAccessibleTableModelChangeEvent::ModelReset);
-        Tell(reset);
+        platform::qt::Announce(reset);
     }
     AnnounceMove();
 }
@@ -343,16 +342,4 @@ void ViewAccessible::Install() {
         return true;
     }();
     static_cast<void>(installed);
-}
-
-void ViewAccessible::SetListener(Listener listener) { g_listener = listener; }
-
-bool ViewAccessible::Heard() { return g_listener != nullptr || QAccessible::isActive(); }
-
-void ViewAccessible::Tell(QAccessibleEvent& event) {
-    if (g_listener != nullptr) {
-        g_listener(&event);
-    } else {
-        QAccessible::updateAccessibility(&event);
-    }
 }

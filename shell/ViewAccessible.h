@@ -46,16 +46,8 @@ public:
     // Opens the view to assistive tools; once per program.
     static void Install();
 
-    // Where the announcements go: the platform's accessibility bridge when
-    // an assistive tool is listening, or `listener` (a test's) when set.
-    using Listener = void (*)(QAccessibleEvent* event);
-    static void SetListener(Listener listener);
-    // Whether anything hears the announcements.
-    static bool Heard();
-
 private:
     void ForgetCells();
-    static void Tell(QAccessibleEvent& event);
 
     mutable QAccessible::Id m_board = 0;
     mutable QAccessible::Id m_counters[2] = {0, 0};

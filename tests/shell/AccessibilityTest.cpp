@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/TileCode.h"
+#include "platform/qt/Announce.h"
 #include "resources/CommandIds.h"
 #include "shell/ViewAccessible.h"
 #include "tests/shell/ShellRig.h"
@@ -48,10 +49,10 @@ struct ReadRig : ShellRig {
         Puzzle().Init(0, 8, 8);
         Puzzle().SetHidden(2, 4, 1);
         Puzzle().SetHidden(7, 0, 1);
-        ViewAccessible::SetListener(&Listen);
+        platform::qt::SetAnnouncementListener(&Listen);
         g_heard.clear();
     }
-    ~ReadRig() { ViewAccessible::SetListener(nullptr); }
+    ~ReadRig() { platform::qt::SetAnnouncementListener(nullptr); }
     QAccessibleInterface* View() { return QAccessible::queryAccessibleInterface(&ShellRig::View()); }
     QAccessibleInterface* Board() { return View()->child(0); }
     QAccessibleInterface* Counter(int which) { return View()->child(1 + which); }
