@@ -70,3 +70,30 @@ void CBestResultsDlg::paintEvent(QPaintEvent*) {
     }
     FrameRect(painter, ToQRect(m_geometry.frame), dialog_colours::kTableInk);
 }
+
+QString CBestResultsDlg::Caption() const {
+    if (m_puzzle == nullptr) return QStringLiteral("Best results");
+    return QStringLiteral("Best results, %1 \u00D7 %2 board, %3 glimbles")
+        .arg(m_puzzle->GetColumns())
+        .arg(m_puzzle->GetRows())
+        .arg(m_puzzle->GetCount());
+}
+
+std::vector<PaintedPart> CBestResultsDlg::Parts() const {
+    PaintedPart table;
+    table.role = QAccessible::Table;
+    table.name = [this] { return Caption(); };
+    table.rect = [this] { return ToQRect(m_geometry.frame); };
+    table.rows = static_cast<int>(m_geometry.rows.size());
+    table.columns = 2;  // name, score
+    table.cell = [this](int row, int column) {
+        if (row < 0 || static_cast<std::size_t>(row) >= m_results.size()) return QString();
+        const best_results::Entry& entry = m_results[static_cast<std::size_t>(row)];
+        return column == 0 ? QString::fromStdString(entry.name) : QString::number(entry.score);
+    };
+    table.cellRect = [this](int row, int column) {
+        const best_results::RowGeometry& place = m_geometry.rows[static_cast<std::size_t>(row)];
+        return ToQRect(column == 0 ? place.name : place.score);
+    };
+    return {table};
+}

@@ -5,6 +5,7 @@
 #include "dialogs/BestResultsGeometry.h"
 #include "dialogs/BestResultsTable.h"
 #include "dialogs/LayoutDialog.h"
+#include "dialogs/PaintedParts.h"
 #include "platform/SettingsStore.h"
 
 class CPuzzle;
@@ -12,7 +13,7 @@ class CPuzzle;
 // Shows the ten best results for the engine's board and glimble count: names
 // and scores in two columns inside a frame, and an OK button under them. It
 // reads the table when it opens and writes nothing.
-class CBestResultsDlg final : public CLayoutDialog {
+class CBestResultsDlg final : public CLayoutDialog, public IPaintedParts {
     Q_OBJECT
 
 public:
@@ -23,6 +24,11 @@ public:
 
     const best_results::Table& Results() const { return m_results; }
     const best_results::Geometry& Geometry() const { return m_geometry; }
+    // The table read out: ten rows of name and score, captioned with the
+    // board and the count it belongs to.
+    std::vector<PaintedPart> Parts() const override;
+    QString Caption() const;
+
     // The font the table is measured and drawn in.
     const QFont& TableFont() const { return m_tableFont; }
 

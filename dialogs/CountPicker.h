@@ -23,6 +23,8 @@ public:
     void SetClientWidth(int width) { m_x0 = (width - kDigitsWidth) / 2; }
 
     int GetNumber() const { return m_number; }
+    int Smallest() const { return m_min; }
+    int Largest() const { return m_max; }
     int LeftState() const { return m_leftState; }
     int RightState() const { return m_rightState; }
 

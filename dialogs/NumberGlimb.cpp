@@ -86,6 +86,7 @@ void CNumberGlimb::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         WindowSurface surface(*this);
         m_picker.OnLButtonDown(surface, m_pressWait);
+        painted_parts::AnnounceValue(this, 0);
     }
     CLayoutDialog::mousePressEvent(event);
 }
@@ -112,6 +113,7 @@ bool CNumberGlimb::StepKey(const QKeyEvent& key) {
     if (step == 0) return false;
     WindowSurface surface(*this);
     m_picker.OnStepKey(surface, step, m_pressWait);
+    painted_parts::AnnounceValue(this, 0);
     return true;
 }
 
@@ -123,4 +125,19 @@ bool CNumberGlimb::eventFilter(QObject* watched, QEvent* event) {
     // The buttons would take the arrow keys to move the focus between them.
     if (event->type() == QEvent::KeyPress && StepKey(*static_cast<QKeyEvent*>(event))) return true;
     return CLayoutDialog::eventFilter(watched, event);
+}
+
+std::vector<PaintedPart> CNumberGlimb::Parts() const {
+    PaintedPart number;
+    number.role = QAccessible::SpinBox;
+    number.name = [this] { return windowTitle(); };
+    number.rect = [this] {
+        const platform::Rect left = m_picker.LeftArrowRect();
+        const platform::Rect right = m_picker.RightArrowRect();
+        return QRect(left.x, left.y, right.x + right.w - left.x, left.h);
+    };
+    number.value = [this] { return m_picker.GetNumber(); };
+    number.minimum = m_picker.Smallest();
+    number.maximum = m_picker.Largest();
+    return {number};
 }

@@ -6,12 +6,13 @@
 
 #include "dialogs/CountPicker.h"
 #include "dialogs/LayoutDialog.h"
+#include "dialogs/PaintedParts.h"
 
 // Picks the number of glimbles for the next games: two large digits between
 // a decrease and an increase arrow, which light under the pointer and step
 // the number on a click; OK and Cancel picture buttons below. There is no
 // keyboard control of the number.
-class CNumberGlimb final : public CLayoutDialog {
+class CNumberGlimb final : public CLayoutDialog, public IPaintedParts {
     Q_OBJECT
 
 public:
@@ -30,6 +31,9 @@ public:
     // What the dialog shows in its client area, buttons aside, in device
     // pixels at WindowScale().
     const QImage& WindowPicture() const { return m_window; }
+
+    // The number, read out as a spin box with its range.
+    std::vector<PaintedPart> Parts() const override;
     qreal WindowScale() const { return m_scale; }
 
 protected:

@@ -6,6 +6,8 @@
 
 #include <QPushButton>
 #include "platform/qt/DeviceScale.h"
+#include "platform/qt/Text.h"
+#include "resources/TipTexts.h"
 
 #include <algorithm>
 
@@ -73,6 +75,7 @@ void CTips::OnInitDialog() {
 
 void CTips::ShowNextTip() {
     m_tipBitmap = tips::ShowNextTip(m_store);
+    painted_parts::AnnounceName(this, 0);
     update(kPictureArea);
 }
 
@@ -97,4 +100,36 @@ void CTips::paintEvent(QPaintEvent*) {
     // The tip pictures are exactly the picture area's size.
     QPainter painter(this);
     platform::qt::DrawWholePicture(painter, Pictures(), m_tipBitmap, kPictureArea.topLeft());
+}
+
+namespace {
+
+// A tip's words as they read aloud: without the bold marks, paragraphs on
+// lines of their own.
+QString Spoken(std::string_view text) {
+    QString spoken = platform::qt::ToQString(text);
+    spoken.remove(QLatin1Char('*'));
+    return spoken.replace(QStringLiteral("\n\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+std::vector<PaintedPart> CTips::Parts() const {
+    PaintedPart picture;
+    picture.role = QAccessible::Graphic;
+    const auto text = [this]() -> const res::TipText* {
+        const int index = m_tipBitmap - res::IDB_TIP_FIRST;
+        if (index < 0 || index >= static_cast<int>(std::size(res::kTipTexts))) return nullptr;
+        return &res::kTipTexts[static_cast<std::size_t>(index)];
+    };
+    picture.name = [text] { return text() == nullptr ? QString() : Spoken(text()->title); };
+    picture.description = [text] {
+        const res::TipText* tip = text();
+        if (tip == nullptr) return QString();
+        QString words = Spoken(tip->body);
+        if (!tip->aside.empty()) words += QLatin1Char('\n') + Spoken(tip->aside);
+        return words;
+    };
+    picture.rect = [] { return kPictureArea; };
+    return {picture};
 }

@@ -3,6 +3,7 @@
 #include <QSize>
 
 #include "dialogs/LayoutDialog.h"
+#include "dialogs/PaintedParts.h"
 #include "platform/SettingsStore.h"
 #include "resources/Pictures.h"
 
@@ -12,7 +13,7 @@ class QPushButton;
 // Shows one of the five tip pictures, the next one each time it opens and at
 // each press of Next Tip, and the check box "Do not show this dialog on the
 // start.". Close and the close box store the check box; Esc does not.
-class CTips final : public CLayoutDialog {
+class CTips final : public CLayoutDialog, public IPaintedParts {
     Q_OBJECT
 
 public:
@@ -25,6 +26,9 @@ public:
     QCheckBox* ShowCheck() const;
     QPushButton* CloseButton() const;
     QPushButton* NextButton() const;
+
+    // The tip picture, read out as the words it shows.
+    std::vector<PaintedPart> Parts() const override;
 
     // Close: stores the check box, then ends the dialog.
     void accept() override;

@@ -1,6 +1,7 @@
 #include "tools/assetgen/TipArt.h"
 
 #include "resources/StatusStrip.h"
+#include "resources/TipTexts.h"
 
 #include "tools/assetgen/Canvas.h"
 #include "tools/assetgen/Catalogue.h"
@@ -15,6 +16,10 @@
 
 namespace assetgen {
 namespace {
+
+using res::kTipTexts;
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 const QColor kPaper(252, 247, 230);
 const QColor kPaperEdge(240, 230, 200);
@@ -172,12 +177,8 @@ void TipArt::NumbersTip(QPainter& p) const {
         const qreal reach = (k % 2 == 0) ? 1.75 * cell : 2.35 * cell;
         Arrow(p, centre + u * (k % 2 == 0 ? 0.62 : 0.85) * cell, centre + u * reach, kMark, 1.8);
     }
-    Title(p, QStringLiteral("What a number means"), {kTextLeft, 34});
-    Body(p,
-         QStringLiteral("The number on an uncovered tile tells how many glimbles are still hidden on its *row*, "
-                        "its *column* and both of its *diagonals*.\n\nThis 3 sees three of them. Every glimble you "
-                        "collect lowers the numbers on its lines by one."),
-         QRectF(kTextLeft, 46, TextRight() - kTextLeft, 140));
+    Title(p, Text(kTipTexts[0].title), {kTextLeft, 34});
+    Body(p, Text(kTipTexts[0].body), QRectF(kTextLeft, 46, TextRight() - kTextLeft, 140));
 }
 
 // Tip 2: the found tile.
@@ -199,12 +200,8 @@ void TipArt::FoundTip(QPainter& p) const {
     Sparkle(p, QPointF(110, 160), 4, QColor(255, 206, 40));
     Pointer(p, QPointF(80, 112), 24);
     const qreal textLeft = 204;
-    Title(p, QStringLiteral("You found a glimble!"), {textLeft, 34});
-    Body(p,
-         QStringLiteral("A glimble marks a tile where you found one. Its number means the same as on any other "
-                        "tile: the glimbles still hidden on its four lines.\n\nOne tile can hide several glimbles: "
-                        "click a found tile again to look. If none is left, it costs nothing."),
-         QRectF(textLeft, 46, TextRight() - textLeft, 150));
+    Title(p, Text(kTipTexts[1].title), {textLeft, 34});
+    Body(p, Text(kTipTexts[1].body), QRectF(textLeft, 46, TextRight() - textLeft, 150));
 }
 
 // Tip 3: the status strip under the board.
@@ -227,15 +224,11 @@ void TipArt::StatusTip(QPainter& p) const {
     };
     digits(at.pointsDigitsX, "187");
     digits(at.glimblesDigitsX, "04");
-    Title(p, QStringLiteral("Points and glimbles"), {16, 28});
+    Title(p, Text(kTipTexts[2].title), {16, 28});
     Arrow(p, QPointF(x0 + 60, 118), QPointF(x0 + 100, 96), kMark);
     Arrow(p, QPointF(x0 + 300, 118), QPointF(x0 + 285, 96), kMark);
-    Body(p,
-         QStringLiteral("*Points* is your score. It starts at the number of tiles and drops by one with every tile "
-                        "you select."),
-         QRectF(16, 116, 200, 80));
-    Body(p, QStringLiteral("*Glimbles* counts those still hidden. Find them all with as few clicks as you can."),
-         QRectF(236, 116, 200, 80));
+    Body(p, Text(kTipTexts[2].body), QRectF(16, 116, 200, 80));
+    Body(p, Text(kTipTexts[2].aside), QRectF(236, 116, 200, 80));
 }
 
 // Tip 4: the Options menu.
@@ -304,12 +297,8 @@ void TipArt::OptionsTip(QPainter& p) const {
     Pointer(p, QPointF(cx + d + 30, top + 22), 20);
 
     const qreal textLeft = sub.right() + 14;
-    Title(p, QStringLiteral("Size and number"), {textLeft, 34});
-    Body(p,
-         QStringLiteral("*Options > Set Size* picks the board, from Tiny (8 \u00D7 8) up to Huge "
-                        "(20 \u00D7 20).\n\n*Options > Number of Glimbles* sets how many hide: on an N \u00D7 N "
-                        "board, from N/2 up to N."),
-         QRectF(textLeft, 46, TextRight() - textLeft, 150));
+    Title(p, Text(kTipTexts[3].title), {textLeft, 34});
+    Body(p, Text(kTipTexts[3].body), QRectF(textLeft, 46, TextRight() - textLeft, 150));
 }
 
 // Tip 5: a zero clears its four lines.
@@ -338,12 +327,8 @@ void TipArt::ZeroTip(QPainter& p) const {
                 p.setPen(Qt::NoPen);
             }
         }
-    Title(p, QStringLiteral("A zero clears four lines"), {kTextLeft, 34});
-    Body(p,
-         QStringLiteral("A *0* means that no glimble is left on its row, its column or its diagonals. Every tile "
-                        "on those lines is empty, so don't spend points there.\n\nLook between the lines instead: "
-                        "only the marked tiles can still hide a glimble."),
-         QRectF(kTextLeft, 46, TextRight() - kTextLeft, 150));
+    Title(p, Text(kTipTexts[4].title), {kTextLeft, 34});
+    Body(p, Text(kTipTexts[4].body), QRectF(kTextLeft, 46, TextRight() - kTextLeft, 150));
 }
 
 QImage TipArt::Tip(int index) const {
