@@ -84,8 +84,8 @@ std::vector<PaintedPart> CBestResultsDlg::Parts() const {
     table.role = QAccessible::Table;
     table.name = [this] { return Caption(); };
     table.rect = [this] { return ToQRect(m_geometry.frame); };
-    table.rows = static_cast<int>(m_geometry.rows.size());
-    table.columns = 2;  // name, score
+    table.rows = [this] { return static_cast<int>(m_geometry.rows.size()); };
+    table.columns = [] { return 2; };  // name, score
     table.cell = [this](int row, int column) {
         if (row < 0 || static_cast<std::size_t>(row) >= m_results.size()) return QString();
         const best_results::Entry& entry = m_results[static_cast<std::size_t>(row)];

@@ -5,8 +5,8 @@
 #include "dialogs/BestResultsGeometry.h"
 #include "dialogs/BestResultsTable.h"
 #include "dialogs/LayoutDialog.h"
-#include "dialogs/PaintedParts.h"
 #include "platform/SettingsStore.h"
+#include "platform/qt/PaintedParts.h"
 
 class CPuzzle;
 

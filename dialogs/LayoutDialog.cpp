@@ -11,7 +11,7 @@
 
 #include "dialogs/BitmapButton.h"
 #include "dialogs/DialogUnits.h"
-#include "dialogs/PaintedParts.h"
+#include "platform/qt/PaintedParts.h"
 #include "platform/qt/Text.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
@@ -104,7 +104,7 @@ CLayoutDialog::CLayoutDialog(int layoutId, platform::qt::IPictureSource& picture
     static const res::DialogLayout kNoLayout{0, 0, 0, {}, {}, 0, 0, {}};
     if (m_layout == nullptr) m_layout = &kNoLayout;
     setModal(true);
-    painted_parts::Install();  // for the dialogs that paint parts of themselves
+    platform::qt::painted_parts::Install();  // for the dialogs that paint parts of themselves
     setWindowTitle(platform::qt::ToQString(m_layout->title));
     if (!m_layout->fontName.empty()) {
         setFont(QFont(platform::qt::ToQString(m_layout->fontName), m_layout->fontPoints));

@@ -86,7 +86,7 @@ void CNumberGlimb::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         WindowSurface surface(*this);
         m_picker.OnLButtonDown(surface, m_pressWait);
-        painted_parts::AnnounceValue(this, 0);
+        platform::qt::painted_parts::AnnounceChanges(this, 0);
     }
     CLayoutDialog::mousePressEvent(event);
 }
@@ -113,7 +113,7 @@ bool CNumberGlimb::StepKey(const QKeyEvent& key) {
     if (step == 0) return false;
     WindowSurface surface(*this);
     m_picker.OnStepKey(surface, step, m_pressWait);
-    painted_parts::AnnounceValue(this, 0);
+    platform::qt::painted_parts::AnnounceChanges(this, 0);
     return true;
 }
 
@@ -137,7 +137,7 @@ std::vector<PaintedPart> CNumberGlimb::Parts() const {
         return QRect(left.x, left.y, right.x + right.w - left.x, left.h);
     };
     number.value = [this] { return m_picker.GetNumber(); };
-    number.minimum = m_picker.Smallest();
-    number.maximum = m_picker.Largest();
+    number.minimum = [this] { return m_picker.Smallest(); };
+    number.maximum = [this] { return m_picker.Largest(); };
     return {number};
 }

@@ -75,7 +75,7 @@ void CTips::OnInitDialog() {
 
 void CTips::ShowNextTip() {
     m_tipBitmap = tips::ShowNextTip(m_store);
-    painted_parts::AnnounceName(this, 0);
+    platform::qt::painted_parts::AnnounceChanges(this, 0);
     update(kPictureArea);
 }
 

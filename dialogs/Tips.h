@@ -3,8 +3,8 @@
 #include <QSize>
 
 #include "dialogs/LayoutDialog.h"
-#include "dialogs/PaintedParts.h"
 #include "platform/SettingsStore.h"
+#include "platform/qt/PaintedParts.h"
 #include "resources/Pictures.h"
 
 class QCheckBox;

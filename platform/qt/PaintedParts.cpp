@@ -1,4 +1,4 @@
-#include "dialogs/PaintedParts.h"
+#include "platform/qt/PaintedParts.h"
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -6,15 +6,17 @@
 #include <QWidget>
 
 #include <map>
-#include <memory>
 
 #include "platform/qt/Announce.h"
 
+namespace platform::qt::painted_parts {
 namespace {
 
 QRect OnScreen(const QWidget* widget, const QRect& local) {
     return widget == nullptr ? QRect() : QRect(widget->mapToGlobal(local.topLeft()), local.size());
 }
+
+int Called(const std::function<int()>& f) { return f ? f() : 0; }
 
 class PartAccessible;
 
@@ -35,11 +37,7 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
-    QAccessible::State state() const override {
-        QAccessible::State s;
-        s.readOnly = true;
-        return s;
-    }
+    QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType t) override {
         return t == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
     }
@@ -64,31 +62,59 @@ class PartAccessible final : public QAccessibleInterface,
                              public QAccessibleValueInterface,
                              public QAccessibleTableInterface {
 public:
-    PartAccessible(QAccessibleWidget& dialog, QWidget* widget, PaintedPart part)
-        : m_dialog(dialog), m_widget(widget), m_part(std::move(part)) {}
-    ~PartAccessible() override {
-        for (const auto& [key, id] : m_cells) QAccessible::deleteAccessibleInterface(id);
-    }
+    PartAccessible(QAccessibleInterface& owner, QWidget* widget, PaintedPart part)
+        : m_owner(owner), m_widget(widget), m_part(std::move(part)), m_toldName(text(QAccessible::Name)) {}
+    ~PartAccessible() override { ForgetCells(); }
 
     const PaintedPart& Described() const { return m_part; }
     QWidget* Widget() const { return m_widget; }
 
-    bool isValid() const override { return m_dialog.isValid(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_dialog.window(); }
-    QAccessibleInterface* parent() const override { return &m_dialog; }
-    QAccessibleInterface* child(int index) const override {
-        if (m_part.columns <= 0 || index < 0 || index >= childCount()) return nullptr;
-        return cellAt(index / m_part.columns, index % m_part.columns);
+    // What changed since the last time: see AnnounceChanges.
+    void Announce() {
+        if (m_part.value) {
+            QAccessibleValueChangeEvent changed(this, currentValue());
+            platform::qt::Announce(changed);
+        }
+        if (const QString name = text(QAccessible::Name); name != m_toldName) {
+            m_toldName = name;
+            QAccessibleEvent renamed(this, QAccessible::NameChanged);
+            platform::qt::Announce(renamed);
+        }
+        if (!IsTable()) return;
+        if (!SizeKept()) {
+            QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+            platform::qt::Announce(reset);
+            return;
+        }
+        for (auto& [key, made] : m_cells) {
+            QAccessibleInterface* cell = QAccessible::accessibleInterface(made.id);
+            const QString name = cell->text(QAccessible::Name);
+            if (name == made.toldName) continue;
+            made.toldName = name;
+            QAccessibleEvent renamed(cell, QAccessible::NameChanged);
+            platform::qt::Announce(renamed);
+        }
     }
-    int childCount() const override { return m_part.rows * m_part.columns; }
+
+    bool isValid() const override { return !m_widget.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_owner.window(); }
+    QAccessibleInterface* parent() const override { return &m_owner; }
+    QAccessibleInterface* child(int index) const override {
+        const int columns = Called(m_part.columns);
+        if (columns <= 0 || index < 0 || index >= childCount()) return nullptr;
+        return cellAt(index / columns, index % columns);
+    }
+    int childCount() const override { return Called(m_part.rows) * Called(m_part.columns); }
     int indexOfChild(const QAccessibleInterface* child) const override {
         auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
-        return cell == nullptr ? -1 : cell->rowIndex() * m_part.columns + cell->columnIndex();
+        return cell == nullptr ? -1 : cell->rowIndex() * Called(m_part.columns) + cell->columnIndex();
     }
     QAccessibleInterface* childAt(int x, int y) const override {
-        for (int i = 0; i < childCount(); ++i)
-            if (QAccessibleInterface* c = child(i); c != nullptr && c->rect().contains(x, y)) return c;
+        if (!IsTable() || !m_part.cellRect || m_widget.isNull()) return nullptr;
+        for (int row = 0; row < rowCount(); ++row)
+            for (int column = 0; column < columnCount(); ++column)
+                if (OnScreen(m_widget, m_part.cellRect(row, column)).contains(x, y)) return cellAt(row, column);
         return nullptr;
     }
     QString text(QAccessible::Text t) const override {
@@ -98,38 +124,39 @@ public:
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return m_part.rect ? OnScreen(Widget(), m_part.rect()) : QRect(); }
+    QRect rect() const override { return m_part.rect ? OnScreen(m_widget, m_part.rect()) : QRect(); }
     QAccessible::Role role() const override { return m_part.role; }
     QAccessible::State state() const override {
         QAccessible::State s;
-        s.readOnly = !m_part.value;
+        s.readOnly = true;  // the parts change through the game, not by assistive tools
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::ValueInterface && m_part.value) return static_cast<QAccessibleValueInterface*>(this);
-        if (t == QAccessible::TableInterface && m_part.columns > 0)
-            return static_cast<QAccessibleTableInterface*>(this);
+        if (t == QAccessible::TableInterface && IsTable()) return static_cast<QAccessibleTableInterface*>(this);
         return nullptr;
     }
 
-    QVariant currentValue() const override { return m_part.value ? m_part.value() : 0; }
+    QVariant currentValue() const override { return Called(m_part.value); }
     void setCurrentValue(const QVariant&) override {}
-    QVariant maximumValue() const override { return m_part.maximum; }
-    QVariant minimumValue() const override { return m_part.minimum; }
+    QVariant maximumValue() const override { return Called(m_part.maximum); }
+    QVariant minimumValue() const override { return Called(m_part.minimum); }
     QVariant minimumStepSize() const override { return 1; }
 
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
-        if (row < 0 || column < 0 || row >= m_part.rows || column >= m_part.columns) return nullptr;
-        const int key = row * m_part.columns + column;
+        if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) return nullptr;
+        auto* self = const_cast<PartAccessible*>(this);
+        if (!SizeKept()) self->ForgetCells();
+        const int key = row * m_columns + column;
         auto it = m_cells.find(key);
         if (it == m_cells.end()) {
-            auto* self = const_cast<PartAccessible*>(this);
-            it = m_cells.emplace(key, QAccessible::registerAccessibleInterface(new CellAccessible(*self, row, column)))
-                     .first;
+            auto* cell = new CellAccessible(*self, row, column);
+            const QString name = cell->text(QAccessible::Name);
+            it = m_cells.emplace(key, Made{QAccessible::registerAccessibleInterface(cell), name}).first;
         }
-        return QAccessible::accessibleInterface(it->second);
+        return QAccessible::accessibleInterface(it->second.id);
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
@@ -137,8 +164,8 @@ public:
     QString rowDescription(int) const override { return {}; }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
-    int rowCount() const override { return m_part.rows; }
-    int columnCount() const override { return m_part.columns; }
+    int rowCount() const override { return Called(m_part.rows); }
+    int columnCount() const override { return Called(m_part.columns); }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override { return {}; }
     bool isColumnSelected(int) const override { return false; }
@@ -150,10 +177,29 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
-    QAccessibleWidget& m_dialog;
-    QPointer<QWidget> m_widget;  // the dialog the part is painted on
+    struct Made {
+        QAccessible::Id id;
+        QString toldName;  // its name when made or last announced
+    };
+
+    bool IsTable() const { return m_part.rows && m_part.columns; }
+    // Whether the cells made so far still fit the table; when it has another
+    // size they are forgotten at the next look.
+    bool SizeKept() const { return rowCount() == m_rows && columnCount() == m_columns; }
+    void ForgetCells() {
+        for (const auto& [key, made] : m_cells) QAccessible::deleteAccessibleInterface(made.id);
+        m_cells.clear();
+        m_rows = rowCount();
+        m_columns = columnCount();
+    }
+
+    QAccessibleInterface& m_owner;
+    QPointer<QWidget> m_widget;  // the widget the part is painted on
     PaintedPart m_part;
-    mutable std::map<int, QAccessible::Id> m_cells;
+    QString m_toldName;                   // the name when made or last announced
+    mutable std::map<int, Made> m_cells;  // by row * m_columns + column
+    int m_rows = 0;                       // the table's size the cells were made for
+    int m_columns = 0;
 };
 
 bool CellAccessible::isValid() const { return m_table.isValid(); }
@@ -167,22 +213,32 @@ QRect CellAccessible::rect() const {
     const PaintedPart& part = m_table.Described();
     return part.cellRect ? OnScreen(m_table.Widget(), part.cellRect(m_row, m_column)) : QRect();
 }
+QAccessible::State CellAccessible::state() const {
+    const PaintedPart& part = m_table.Described();
+    QAccessible::State s;
+    s.readOnly = true;
+    s.focusable = static_cast<bool>(part.cellFocused);
+    s.focused = part.cellFocused && part.cellFocused(m_row, m_column);
+    return s;
+}
 
-// A dialog with its widgets first, then its painted parts.
-class DialogAccessible final : public QAccessibleWidget {
+// A widget with its child widgets first, then its painted parts: a dialog,
+// or a pane within a window.
+class PaintedWidgetAccessible final : public QAccessibleWidget {
 public:
-    DialogAccessible(QWidget* dialog, const IPaintedParts& parts) : QAccessibleWidget(dialog, QAccessible::Dialog) {
+    PaintedWidgetAccessible(QWidget* widget, const IPaintedParts& parts)
+        : QAccessibleWidget(widget, widget->isWindow() ? QAccessible::Dialog : QAccessible::Pane) {
         for (PaintedPart& part : parts.Parts())
-            m_parts.push_back(QAccessible::registerAccessibleInterface(new PartAccessible(*this, dialog,
+            m_parts.push_back(QAccessible::registerAccessibleInterface(new PartAccessible(*this, widget,
                                                                                           std::move(part))));
     }
-    ~DialogAccessible() override {
+    ~PaintedWidgetAccessible() override {
         for (QAccessible::Id id : m_parts) QAccessible::deleteAccessibleInterface(id);
     }
 
-    QAccessibleInterface* Part(int index) const {
+    PartAccessible* Part(int index) const {
         if (index < 0 || index >= static_cast<int>(m_parts.size())) return nullptr;
-        return QAccessible::accessibleInterface(m_parts[static_cast<std::size_t>(index)]);
+        return static_cast<PartAccessible*>(QAccessible::accessibleInterface(m_parts[static_cast<std::size_t>(index)]));
     }
 
     int childCount() const override { return QAccessibleWidget::childCount() + static_cast<int>(m_parts.size()); }
@@ -195,50 +251,51 @@ public:
             if (Part(static_cast<int>(i)) == child) return QAccessibleWidget::childCount() + static_cast<int>(i);
         return QAccessibleWidget::indexOfChild(child);
     }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (std::size_t i = 0; i < m_parts.size(); ++i)
+            if (PartAccessible* part = Part(static_cast<int>(i)); part != nullptr && part->rect().contains(x, y))
+                return part;
+        return QAccessibleWidget::childAt(x, y);
+    }
 
 private:
     std::vector<QAccessible::Id> m_parts;
 };
 
-DialogAccessible* Of(QWidget* dialog) {
-    return dialog == nullptr ? nullptr : dynamic_cast<DialogAccessible*>(QAccessible::queryAccessibleInterface(dialog));
+PartAccessible* PartOf(QWidget* widget, int index) {
+    if (widget == nullptr) return nullptr;
+    auto* accessible = dynamic_cast<PaintedWidgetAccessible*>(QAccessible::queryAccessibleInterface(widget));
+    return accessible == nullptr ? nullptr : accessible->Part(index);
 }
 
 }  // namespace
-
-namespace painted_parts {
 
 void Install() {
     static const bool installed = [] {
         QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
             if (object == nullptr || !object->isWidgetType()) return nullptr;
             const auto* parts = dynamic_cast<const IPaintedParts*>(object);
-            return parts == nullptr ? nullptr : new DialogAccessible(static_cast<QWidget*>(object), *parts);
+            return parts == nullptr ? nullptr : new PaintedWidgetAccessible(static_cast<QWidget*>(object), *parts);
         });
         return true;
     }();
     static_cast<void>(installed);
 }
 
-QAccessibleInterface* Part(QWidget* dialog, int index) {
-    DialogAccessible* accessible = Of(dialog);
-    return accessible == nullptr ? nullptr : accessible->Part(index);
+QAccessibleInterface* Part(QWidget* widget, int index) { return PartOf(widget, index); }
+
+void AnnounceChanges(QWidget* widget, int index) {
+    if (!AnnouncementsHeard()) return;
+    if (PartAccessible* part = PartOf(widget, index)) part->Announce();
 }
 
-void AnnounceValue(QWidget* dialog, int index) {
-    if (!platform::qt::AnnouncementsHeard()) return;
-    if (QAccessibleInterface* part = Part(dialog, index); part != nullptr && part->valueInterface() != nullptr) {
-        QAccessibleValueChangeEvent changed(part, part->valueInterface()->currentValue());
-        platform::qt::Announce(changed);
-    }
+void AnnounceFocus(QWidget* widget, int index, int row, int column) {
+    if (!AnnouncementsHeard()) return;
+    PartAccessible* part = PartOf(widget, index);
+    QAccessibleInterface* cell = part == nullptr ? nullptr : part->cellAt(row, column);
+    if (cell == nullptr) return;
+    QAccessibleEvent focus(cell, QAccessible::Focus);
+    Announce(focus);
 }
 
-void AnnounceName(QWidget* dialog, int index) {
-    if (!platform::qt::AnnouncementsHeard()) return;
-    if (QAccessibleInterface* part = Part(dialog, index)) {
-        QAccessibleEvent renamed(part, QAccessible::NameChanged);
-        platform::qt::Announce(renamed);
-    }
-}
-
-}  // namespace painted_parts
+}  // namespace platform::qt::painted_parts
