@@ -7,17 +7,16 @@
 #include <QPainter>
 
 #include "engine/Settings.h"
-#include "platform/qt/Announce.h"
 #include "platform/qt/DeviceScale.h"
 #include "platform/qt/ImageSurface.h"
 #include "resources/StatusStrip.h"
-#include "shell/ViewAccessible.h"
 
 CQuelmView::CQuelmView(CMainFrame& frame, ViewServices services, QWidget* parent)
     : QWidget(parent), m_frame(frame), m_services(services) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every paint covers what it repaints
     setFocusPolicy(Qt::StrongFocus);        // the board cursor's keys
-    ViewAccessible::Install();
+    platform::qt::painted_parts::Install();  // before anything asks how assistive tools see the view
+    setAccessibleName(QStringLiteral("Game board"));
 }
 
 CQuelmView::~CQuelmView() = default;
@@ -58,12 +57,7 @@ bool CQuelmView::ShowTipsIfPending() { return m_tipsPending && OpenStartTips(); 
 void CQuelmView::Invalidate() {
     m_stale = true;
     update();
-    if (ViewAccessible* accessible = Listened()) accessible->AnnounceNewBoard();
-}
-
-ViewAccessible* CQuelmView::Listened() {
-    if (!platform::qt::AnnouncementsHeard()) return nullptr;
-    return dynamic_cast<ViewAccessible*>(QAccessible::queryAccessibleInterface(this));
+    AnnounceChanges();
 }
 
 void CQuelmView::paintEvent(QPaintEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "engine/Puzzle.h"
 #include "platform/DrawSurface.h"
+#include "platform/qt/PaintedParts.h"
 #include "shell/BoardCursor.h"
 #include "shell/CmdUI.h"
 #include "shell/ViewServices.h"
@@ -16,7 +17,7 @@ class CMainFrame;
 // The game view: owns the engine from the first paint to the end, draws the
 // board and the status strip under it, and turns clicks and menu commands
 // into game actions.
-class CQuelmView final : public QWidget {
+class CQuelmView final : public QWidget, public IPaintedParts {
     Q_OBJECT
 
 public:
@@ -48,6 +49,11 @@ public:
     // for keys the board does not take.
     const BoardCursor& Cursor() const { return m_cursor; }
     bool OnBoardKey(int key, Qt::KeyboardModifiers modifiers);
+
+    // What assistive tools read: the board's table, then the Points and the
+    // Glimbles counters.
+    enum PaintedPartIndex { kBoardPart, kPointsPart, kGlimblesPart };
+    std::vector<PaintedPart> Parts() const override;
     void GameOver();
 
     // Commands; OnCommand returns false for ids the view does not handle.
@@ -84,7 +90,8 @@ private:
     void DrawCursor(QPainter& painter) const;
     // The view's accessibility, when an assistive tool is listening; null
     // otherwise.
-    class ViewAccessible* Listened();
+    // Tells assistive tools what the board and the counters show now.
+    void AnnounceChanges();
     // Opens the start-up tips if they are still due; true when they opened.
     bool ShowTipsIfPending();
     // Reads whether the tips are wanted at start and opens them if so; true

@@ -7,7 +7,6 @@
 #include "platform/qt/ImageSurface.h"
 #include "resources/CommandIds.h"
 #include "shell/QuelmView.h"
-#include "shell/ViewAccessible.h"
 
 void CQuelmView::OnLButtonDown(QPoint point) {
     if (!m_puzzle) return;
@@ -20,7 +19,7 @@ void CQuelmView::OnLButtonDown(QPoint point) {
         DrawStatus(dc);
         update(dc.TouchedRegion());
     }
-    if (ViewAccessible* accessible = Listened()) accessible->AnnounceMove();
+    AnnounceChanges();
     if (m_puzzle->GetRemaining() == 0) GameOver();
 }
 

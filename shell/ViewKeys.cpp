@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/qt/PaintedParts.h"
 #include "shell/QuelmView.h"
-#include "shell/ViewAccessible.h"
 
 namespace {
 
@@ -65,7 +65,8 @@ bool CQuelmView::OnBoardKey(int key, Qt::KeyboardModifiers modifiers) {
     }
     update(before);
     update(CursorRect());
-    if (ViewAccessible* accessible = Listened()) accessible->AnnounceCursor();
+    if (m_cursor.Shown())
+        platform::qt::painted_parts::AnnounceFocus(this, kBoardPart, m_cursor.Row(), m_cursor.Column());
     return true;
 }
 
