@@ -226,8 +226,7 @@ QAccessible::State CellAccessible::state() const {
 // or a pane within a window.
 class PaintedWidgetAccessible final : public QAccessibleWidget {
 public:
-    PaintedWidgetAccessible(QWidget* widget, const IPaintedParts& parts)
-        : QAccessibleWidget(widget, widget->isWindow() ? QAccessible::Dialog : QAccessible::Pane) {
+    PaintedWidgetAccessible(QWidget* widget, const IPaintedParts& parts) : QAccessibleWidget(widget) {
         for (PaintedPart& part : parts.Parts())
             m_parts.push_back(QAccessible::registerAccessibleInterface(new PartAccessible(*this, widget,
                                                                                           std::move(part))));
@@ -240,6 +239,10 @@ public:
         if (index < 0 || index >= static_cast<int>(m_parts.size())) return nullptr;
         return static_cast<PartAccessible*>(QAccessible::accessibleInterface(m_parts[static_cast<std::size_t>(index)]));
     }
+
+    // Asked each time: a widget made on its own and placed in a window later
+    // is a pane there, not a dialog.
+    QAccessible::Role role() const override { return widget()->isWindow() ? QAccessible::Dialog : QAccessible::Pane; }
 
     int childCount() const override { return QAccessibleWidget::childCount() + static_cast<int>(m_parts.size()); }
     QAccessibleInterface* child(int index) const override {
