@@ -18,6 +18,12 @@ QRect OnScreen(const QWidget* widget, const QRect& local) {
 
 int Called(const std::function<int()>& f) { return f ? f() : 0; }
 
+// Lets go of an interface we registered, unless the cache let go of it first
+// (as it may when the program ends).
+void Forget(QAccessible::Id id) {
+    if (QAccessible::accessibleInterface(id) != nullptr) QAccessible::deleteAccessibleInterface(id);
+}
+
 class PartAccessible;
 
 // One text cell of a painted table.
@@ -187,7 +193,7 @@ private:
     // size they are forgotten at the next look.
     bool SizeKept() const { return rowCount() == m_rows && columnCount() == m_columns; }
     void ForgetCells() {
-        for (const auto& [key, made] : m_cells) QAccessible::deleteAccessibleInterface(made.id);
+        for (const auto& [key, made] : m_cells) Forget(made.id);
         m_cells.clear();
         m_rows = rowCount();
         m_columns = columnCount();
@@ -232,7 +238,7 @@ public:
                                                                                           std::move(part))));
     }
     ~PaintedWidgetAccessible() override {
-        for (QAccessible::Id id : m_parts) QAccessible::deleteAccessibleInterface(id);
+        for (QAccessible::Id id : m_parts) Forget(id);
     }
 
     PartAccessible* Part(int index) const {
