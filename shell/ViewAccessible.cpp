@@ -37,7 +37,7 @@ std::vector<PaintedPart> CQuelmView::Parts() const {
     };
     board.cellRect = cellRect;
     board.cellFocused = [this](int row, int column) {
-        return hasFocus() && m_cursor.Column() == column && m_cursor.Row() == row;
+        return hasFocus() && m_cursor.Shown() && m_cursor.Column() == column && m_cursor.Row() == row;
     };
 
     // The counters as their plates name them, the numbers as the strip shows
