@@ -14,11 +14,13 @@ build_packages=(
 )
 
 # Debian 12 packages the tests that meet the real desktop need: an X display
-# with a window manager and tools to read and drive its windows, and a sound
-# server with its recorder.
+# with a window manager and tools to read and drive its windows, a sound
+# server with its recorder, and a session bus with the accessibility bus and
+# its Python bindings to read the game as a screen reader does.
 desktop_test_packages=(
   xvfb xauth openbox xdotool x11-utils
   pulseaudio pulseaudio-utils
+  dbus at-spi2-core python3-pyatspi
 )
 
 # Debian 12 packages the slower checks of scripts/test need besides those:

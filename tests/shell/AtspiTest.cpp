@@ -1,0 +1,227 @@
+// The real program read through the desktop's accessibility bus, as a screen
+// reader reads it: a private session bus with its accessibility bus, the game
+// on Xvfb with openbox, and read_tree.py asking the bus what the board holds
+// before and after a move played from the keyboard.
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+
+#include "tests/shell/DesktopRig.h"
+
+namespace {
+
+constexpr char kCaption[] = "Glimbles - Glimbles";
+constexpr char kBusLauncher[] = "/usr/libexec/at-spi-bus-launcher";
+
+// A python3 that has the accessibility bus's bindings, or empty. Debian's own
+// comes first: another python3 earlier on the PATH may lack them.
+QString PythonWithBindings() {
+    QStringList candidates = {QStringLiteral("/usr/bin/python3")};
+    if (const QString onPath = QStandardPaths::findExecutable(QStringLiteral("python3")); !onPath.isEmpty())
+        candidates << onPath;
+    for (const QString& python : candidates) {
+        if (QFileInfo(python).isExecutable() &&
+            desktop::Output(python, {QStringLiteral("-c"), QStringLiteral("import pyatspi")},
+                            QProcessEnvironment::systemEnvironment()))
+            return python;
+    }
+    return {};
+}
+
+// A private session bus, ended when this ends, with the accessibility bus
+// launched on it.
+class AccessibilityBus {
+public:
+    explicit AccessibilityBus(const QProcessEnvironment& desktop) : m_env(desktop) {
+        // The session lives as long as its child, which tells the bus's
+        // address and then waits for its input to close.
+        m_session.setProcessEnvironment(m_env);
+        m_session.start(QStringLiteral("dbus-run-session"),
+                        {QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"),
+                         QStringLiteral("echo \"$DBUS_SESSION_BUS_ADDRESS\"; exec cat >/dev/null")});
+        QString address;
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 10'000 && !address.endsWith(QLatin1Char('\n'))) {
+            if (m_session.waitForReadyRead(500)) address += QString::fromLocal8Bit(m_session.readAllStandardOutput());
+            if (m_session.state() == QProcess::NotRunning) break;
+        }
+        address = address.trimmed();
+        if (address.isEmpty()) {
+            m_failure = QStringLiteral("dbus-run-session told no bus address");
+            return;
+        }
+        m_env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+
+        m_launcher.setProcessEnvironment(m_env);
+        m_launcher.start(QLatin1String(kBusLauncher), {QStringLiteral("--launch-immediately")});
+        // Up once it owns its name on the session bus.
+        for (int i = 0; i < 100; ++i) {
+            const auto owned = desktop::Output(
+                QStringLiteral("dbus-send"),
+                {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                 QStringLiteral("--dest=org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                 QStringLiteral("org.freedesktop.DBus.NameHasOwner"), QStringLiteral("string:org.a11y.Bus")},
+                m_env);
+            if (owned && owned->contains(QStringLiteral("boolean true"))) return;
+            if (m_launcher.state() == QProcess::NotRunning) break;
+            QThread::msleep(100);
+        }
+        m_failure = QStringLiteral("the accessibility bus did not come up: ") +
+                    QString::fromLocal8Bit(m_launcher.readAllStandardError());
+    }
+
+    ~AccessibilityBus() {
+        m_launcher.terminate();
+        if (!m_launcher.waitForFinished(3000)) m_launcher.kill();
+        m_launcher.waitForFinished();
+        m_session.closeWriteChannel();
+        if (!m_session.waitForFinished(3000)) m_session.kill();
+        m_session.waitForFinished();
+    }
+
+    // Empty when both buses are up.
+    const QString& Failure() const { return m_failure; }
+    // The desktop's environment with the session bus in it.
+    const QProcessEnvironment& Environment() const { return m_env; }
+
+private:
+    QProcessEnvironment m_env;
+    QProcess m_session;
+    QProcess m_launcher;
+    QString m_failure;
+};
+
+// What read_tree.py found, as tab-separated fields per line.
+struct Reading {
+    bool complete = false;  // every awaited line was found
+    QList<QStringList> lines;
+    QString text;
+
+    QList<QStringList> All(const QString& kind) const {
+        QList<QStringList> found;
+        for (const QStringList& line : lines)
+            if (line.first() == kind) found << line;
+        return found;
+    }
+    QString Counter(const QString& name) const {
+        for (const QStringList& line : All(QStringLiteral("counter")))
+            if (line.size() == 3 && line[1] == name) return line[2];
+        return {};
+    }
+    QString CellName(int index) const {
+        for (const QStringList& line : All(QStringLiteral("cell")))
+            if (line.size() == 6 && line[1].toInt() == index) return line[5];
+        return {};
+    }
+};
+
+// Reads the game's board until the reading has every line of `until`, for
+// up to `seconds`.
+Reading Read(const QString& python, const QProcessEnvironment& environment, qint64 pid, const QStringList& until,
+             int seconds) {
+    QStringList arguments = {QStringLiteral(GLIMBLES_READ_TREE), QString::number(pid), QStringLiteral("--timeout"),
+                             QString::number(seconds)};
+    for (const QString& line : until) arguments << QStringLiteral("--until") << line;
+    QProcess reader;
+    reader.setProcessEnvironment(environment);
+    reader.start(python, arguments);
+    Reading reading;
+    if (!reader.waitForFinished((seconds + 10) * 1000)) {
+        reader.kill();
+        reader.waitForFinished();
+        reading.text = QStringLiteral("read_tree.py did not end");
+        return reading;
+    }
+    reading.complete = reader.exitStatus() == QProcess::NormalExit && reader.exitCode() == 0;
+    reading.text = QString::fromUtf8(reader.readAllStandardOutput()) + QString::fromUtf8(reader.readAllStandardError());
+    for (const QString& line : reading.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        reading.lines << line.split(QLatin1Char('\t'));
+    return reading;
+}
+
+TEST(AccessibilityBridge, AScreenReaderReadsTheBoardAndTheMoveAKeyPlays) {
+    if (const QString missing = desktop::MissingTool(desktop::kTools + QStringList{QStringLiteral("dbus-run-session"),
+                                                                                   QStringLiteral("dbus-send")});
+        !missing.isEmpty())
+        GTEST_SKIP() << missing.toStdString() << " is not installed";
+    if (!QFileInfo(QLatin1String(kBusLauncher)).isExecutable())
+        GTEST_SKIP() << kBusLauncher << " is not installed (at-spi2-core)";
+    const QString python = PythonWithBindings();
+    if (python.isEmpty()) GTEST_SKIP() << "no python3 with pyatspi (python3-pyatspi)";
+
+    desktop::Desktop screen;
+    if (!screen.Ready()) GTEST_SKIP() << "the X display or openbox did not start";
+    screen.StoreSettings("[General]\nShowTips=1\nSize=8\nNumber=8\n");
+    const AccessibilityBus bus(screen.Environment());
+    ASSERT_TRUE(bus.Failure().isEmpty()) << bus.Failure().toStdString();
+
+    QProcessEnvironment environment = bus.Environment();
+    environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("QT_ACCESSIBILITY"), QStringLiteral("1"));
+    QProcess& game = screen.StartGame(environment);
+    const unsigned long window = screen.WaitForWindow(game, kCaption);
+    ASSERT_NE(window, 0u) << "the game showed no window";
+
+    // The board as the game starts.
+    const Reading start = Read(python, bus.Environment(), game.processId(), {"counter\tPoints\t64"}, 15);
+    ASSERT_TRUE(start.complete) << start.text.toStdString();
+    ASSERT_EQ(start.All("pane").size(), 1);
+    EXPECT_EQ(start.All("pane").first().value(2), "3") << "the board and two counters";
+    EXPECT_EQ(start.All("table"), QList<QStringList>({{"table", "Board, 8 by 8 tiles", "8", "8", "64"}}));
+    static const QRegularExpression tileName(
+        QStringLiteral(R"(^column ([1-8]), row ([1-8]), (covered|(glimble found, )?\d+ on its lines)$)"));
+    QSet<QString> names;
+    for (const QStringList& cell : start.All("cell")) {
+        ASSERT_EQ(cell.size(), 6);
+        const QRegularExpressionMatch m = tileName.match(cell[5]);
+        EXPECT_TRUE(m.hasMatch()) << "cell " << cell[1].toStdString() << ": " << cell[5].toStdString();
+        // Row by row, each cell in its own place and with the table as its parent.
+        EXPECT_EQ(m.captured(1).toInt(), cell[3].toInt() + 1) << cell[5].toStdString();
+        EXPECT_EQ(m.captured(2).toInt(), cell[2].toInt() + 1) << cell[5].toStdString();
+        EXPECT_EQ(cell[4], "Board, 8 by 8 tiles") << cell[5].toStdString();
+        names << cell[5];
+    }
+    EXPECT_EQ(names.size(), 64) << start.text.toStdString();
+    EXPECT_EQ(start.CellName(0), "column 1, row 1, covered");
+    EXPECT_EQ(start.All("at"), QList<QStringList>({{"at", "0", "0", "column 1, row 1, covered"},
+                                                   {"at", "7", "7", "column 8, row 8, covered"}}));
+    EXPECT_EQ(start.Counter("Glimbles"), "8");
+    EXPECT_TRUE(start.All("missing").isEmpty()) << start.text.toStdString();
+
+    // The first Space shows the cursor on the top-left tile, which the game
+    // tells as that cell gaining the focus, and plays nothing.
+    ASSERT_TRUE(screen.Xdotool({"windowactivate", "--sync", QString::number(window)}));
+    QProcess listener;
+    listener.setProcessEnvironment(bus.Environment());
+    listener.start(python,
+                   {GLIMBLES_READ_TREE, QString::number(game.processId()), "--focus-events", "--timeout", "15"});
+    ASSERT_TRUE(listener.waitForStarted());
+    QString heard;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 15'000 && !heard.contains("listening\n") && listener.state() == QProcess::Running)
+        if (listener.waitForReadyRead(200)) heard += QString::fromUtf8(listener.readAllStandardOutput());
+    ASSERT_TRUE(heard.contains("listening\n")) << QString::fromUtf8(listener.readAllStandardError()).toStdString();
+    ASSERT_TRUE(screen.Xdotool({"key", "space"}));
+    ASSERT_TRUE(listener.waitForFinished(15'000));
+    heard += QString::fromUtf8(listener.readAllStandardOutput());
+    EXPECT_TRUE(heard.contains("\nfocus\tcolumn 1, row 1, covered\n")) << "no focus event for the cursor's cell:\n"
+                                                                       << heard.toStdString();
+    const Reading shown = Read(python, bus.Environment(), game.processId(), {}, 5);
+    EXPECT_EQ(shown.Counter("Points"), "64") << "the first key played a tile";
+    EXPECT_EQ(shown.CellName(0), "column 1, row 1, covered");
+
+    ASSERT_TRUE(screen.Xdotool({"key", "space"}));
+    const Reading played = Read(python, bus.Environment(), game.processId(), {"counter\tPoints\t63"}, 10);
+    EXPECT_TRUE(played.complete) << "Points did not read 63 after the move:\n" << played.text.toStdString();
+    EXPECT_TRUE(tileName.match(played.CellName(0)).hasMatch()) << played.CellName(0).toStdString();
+    EXPECT_NE(played.CellName(0), "column 1, row 1, covered") << "the played tile still reads covered";
+
+    EXPECT_EQ(game.state(), QProcess::Running);
+    desktop::Desktop::Stop(game);
+}
+
+}  // namespace
