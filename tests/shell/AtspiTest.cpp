@@ -190,6 +190,7 @@ TEST(AccessibilityBridge, AScreenReaderReadsTheBoardAndTheMoveAKeyPlays) {
                                                    {"at", "7", "7", "column 8, row 8, covered"}}));
     EXPECT_EQ(start.Counter("Glimbles"), "8");
     EXPECT_TRUE(start.All("missing").isEmpty()) << start.text.toStdString();
+    EXPECT_TRUE(start.All("focused").isEmpty()) << "a tile has the focus before the cursor shows";
 
     // The first Space shows the cursor on the top-left tile, which the game
     // tells as that cell gaining the focus, and plays nothing.
