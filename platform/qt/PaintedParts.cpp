@@ -70,7 +70,10 @@ class PartAccessible final : public QAccessibleInterface,
 public:
     PartAccessible(QAccessibleInterface& owner, QWidget* widget, PaintedPart part)
         : m_owner(owner), m_widget(widget), m_part(std::move(part)), m_toldName(text(QAccessible::Name)) {}
-    ~PartAccessible() override { ForgetCells(); }
+    // Asks the part nothing: the widget may be half gone already.
+    ~PartAccessible() override {
+        for (const auto& [key, made] : m_cells) Forget(made.id);
+    }
 
     const PaintedPart& Described() const { return m_part; }
     QWidget* Widget() const { return m_widget; }
