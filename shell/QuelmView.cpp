@@ -13,8 +13,8 @@
 
 CQuelmView::CQuelmView(CMainFrame& frame, ViewServices services, QWidget* parent)
     : QWidget(parent), m_frame(frame), m_services(services) {
-    setAttribute(Qt::WA_OpaquePaintEvent);  // every paint covers what it repaints
-    setFocusPolicy(Qt::StrongFocus);        // the board cursor's keys
+    setAttribute(Qt::WA_OpaquePaintEvent);   // every paint covers what it repaints
+    setFocusPolicy(Qt::StrongFocus);         // the board cursor's keys
     platform::qt::painted_parts::Install();  // before anything asks how assistive tools see the view
     setAccessibleName(QStringLiteral("Game board"));
 }
