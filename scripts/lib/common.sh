@@ -3,24 +3,37 @@
 
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-# Debian 12 packages needed to build, test and run the game; clang-format-14
-# for the layout check of the release step, which runs even in quick mode.
-build_packages=(
-  cmake ninja-build g++ pkg-config clang-format-14
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev libpulse-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+# Debian 12 packages the game needs to build and run: the compiler and build
+# tools, Qt's widgets, the sound server's client library and a font.
+game_packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libgl-dev libpulse-dev
   fonts-dejavu-core
-  dpkg-dev desktop-file-utils appstream
+)
+
+# Debian 12 packages the whole build needs besides: Qt's test and multimedia
+# modules, the test and benchmark libraries, Qt's SVG module for the asset
+# generator, the package tools and validators of the packaging tests, and
+# clang-format-14 for the layout check of the release step, which runs even
+# in quick mode.
+build_packages=(
+  "${game_packages[@]}"
+  qt6-multimedia-dev qt6-svg-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  dpkg-dev desktop-file-utils appstream lintian man-db groff-base
+  clang-format-14
 )
 
 # Debian 12 packages the tests that meet the real desktop need: an X display
 # with a window manager and tools to read and drive its windows, a sound
 # server with its recorder, and a session bus with the accessibility bus and
-# its Python bindings to read the game as a screen reader does.
+# its Python bindings to read the game as a screen reader does, and a
+# headless Wayland compositor with Qt's Wayland platform.
 desktop_test_packages=(
   xvfb xauth openbox xdotool x11-utils
   pulseaudio pulseaudio-utils
   dbus at-spi2-core python3-pyatspi
+  weston qt6-wayland
 )
 
 # Debian 12 packages the slower checks of scripts/test need besides those:
@@ -58,11 +71,22 @@ ensure_packages() {
   fi
 }
 
-# Configures (once) and builds the Release tree in build/.
-build_release() {
+# Configures (once) build/ with only the game, unless it is configured
+# already, and builds the game and its sound module there.
+build_game() {
   cd "$root_dir" || return 1
   if [ ! -f build/CMakeCache.txt ]; then
-    cmake --preset release >/dev/null || return 1
+    cmake --preset release -DGLIMBLES_GAME_ONLY=ON >/dev/null || return 1
+  fi
+  cmake --build build --parallel "$(nproc)" --target glimbles glimbles-sound
+}
+
+# Configures build/ for everything (again, when it held only the game) and
+# builds the whole Release tree there.
+build_release() {
+  cd "$root_dir" || return 1
+  if [ ! -f build/CMakeCache.txt ] || grep -q '^GLIMBLES_GAME_ONLY:BOOL=ON$' build/CMakeCache.txt; then
+    cmake --preset release -DGLIMBLES_GAME_ONLY=OFF >/dev/null || return 1
   fi
   cmake --build build --parallel "$(nproc)"
 }
