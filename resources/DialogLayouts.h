@@ -90,6 +90,6 @@ std::span<const DialogLayout> AllDialogs();
 const DialogLayout* FindDialog(int id);
 
 // The About box's second line: the maker's notice.
-inline constexpr std::string_view kMakersNotice = "(C) Pellix. All rights reserved.";
+inline constexpr std::string_view kMakersNotice = "(C) Pellix. Free software: GPL v3 or later.";
 
 }  // namespace res

@@ -18,6 +18,7 @@
 #include <map>
 #include <ostream>
 
+#include "engine/Settings.h"
 #include "resources/Pictures.h"
 
 // Failure messages show texts as text.
@@ -26,6 +27,9 @@ void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStd
 namespace {
 
 const QString kRoot = QStringLiteral(GLIMBLES_DEB_ROOT);
+// Where the package puts the program and its sound module, below its root.
+const QString kGameDir = QStringLiteral("usr/" GLIMBLES_INSTALL_GAMEDIR);
+const QString kGame = kGameDir + QStringLiteral("/glimbles");
 const QString kAppId = QStringLiteral("com.pellix.glimbles");
 constexpr auto& kIconSizes = res::kIconPngSizes;
 
@@ -136,7 +140,7 @@ TEST(Package, ControlFieldsNameTheGameAndTheLibrariesItNeeds) {
     };
     const Field fields[] = {
         {"Package", "glimbles", false},
-        {"Version", GLIMBLES_VERSION, false},
+        {"Version", GLIMBLES_PACKAGE_VERSION, false},
         {"Section", "games", false},
         {"Maintainer", "@", true},
         {"Description", "glimbles", true},
@@ -144,6 +148,8 @@ TEST(Package, ControlFieldsNameTheGameAndTheLibrariesItNeeds) {
         {"Depends", "libqt6widgets6", true},
         {"Depends", "libpulse0", true},
         {"Depends", "libc6", true},
+        // The About box's web page opens through xdg-open.
+        {"Recommends", "xdg-utils", true},
     };
     for (const Field& field : fields) {
         const ProgramRun run = RunProgram(QStringLiteral("dpkg-deb"),
@@ -160,18 +166,25 @@ TEST(Package, ControlFieldsNameTheGameAndTheLibrariesItNeeds) {
 
 TEST(Package, HoldsExactlyTheFilesTheDesktopLooksFor) {
     QStringList expected = {
-        QStringLiteral("usr/bin/glimbles"),
-        QStringLiteral("usr/lib/glimbles/glimbles-sound.so"),
-        QStringLiteral("usr/share/glimbles/glimbles-help.html"),
+        kGame,
+        QStringLiteral("usr/" GLIMBLES_INSTALL_MODULEDIR "/glimbles-sound.so"),
         QStringLiteral("usr/share/applications/%1.desktop").arg(kAppId),
         QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kAppId),
+        QStringLiteral("usr/share/man/man6/glimbles.6.gz"),
+        QStringLiteral("usr/share/doc/glimbles/copyright"),
+        QStringLiteral("usr/share/doc/glimbles/changelog.Debian.gz"),
+        QStringLiteral("usr/share/lintian/overrides/glimbles"),
     };
+    // The manual with every picture it shows.
+    for (const QString& file : QDir(QStringLiteral(GLIMBLES_HELP_SOURCE_DIR)).entryList(QDir::Files)) {
+        expected << QStringLiteral("usr/" GLIMBLES_INSTALL_HELPDIR "/") + file;
+    }
     for (int size : kIconSizes) expected << QDir(kRoot).relativeFilePath(IconPath(kRoot, size));
     expected << QDir(kRoot).relativeFilePath(ScalableIconPath(kRoot));
     expected.sort();
 
     EXPECT_EQ(FilesUnder(kRoot), expected);
-    EXPECT_TRUE(QFileInfo(kRoot + QStringLiteral("/usr/bin/glimbles")).isExecutable());
+    EXPECT_TRUE(QFileInfo(kRoot + QLatin1Char('/') + kGame).isExecutable());
 }
 
 TEST(Package, EachIconHasTheSizeOfItsFolder) {
@@ -207,7 +220,8 @@ TEST(Package, DesktopEntryStartsTheInstalledProgramWithItsIcon) {
     EXPECT_EQ(entry.at(QStringLiteral("Categories")), QStringLiteral("Game;LogicGame;"));
 
     const QString program = entry.at(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
-    EXPECT_TRUE(QFileInfo(kRoot + QStringLiteral("/usr/bin/") + program).isExecutable()) << program.toStdString();
+    EXPECT_TRUE(QFileInfo(kRoot + QLatin1Char('/') + kGameDir + QLatin1Char('/') + program).isExecutable())
+        << program.toStdString();
 
     // The icon is named by the desktop entry and found in the hicolor theme.
     EXPECT_EQ(entry.at(QStringLiteral("Icon")), kAppId);
@@ -221,10 +235,75 @@ TEST(Package, AppStreamDataValidatesAgainstTheInstalledTree) {
     EXPECT_EQ(run.status, 0) << run.output.toStdString();
 }
 
+// The text of a file the package installs gzip-compressed.
+QString Gunzipped(const QString& path) {
+    const ProgramRun run = RunProgram(QStringLiteral("gzip"), {QStringLiteral("-dc"), path});
+    return run.status == 0 ? run.output : QString();
+}
+
+// What Debian's own checker says of the package, in its most demanding mode;
+// tags the package has reasons to keep are overridden in the package itself,
+// each with its reason.
+TEST(Package, LintianFindsNothing) {
+    const QString deb = PackageFile();
+    ASSERT_FALSE(deb.isEmpty());
+    const ProgramRun run = RunProgram(QStringLiteral("lintian"),
+                                      {QStringLiteral("--pedantic"), QStringLiteral("--display-info"),
+                                       QStringLiteral("--fail-on"), QStringLiteral("none"), deb});
+    ASSERT_EQ(run.status, 0) << run.output.toStdString();
+    // Every tag is a line "X: package: tag ..."; lintian's own notes (such as
+    // running as root) are not about the package.
+    QStringList tags;
+    for (const QString& line : run.output.split(QLatin1Char('\n'))) {
+        if (line.size() > 2 && line[1] == QLatin1Char(':') && line[0].isUpper()) tags << line;
+    }
+    EXPECT_EQ(tags, QStringList()) << run.output.toStdString();
+}
+
+TEST(Package, ManualPageRendersWithoutWarningsAndNamesEverySetting) {
+    const QString page = Gunzipped(kRoot + QStringLiteral("/usr/share/man/man6/glimbles.6.gz"));
+    ASSERT_FALSE(page.isEmpty());
+    QProcess groff;
+    groff.setProcessChannelMode(QProcess::MergedChannels);
+    groff.start(QStringLiteral("groff"), {QStringLiteral("-ww"), QStringLiteral("-z"), QStringLiteral("-man")});
+    groff.write(page.toUtf8());
+    groff.closeWriteChannel();
+    ASSERT_TRUE(groff.waitForFinished(-1));
+    EXPECT_EQ(groff.exitCode(), 0);
+    EXPECT_EQ(QString::fromLocal8Bit(groff.readAll()), QString()) << "groff warnings";
+
+    EXPECT_TRUE(page.contains(QStringLiteral(".TH GLIMBLES 6")));
+    for (const std::string_view key :
+         {game_settings::kSize.key, game_settings::kNumber.key, game_settings::kSkin.key, game_settings::kSoundOff.key,
+          game_settings::kTipsHidden.key, game_settings::kTipsNumber.key, game_settings::kLastName.key}) {
+        EXPECT_TRUE(page.contains(QStringLiteral(".B ") + QString::fromUtf8(key.data(), qsizetype(key.size()))))
+            << "no entry for the setting " << key;
+    }
+}
+
+// The changelog's latest entry is the package's version, and the AppStream
+// data's latest release is its upstream part.
+TEST(Package, ChangelogAndMetainfoAgreeWithThePackageVersion) {
+    const QString changelog = Gunzipped(kRoot + QStringLiteral("/usr/share/doc/glimbles/changelog.Debian.gz"));
+    EXPECT_TRUE(changelog.startsWith(QStringLiteral("glimbles (" GLIMBLES_PACKAGE_VERSION ") ")))
+        << changelog.left(80).toStdString();
+
+    QFile metainfo(QStringLiteral(GLIMBLES_METAINFO));
+    ASSERT_TRUE(metainfo.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&metainfo);
+    QString release;
+    while (release.isEmpty() && !xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QStringLiteral("release")) {
+            release = xml.attributes().value(QStringLiteral("version")).toString();  // the first is the latest
+        }
+    }
+    EXPECT_EQ(release, QStringLiteral(GLIMBLES_VERSION));
+}
+
 TEST(InstalledGame, AnnouncesItsDesktopEntryAndWindowClass) {
     QTemporaryDir root;
     ASSERT_TRUE(CopyTree(kRoot, root.path()));
-    const QString probe = root.path() + QStringLiteral("/usr/bin/glimbles-install-probe");
+    const QString probe = root.path() + QLatin1Char('/') + kGameDir + QStringLiteral("/glimbles-install-probe");
     ASSERT_TRUE(QFile::copy(QStringLiteral(GLIMBLES_INSTALL_PROBE), probe));
 
     const std::map<QString, QString> report = ProbeReport(probe);
@@ -246,8 +325,8 @@ TEST(InstalledGame, AnnouncesItsDesktopEntryAndWindowClass) {
 TEST(InstalledGame, HelpFindsTheManualOfItsOwnLayout) {
     QTemporaryDir installed;
     ASSERT_TRUE(CopyTree(kRoot, installed.path()));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(GLIMBLES_INSTALL_PROBE),
-                            installed.path() + QStringLiteral("/usr/bin/glimbles-install-probe")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(GLIMBLES_INSTALL_PROBE), installed.path() + QLatin1Char('/') + kGameDir +
+                                                                        QStringLiteral("/glimbles-install-probe")));
 
     QTemporaryDir alone;
     ASSERT_TRUE(QDir(alone.path()).mkpath(QStringLiteral("bin")));
@@ -260,8 +339,8 @@ TEST(InstalledGame, HelpFindsTheManualOfItsOwnLayout) {
         QString help;  // what Help opens; empty: nothing, and it says it failed
     };
     const Case cases[] = {
-        {"installed", installed.path() + QStringLiteral("/usr/bin/glimbles-install-probe"),
-         installed.path() + QStringLiteral("/usr/share/glimbles/glimbles-help.html")},
+        {"installed", installed.path() + QLatin1Char('/') + kGameDir + QStringLiteral("/glimbles-install-probe"),
+         installed.path() + QStringLiteral("/usr/" GLIMBLES_INSTALL_HELPDIR "/glimbles-help.html")},
         {"build tree", QStringLiteral(GLIMBLES_INSTALL_PROBE),
          QStringLiteral(GLIMBLES_BUILD_DIR "/glimbles-help.html")},
         {"no manual", alone.path() + QStringLiteral("/bin/glimbles-install-probe"), QString()},
