@@ -67,6 +67,8 @@ void CMainFrame::FitClientArea(int width, int height) {
     }
     const QPoint topLeft = pos();
     adjustSize();
+    // On Wayland the compositor places every window and Qt ignores the move:
+    // where the corner stays is the compositor's choice there.
     move(topLeft);
 }
 
