@@ -8,7 +8,13 @@
 # optimising compiler).
 option(GLIMBLES_DEBIAN_FLAGS "Build Release the way Debian builds its packages" ON)
 
+# Whether this build is made as a shipped package is: the package test holds
+# only such a build to Debian's checker.
+set(GLIMBLES_SHIPPING_BUILD OFF)
 if(GLIMBLES_DEBIAN_FLAGS AND NOT GLIMBLES_SANITIZE AND NOT GLIMBLES_BUILD_FUZZERS)
+  if(CMAKE_BUILD_TYPE STREQUAL "Release")
+    set(GLIMBLES_SHIPPING_BUILD ON)
+  endif()
   set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG")
   set(optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
   add_compile_options(
