@@ -14,7 +14,8 @@ QString FindHelpFile() {
         dir + QStringLiteral("/../share/glimbles/") + QLatin1String(kHelpName),  // an installed game
     };
     for (const QString& path : candidates) {
-        if (QFileInfo(path).isFile()) return QFileInfo(path).absoluteFilePath();
+        const QFileInfo info(path);
+        if (info.isFile() && info.isReadable()) return info.absoluteFilePath();
     }
     return {};
 }

@@ -1,7 +1,6 @@
 #include "shell/MainFrame.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLayout>
 #include <QMessageBox>
@@ -11,6 +10,7 @@
 #include "resources/CommandIds.h"
 #include "shell/CatalogueText.h"
 #include "shell/HelpFile.h"
+#include "shell/HelpWindow.h"
 #include "shell/QuelmView.h"
 
 namespace {
@@ -77,7 +77,17 @@ void CMainFrame::SetDocumentTitle(const QString& title) {
 }
 
 void CMainFrame::OnHelp() {
-    const QString help = FindHelpFile();
-    if (!help.isEmpty() && m_shell.OpenFile(help.toStdString())) return;
-    QMessageBox::warning(this, AppTitle(), CatalogueString(res::IDS_FAILED_TO_LAUNCH_HELP));
+    const QString manual = FindHelpFile();
+    if (manual.isEmpty()) {
+        QMessageBox::warning(this, AppTitle(), CatalogueString(res::IDS_FAILED_TO_LAUNCH_HELP));
+        return;
+    }
+    if (m_help == nullptr) m_help = new HelpWindow(m_shell, this);
+    m_help->ShowContents(manual);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The manual goes with the game.
+    if (m_help != nullptr) m_help->close();
+    QMainWindow::closeEvent(event);
 }

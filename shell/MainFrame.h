@@ -5,6 +5,7 @@
 #include <functional>
 
 class CQuelmView;
+class HelpWindow;
 namespace platform {
 class IShellOpen;
 }
@@ -22,7 +23,7 @@ public:
     // ids that one does not handle.
     using Router = std::function<bool(int id)>;
 
-    // `shell` opens the help file; it must outlive the frame.
+    // `shell` opens the manual's web links; it must outlive the frame.
     explicit CMainFrame(platform::IShellOpen& shell);
     ~CMainFrame() override;
 
@@ -43,7 +44,13 @@ public:
     // The caption: the document's title, " - ", and "Glimbles".
     void SetDocumentTitle(const QString& title);
 
+    // Shows the manual in the help window, or says it cannot be found.
     void OnHelp();
+    // The help window once Help has opened it, else null.
+    HelpWindow* Help() const { return m_help; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenus();
@@ -52,7 +59,8 @@ private:
 
     platform::IShellOpen& m_shell;
     CQuelmView* m_view = nullptr;
-    QFrame* m_edge = nullptr;  // the 2-pixel sunken edge around the view
-    Router m_document;         // the document's commands
-    Router m_application;      // the application's commands
+    QFrame* m_edge = nullptr;      // the 2-pixel sunken edge around the view
+    Router m_document;             // the document's commands
+    Router m_application;          // the application's commands
+    HelpWindow* m_help = nullptr;  // made by the first Help, owned by the frame
 };

@@ -1,18 +1,25 @@
-// The standard Open and Save, which change only the caption, and Help.
+// The standard Open and Save, which change only the caption, and the manual
+// in its help window.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QScrollBar>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 
 #include <sys/stat.h>
 
 #include "resources/CommandIds.h"
 #include "shell/CommandLine.h"
+#include "shell/HelpWindow.h"
 #include "shell/QuelmDoc.h"
 #include "tests/dialogs/ModalAnswers.h"
 #include "tests/shell/ShellRig.h"
@@ -238,39 +245,130 @@ TEST(CommandRouting, ViewThenDocumentThenFrameThenApplication) {
     EXPECT_EQ(asked, (std::vector<std::string>{"document", "application"}));
 }
 
-// A help manual beside the test program for as long as it lives.
+// A two-page manual beside the test program for as long as it lives.
 class HelpBeside {
 public:
-    HelpBeside() : m_path(QCoreApplication::applicationDirPath() + "/glimbles-help.html") {
-        QFile file(m_path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("<html></html>");
+    HelpBeside() : m_dir(QCoreApplication::applicationDirPath()) {
+        Write("glimbles-help.html",
+              "<html><head><title>Test Manual</title></head><body>"
+              "<p><a href='#end'>to the end</a> <a href='page2.html'>page two</a></p>" +
+                  QByteArray(200, '\n').replace("\n", "<p>filler</p>") + "<h2 id='end'>The end</h2></body></html>");
+        Write("page2.html", "<html><head><title>Page Two</title></head><body>second</body></html>");
     }
-    ~HelpBeside() { QFile::remove(m_path); }
-    const QString& Path() const { return m_path; }
+    ~HelpBeside() {
+        for (const QString& name : m_written) QFile::remove(m_dir + '/' + name);
+    }
+    QString Path() const { return QFileInfo(m_dir + "/glimbles-help.html").absoluteFilePath(); }
 
 private:
-    QString m_path;
+    void Write(const QString& name, const QByteArray& text) {
+        QFile file(m_dir + '/' + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        m_written << name;
+    }
+    QString m_dir;
+    QStringList m_written;
 };
 
-TEST(Help, F1AloneOpensTheManualBesideTheProgram) {
+QString ShownFile(const HelpWindow& help) { return help.Browser()->source().toLocalFile(); }
+
+TEST(Help, F1AloneOpensTheManualInTheGamesOwnWindow) {
     Playing rig;
-    HelpBeside help;
+    HelpBeside manual;
     QTest::keyClick(&rig.Frame(), Qt::Key_F1, Qt::ShiftModifier);
     QTest::keyClick(&rig.Frame(), Qt::Key_F1, Qt::ControlModifier);
-    EXPECT_TRUE(rig.shell.files.empty());
+    EXPECT_EQ(rig.Frame().Help(), nullptr);
     QTest::keyClick(&rig.Frame(), Qt::Key_F1);
-    ASSERT_EQ(rig.shell.files.size(), 1u);
-    EXPECT_EQ(QString::fromStdString(rig.shell.files[0]), QFileInfo(help.Path()).absoluteFilePath());
+    HelpWindow* help = rig.Frame().Help();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(ShownFile(*help), manual.Path());
+    EXPECT_EQ(help->windowTitle(), "Test Manual");
+    EXPECT_TRUE(rig.shell.files.empty() && rig.shell.urls.empty());  // no browser needed
+
+    // Help again: the same window, back at the contents' beginning.
+    emit help->Browser()->anchorClicked(QUrl("#end"));
+    EXPECT_GT(help->Browser()->verticalScrollBar()->value(), 0);
+    rig.Frame().OnCommand(res::ID_HELP);
+    EXPECT_EQ(rig.Frame().Help(), help);
+    EXPECT_EQ(rig.Frame().findChildren<HelpWindow*>().size(), 1);
+    EXPECT_EQ(help->Browser()->verticalScrollBar()->value(), 0);
+
+    // Esc closes it; the game goes on underneath.
+    QApplication::setActiveWindow(help);  // as the desktop makes it on showing
+    QTest::keyClick(help->Browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(rig.Puzzle().GetScore(), 63);
 }
 
-TEST(Help, WithoutAManualSaysSoAndTheGameGoesOn) {
-    for (bool fileThere : {false, true}) {
+TEST(Help, LinksStayInTheManualAndWebAddressesGoToTheDesktop) {
+    struct Case {
+        const char* link;
+        const char* shownAfter;  // the file shown after the link, or "" for the contents
+        const char* sentToDesktop;
+    };
+    const Case cases[] = {
+        {"page2.html", "page2.html", ""},
+        {"#end", "", ""},
+        {"https://example.org/a?b=c", "", "https://example.org/a?b=c"},
+        {"mailto:someone@example.org", "", "mailto:someone@example.org"},
+        {"missing.html", "", ""},
+        {"ftp://example.org/", "", ""},
+    };
+    Playing rig;
+    HelpBeside manual;
+    rig.Frame().OnCommand(res::ID_HELP);
+    HelpWindow& help = *rig.Frame().Help();
+    for (const Case& c : cases) {
+        rig.shell.urls.clear();
+        rig.Frame().OnCommand(res::ID_HELP);
+        emit help.Browser()->anchorClicked(QUrl(c.link));
+        const QString shown = *c.shownAfter != 0 ? QFileInfo(manual.Path()).path() + '/' + c.shownAfter : manual.Path();
+        EXPECT_EQ(ShownFile(help), shown) << c.link;
+        const std::vector<std::string> sent = *c.sentToDesktop != 0 ? std::vector<std::string>{c.sentToDesktop}
+                                                                    : std::vector<std::string>{};
+        EXPECT_EQ(rig.shell.urls, sent) << c.link;
+    }
+}
+
+TEST(Help, BackAndForwardRetraceTheWayAndAreOffWhereItEnds) {
+    Playing rig;
+    HelpBeside manual;
+    rig.Frame().OnCommand(res::ID_HELP);
+    HelpWindow& help = *rig.Frame().Help();
+    EXPECT_FALSE(help.BackAction()->isEnabled());
+    EXPECT_FALSE(help.ForwardAction()->isEnabled());
+
+    emit help.Browser()->anchorClicked(QUrl("page2.html"));
+    EXPECT_EQ(help.windowTitle(), "Page Two");
+    EXPECT_TRUE(help.BackAction()->isEnabled());
+    QApplication::setActiveWindow(&help);
+    QTest::keyClick(help.Browser(), Qt::Key_Left, Qt::AltModifier);  // Back's key
+    EXPECT_EQ(ShownFile(help), manual.Path());
+    EXPECT_EQ(help.windowTitle(), "Test Manual");
+    EXPECT_FALSE(help.BackAction()->isEnabled());
+    EXPECT_TRUE(help.ForwardAction()->isEnabled());
+    help.ForwardAction()->trigger();
+    EXPECT_EQ(help.windowTitle(), "Page Two");
+    EXPECT_FALSE(help.ForwardAction()->isEnabled());
+}
+
+TEST(Help, ClosesWithTheGame) {
+    Playing rig;
+    HelpBeside manual;
+    rig.Frame().OnCommand(res::ID_HELP);
+    ASSERT_TRUE(rig.Frame().Help()->isVisible());
+    rig.Frame().OnCommand(res::ID_APP_EXIT);
+    EXPECT_FALSE(rig.Frame().Help()->isVisible());
+}
+
+TEST(Help, WithoutAReadableManualSaysSoAndTheGameGoesOn) {
+    for (bool folderInItsPlace : {false, true}) {
         Playing rig;
-        std::unique_ptr<HelpBeside> help;
-        if (fileThere) {
-            help = std::make_unique<HelpBeside>();
-            rig.shell.accept = false;  // the desktop cannot open it either
+        const QString path = QCoreApplication::applicationDirPath() + "/glimbles-help.html";
+        if (folderInItsPlace) {
+            ASSERT_TRUE(QDir().mkdir(path));
         }
         ModalAnswers answers;
         answers.Then<QMessageBox>([](QMessageBox& box) {
@@ -279,8 +377,38 @@ TEST(Help, WithoutAManualSaysSoAndTheGameGoesOn) {
             box.accept();
         });
         rig.Frame().OnCommand(res::ID_HELP);
+        EXPECT_EQ(rig.Frame().Help(), nullptr);
         EXPECT_EQ(rig.Puzzle().GetScore(), 63);
+        if (folderInItsPlace) QDir().rmdir(path);
     }
+}
+
+// The manual the game finds in the build tree, as a player's help window
+// shows it: every picture it names is there and every place it links to is in it.
+TEST(Help, TheGamesManualHasItsPicturesAndPlaces) {
+    QTextBrowser browser;
+    browser.setSource(QUrl::fromLocalFile(GLIMBLES_BUILT_MANUAL));
+    QTextDocument& document = *browser.document();
+    EXPECT_FALSE(document.toPlainText().isEmpty());
+    int pictures = 0;
+    QSet<QString> places;
+    QStringList linksWithin;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto part = block.begin(); !part.atEnd(); ++part) {
+            const QTextCharFormat format = part.fragment().charFormat();
+            if (format.isImageFormat()) {
+                const QString name = format.toImageFormat().name();
+                EXPECT_TRUE(document.resource(QTextDocument::ImageResource, QUrl(name)).isValid())
+                    << name.toStdString();
+                ++pictures;
+            }
+            for (const QString& name : format.anchorNames()) places.insert(name);
+            if (format.anchorHref().startsWith('#')) linksWithin << format.anchorHref().mid(1);
+        }
+    }
+    EXPECT_FALSE(linksWithin.isEmpty());
+    for (const QString& link : linksWithin) EXPECT_TRUE(places.contains(link)) << link.toStdString();
+    EXPECT_GE(pictures, 4);
 }
 
 }  // namespace
