@@ -3,6 +3,7 @@
 // real view.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QRect>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "engine/Puzzle.h"
 #include "platform/fake/RecordingSurface.h"
 #include "tools/screenshot/ClickPlan.h"
+#include "tools/screenshot/HelpPictures.h"
 #include "tools/screenshot/Scene.h"
 
 namespace {
@@ -87,6 +89,19 @@ TEST(Screenshot, GrabsTheWindowShowingTheGameAfterTheClicks) {
         const QImage inWindow =
             rendered.window.copy(shown.translated(rendered.viewAt)).convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(inWindow, rendered.view.copy(shown).convertToFormat(QImage::Format_RGB32)) << shot.file;
+    }
+}
+
+// The manual's pictures are the game's: the ones it ships are the ones the
+// tool renders now, pixel for pixel (its words were written from them).
+TEST(Screenshot, TheManualsPicturesAreWhatTheGameDrawsNow) {
+    const std::vector<HelpPicture> pictures = RenderHelpPictures();
+    ASSERT_EQ(pictures.size(), 4u);
+    for (const HelpPicture& picture : pictures) {
+        const QImage shipped(QStringLiteral(GLIMBLES_MANUAL_DIR "/") + picture.file);
+        ASSERT_FALSE(shipped.isNull()) << picture.file;
+        EXPECT_EQ(shipped.convertToFormat(QImage::Format_ARGB32), picture.image.convertToFormat(QImage::Format_ARGB32))
+            << picture.file << ": run glimbles-screenshot and read the manual's words again";
     }
 }
 

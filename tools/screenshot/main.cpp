@@ -1,30 +1,44 @@
-// Renders the README's screenshots: the game's main window on Qt's offscreen
-// platform, each with a seeded board at play, written as PNG files.
-//   glimbles-screenshot [output-folder]   (default: docs/screenshots)
+// Renders the README's screenshots and the manual's pictures: the game's main
+// window on Qt's offscreen platform, with seeded boards at play, written as
+// PNG files.
+//   glimbles-screenshot [screenshot-folder [manual-folder]]
+//   (defaults: docs/screenshots and resources/help)
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
 
+#include "tools/screenshot/HelpPictures.h"
 #include "tools/screenshot/Scene.h"
+
+namespace {
+
+bool Save(const QImage& image, const QString& folder, const char* file) {
+    const QString path = folder + QLatin1Char('/') + QLatin1String(file);
+    if (image.isNull() || !QDir().mkpath(folder) || !image.save(path, "PNG")) {
+        QTextStream(stderr) << "cannot write " << path << '\n';
+        return false;
+    }
+    QTextStream(stdout) << path << ": " << image.width() << " x " << image.height();
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
-    QTextStream err(stderr);
-    if (!QDir().mkpath(folder)) {
-        err << "cannot make " << folder << '\n';
-        return 1;
-    }
+    const QString shots = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    const QString manual = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("resources/help");
     for (const Shot& shot : kShots) {
-        const QString path = folder + QLatin1Char('/') + QLatin1String(shot.file);
         const Rendered rendered = RenderShot(shot);
-        if (rendered.window.isNull() || !rendered.window.save(path, "PNG")) {
-            err << "cannot write " << path << '\n';
-            return 1;
-        }
-        QTextStream(stdout) << path << ": " << rendered.window.width() << " x " << rendered.window.height()
-                            << ", Points " << rendered.score << ", glimbles left " << rendered.remaining << '\n';
+        if (!Save(rendered.window, shots, shot.file)) return 1;
+        QTextStream(stdout) << ", Points " << rendered.score << ", glimbles left " << rendered.remaining << '\n';
+    }
+    const std::vector<HelpPicture> pictures = RenderHelpPictures();
+    if (pictures.empty()) return 1;
+    for (const HelpPicture& picture : pictures) {
+        if (!Save(picture.image, manual, picture.file)) return 1;
+        QTextStream(stdout) << '\n';
     }
     return 0;
 }
