@@ -43,7 +43,7 @@ HelpWindow::HelpWindow(platform::IShellOpen& shell, QWidget* owner) : QWidget(ow
     m_forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"), m_browser,
                                &QTextBrowser::forward);
     m_forward->setShortcut(QKeySequence::Forward);
-    QAction* contents = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("&Contents"),
+    QAction* contents = bar->addAction(style()->standardIcon(QStyle::SP_ArrowUp), QStringLiteral("&Contents"),
                                        m_browser, &QTextBrowser::home);
     contents->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     m_back->setEnabled(false);
