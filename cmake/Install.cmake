@@ -23,7 +23,8 @@ install(TARGETS glimbles-sound LIBRARY DESTINATION ${GLIMBLES_INSTALL_MODULEDIR}
 # versions, which the program never reads, as Debian's own packages do.
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
-    foreach(file ${GLIMBLES_INSTALL_GAMEDIR}/glimbles ${GLIMBLES_INSTALL_MODULEDIR}/glimbles-sound.so)
+    foreach(file ${GLIMBLES_INSTALL_GAMEDIR}/$<TARGET_FILE_NAME:glimbles>
+                 ${GLIMBLES_INSTALL_MODULEDIR}/$<TARGET_FILE_NAME:glimbles-sound>)
       execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
                               \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${file}\" COMMAND_ERROR_IS_FATAL ANY)
     endforeach()

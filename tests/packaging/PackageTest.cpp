@@ -170,9 +170,9 @@ TEST(Package, HoldsExactlyTheFilesTheDesktopLooksFor) {
         QStringLiteral("usr/" GLIMBLES_INSTALL_MODULEDIR "/glimbles-sound.so"),
         QStringLiteral("usr/share/applications/%1.desktop").arg(kAppId),
         QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kAppId),
-        QStringLiteral("usr/share/man/man6/glimbles.6.gz"),
-        QStringLiteral("usr/share/doc/glimbles/copyright"),
-        QStringLiteral("usr/share/doc/glimbles/changelog.Debian.gz"),
+        QStringLiteral("usr/" GLIMBLES_INSTALL_MAN6DIR "/glimbles.6.gz"),
+        QStringLiteral("usr/" GLIMBLES_INSTALL_DOCDIR "/copyright"),
+        QStringLiteral("usr/" GLIMBLES_INSTALL_DOCDIR "/changelog.Debian.gz"),
         QStringLiteral("usr/share/lintian/overrides/glimbles"),
     };
     // The manual with every picture it shows.
@@ -264,7 +264,7 @@ TEST(Package, LintianFindsNothing) {
 }
 
 TEST(Package, ManualPageRendersWithoutWarningsAndNamesEverySetting) {
-    const QString page = Gunzipped(kRoot + QStringLiteral("/usr/share/man/man6/glimbles.6.gz"));
+    const QString page = Gunzipped(kRoot + QStringLiteral("/usr/" GLIMBLES_INSTALL_MAN6DIR "/glimbles.6.gz"));
     ASSERT_FALSE(page.isEmpty());
     QProcess groff;
     groff.setProcessChannelMode(QProcess::MergedChannels);
@@ -287,7 +287,7 @@ TEST(Package, ManualPageRendersWithoutWarningsAndNamesEverySetting) {
 // The changelog's latest entry is the package's version, and the AppStream
 // data's latest release is its upstream part.
 TEST(Package, ChangelogAndMetainfoAgreeWithThePackageVersion) {
-    const QString changelog = Gunzipped(kRoot + QStringLiteral("/usr/share/doc/glimbles/changelog.Debian.gz"));
+    const QString changelog = Gunzipped(kRoot + QStringLiteral("/usr/" GLIMBLES_INSTALL_DOCDIR "/changelog.Debian.gz"));
     EXPECT_TRUE(changelog.startsWith(QStringLiteral("glimbles (" GLIMBLES_PACKAGE_VERSION ") ")))
         << changelog.left(80).toStdString();
 
