@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeySequence>
 #include <QScreen>
 #include <QScrollBar>
@@ -19,6 +20,26 @@ namespace {
 // The window's first size, in logical pixels, when the screen has room.
 constexpr QSize kFirstSize(720, 640);
 
+// The manual's pictures come as "name.png" and, twice as fine, "name@2x.png"
+// (as browsers take them from srcset); the page gives each its size in
+// pixels, so the finer one fills the same place with more device pixels.
+class ManualBrowser final : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type == QTextDocument::ImageResource && devicePixelRatioF() > 1.0) {
+            const QUrl url = source().resolved(name);
+            const QString path = url.toLocalFile();
+            if (url.isLocalFile() && path.endsWith(QLatin1String(".png"))) {
+                const QImage finer(path.chopped(4) + QStringLiteral("@2x.png"));
+                if (!finer.isNull()) return finer;
+            }
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+};
+
 // Addresses that only the desktop can open.
 bool IsWebAddress(const QUrl& url) {
     const QString scheme = url.scheme().toLower();
@@ -28,7 +49,7 @@ bool IsWebAddress(const QUrl& url) {
 }  // namespace
 
 HelpWindow::HelpWindow(platform::IShellOpen& shell, QWidget* owner) : QWidget(owner, Qt::Window), m_shell(shell) {
-    m_browser = new QTextBrowser(this);
+    m_browser = new ManualBrowser(this);
     // Every link comes to Follow, which decides where it may lead.
     m_browser->setOpenLinks(false);
     m_browser->setOpenExternalLinks(false);

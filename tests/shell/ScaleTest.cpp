@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QWindow>
 
 #include <cmath>
@@ -27,6 +28,7 @@
 #include "platform/qt/ScaledPictures.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
+#include "shell/HelpWindow.h"
 #include "tests/shell/ShellRig.h"
 
 namespace {
@@ -226,6 +228,16 @@ TEST(Scale, FollowsTheWindowToAScreenOfAnotherScale) {
     QApplication::processEvents();
     rig.Paint();
     EXPECT_DOUBLE_EQ(rig.View().WindowScale(), first);
+}
+
+TEST(Scale, TheManualsPicturesAreTheFineOnesOnAFineScreen) {
+    platform::fake::RecordingShellOpen shell;
+    HelpWindow help(shell, nullptr);
+    help.ShowContents(QStringLiteral(GLIMBLES_BUILT_MANUAL));
+    const QVariant strip = help.Browser()->document()->resource(QTextDocument::ImageResource, QUrl("help-strip.png"));
+    const QImage image = strip.canConvert<QImage>() ? strip.value<QImage>() : QImage::fromData(strip.toByteArray());
+    // 320 x 60 on the page: the picture's own pixels at 1, twice as many on finer screens.
+    EXPECT_EQ(image.width(), ScaleUnderTest() > 1 ? 640 : 320);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // real view.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QRect>
 
@@ -98,10 +99,11 @@ TEST(Screenshot, TheManualsPicturesAreWhatTheGameDrawsNow) {
     const std::vector<HelpPicture> pictures = RenderHelpPictures();
     ASSERT_EQ(pictures.size(), 4u);
     for (const HelpPicture& picture : pictures) {
-        const QImage shipped(QStringLiteral(GLIMBLES_MANUAL_DIR "/") + picture.file);
-        ASSERT_FALSE(shipped.isNull()) << picture.file;
+        const QString file = HelpPictureFile(picture.name, qApp->devicePixelRatio());
+        const QImage shipped(QStringLiteral(GLIMBLES_MANUAL_DIR "/") + file);
+        ASSERT_FALSE(shipped.isNull()) << file.toStdString();
         EXPECT_EQ(shipped.convertToFormat(QImage::Format_ARGB32), picture.image.convertToFormat(QImage::Format_ARGB32))
-            << picture.file << ": run glimbles-screenshot and read the manual's words again";
+            << file.toStdString() << ": run glimbles-screenshot and read the manual's words again";
     }
 }
 

@@ -5,7 +5,9 @@
 #include <array>
 
 #include "engine/Puzzle.h"
+#include "platform/qt/DeviceScale.h"
 #include "resources/StatusStrip.h"
+#include "shell/QuelmView.h"
 #include "tools/screenshot/GameAtPlay.h"
 
 namespace {
@@ -37,54 +39,69 @@ QRect TileRect(const CPuzzle& puzzle, TileAt at) {
     return {puzzle.PixelFromTile(at.column), puzzle.PixelFromTile(at.row), cell, cell};
 }
 
-// The covered, the uncovered and the found tile, left to right.
-QImage TilesOf(const CPuzzle& puzzle, const QImage& board) {
+// The covered, the uncovered and the found tile, left to right, from the
+// view's picture kept in device pixels at `scale`.
+QImage TilesOf(const CPuzzle& puzzle, const QImage& picture, qreal scale) {
     const int cell = puzzle.GetCellSize();
-    QImage out(3 * cell + 2 * kTileGap, cell, QImage::Format_ARGB32);
+    QImage out(platform::qt::ToDevice(QSize(3 * cell + 2 * kTileGap, cell), scale), QImage::Format_ARGB32);
     out.fill(Qt::transparent);
     QPainter painter(&out);
     int x = 0;
     for (const TileAt& at : {kCovered, kRead, kFound}) {
-        painter.drawImage(QPoint(x, 0), board, TileRect(puzzle, at));
+        const QPoint to = platform::qt::ToDevice(QRect(x, 0, cell, cell), scale).topLeft();
+        painter.drawImage(to, picture, platform::qt::ToDevice(TileRect(puzzle, at), scale));
         x += cell + kTileGap;
     }
     return out;
 }
 
-QImage Example(const CPuzzle& puzzle, QImage board) {
-    QPainter painter(&board);
+QImage Example(const CPuzzle& puzzle, const QImage& picture, qreal scale) {
+    const QRect board(0, 0, puzzle.GetBoardWidth(), puzzle.GetBoardHeight());
+    QImage out = picture.copy(platform::qt::ToDevice(board, scale));
+    QPainter painter(&out);
     for (int column = 0; column < puzzle.GetColumns(); ++column) {
         for (int row = 0; row < puzzle.GetRows(); ++row) {
             const TileAt at{column, row};
-            if (at != kRead && OnLines(at, kRead)) painter.fillRect(TileRect(puzzle, at), kLineTint);
+            if (at != kRead && OnLines(at, kRead)) {
+                painter.fillRect(platform::qt::ToDevice(TileRect(puzzle, at), scale), kLineTint);
+            }
         }
     }
-    painter.setPen(QPen(kFrame, kFrameWidth));
-    const int inset = kFrameWidth / 2;
-    painter.drawRect(TileRect(puzzle, kRead).adjusted(inset, inset, -inset - 1, -inset - 1));
-    return board;
+    // The frame lies inside the tile, four bars of whole device pixels.
+    const QRect tile = platform::qt::ToDevice(TileRect(puzzle, kRead), scale);
+    const int width = qRound(kFrameWidth * scale);
+    painter.fillRect(tile.x(), tile.y(), tile.width(), width, kFrame);
+    painter.fillRect(tile.x(), tile.bottom() + 1 - width, tile.width(), width, kFrame);
+    painter.fillRect(tile.x(), tile.y(), width, tile.height(), kFrame);
+    painter.fillRect(tile.right() + 1 - width, tile.y(), width, tile.height(), kFrame);
+    return out;
 }
 
 }  // namespace
+
+QString HelpPictureFile(const char* name, qreal scale) {
+    const QString suffix = scale == 1.0 ? QString() : QStringLiteral("@%1x").arg(scale);
+    return QLatin1String(name) + suffix + QStringLiteral(".png");
+}
 
 std::vector<HelpPicture> RenderHelpPictures() {
     std::vector<HelpPicture> out;
     const struct {
         game_settings::Skin skin;
         const char* tiles;
-    } sets[] = {{game_settings::Skin::Grass, "help-tiles-grass.png"},
-                {game_settings::Skin::Sand, "help-tiles-sand.png"}};
+    } sets[] = {{game_settings::Skin::Grass, "help-tiles-grass"}, {game_settings::Skin::Sand, "help-tiles-sand"}};
     for (const auto& set : sets) {
         GameAtPlay game(kSize, kCount, set.skin, kTicks);
         if (!game.Started()) return {};
         for (const TileAt& at : kClicks) game.Click(at);
         const CPuzzle& puzzle = game.Puzzle();
         const QImage picture = game.Picture();
-        const int boardHeight = puzzle.GetBoardHeight();
-        out.push_back({set.tiles, TilesOf(puzzle, picture)});
+        const qreal scale = game.View().devicePixelRatioF();
+        out.push_back({set.tiles, TilesOf(puzzle, picture, scale)});
         if (set.skin != game_settings::Skin::Grass) continue;
-        out.push_back({"help-strip.png", picture.copy(0, boardHeight, picture.width(), status_strip::kHeight)});
-        out.push_back({"help-example.png", Example(puzzle, picture.copy(0, 0, picture.width(), boardHeight))});
+        const QRect strip(0, puzzle.GetBoardHeight(), puzzle.GetBoardWidth(), status_strip::kHeight);
+        out.push_back({"help-strip", picture.copy(platform::qt::ToDevice(strip, scale))});
+        out.push_back({"help-example", Example(puzzle, picture, scale)});
     }
     return out;
 }

@@ -4,18 +4,25 @@
 
 #include <vector>
 
-// A picture of the manual and the name it has beside the manual.
+#include <QString>
+
+// A picture of the manual: its name and the image, in the device pixels of the
+// application's screen scale.
 struct HelpPicture {
-    const char* file;
+    const char* name;
     QImage image;
 };
 
+// The file a picture has beside the manual: "name.png" at scale 1,
+// "name@2x.png" at scale 2 (the name browsers and the help window look for).
+QString HelpPictureFile(const char* name, qreal scale);
+
 // The manual's pictures, drawn by the real game on the worked example's
 // Tiny board (the same seed and clicks in both tile sets):
-//   help-tiles-grass.png, help-tiles-sand.png  a covered, an uncovered and a
-//       found tile, side by side;
-//   help-strip.png     the status strip under that board;
-//   help-example.png   the board with the four lines of one uncovered tile
-//       tinted and that tile framed.
+//   help-tiles-grass, help-tiles-sand  a covered, an uncovered and a found
+//       tile, side by side;
+//   help-strip     the status strip under that board;
+//   help-example   the board with the four lines of one uncovered tile tinted
+//       and that tile framed.
 // Needs a QApplication; empty when the game cannot start.
 std::vector<HelpPicture> RenderHelpPictures();

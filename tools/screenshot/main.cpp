@@ -3,6 +3,8 @@
 // PNG files.
 //   glimbles-screenshot [screenshot-folder [manual-folder]]
 //   (defaults: docs/screenshots and resources/help)
+// Under QT_SCALE_FACTOR=2 the same pictures come out in twice the pixels; the
+// manual's are then named name@2x.png.
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
@@ -12,8 +14,8 @@
 
 namespace {
 
-bool Save(const QImage& image, const QString& folder, const char* file) {
-    const QString path = folder + QLatin1Char('/') + QLatin1String(file);
+bool Save(const QImage& image, const QString& folder, const QString& file) {
+    const QString path = folder + QLatin1Char('/') + file;
     if (image.isNull() || !QDir().mkpath(folder) || !image.save(path, "PNG")) {
         QTextStream(stderr) << "cannot write " << path << '\n';
         return false;
@@ -31,13 +33,13 @@ int main(int argc, char* argv[]) {
     const QString manual = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("resources/help");
     for (const Shot& shot : kShots) {
         const Rendered rendered = RenderShot(shot);
-        if (!Save(rendered.window, shots, shot.file)) return 1;
+        if (!Save(rendered.window, shots, QLatin1String(shot.file))) return 1;
         QTextStream(stdout) << ", Points " << rendered.score << ", glimbles left " << rendered.remaining << '\n';
     }
     const std::vector<HelpPicture> pictures = RenderHelpPictures();
     if (pictures.empty()) return 1;
     for (const HelpPicture& picture : pictures) {
-        if (!Save(picture.image, manual, picture.file)) return 1;
+        if (!Save(picture.image, manual, HelpPictureFile(picture.name, application.devicePixelRatio()))) return 1;
         QTextStream(stdout) << '\n';
     }
     return 0;
