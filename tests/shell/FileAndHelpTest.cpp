@@ -276,6 +276,7 @@ QString ShownFile(const HelpWindow& help) { return help.Browser()->source().toLo
 TEST(Help, F1AloneOpensTheManualInTheGamesOwnWindow) {
     Playing rig;
     HelpBeside manual;
+    ASSERT_TRUE(QFileInfo(manual.Path()).isFile());  // else Help would wait on its box
     QTest::keyClick(&rig.Frame(), Qt::Key_F1, Qt::ShiftModifier);
     QTest::keyClick(&rig.Frame(), Qt::Key_F1, Qt::ControlModifier);
     EXPECT_EQ(rig.Frame().Help(), nullptr);
@@ -318,6 +319,7 @@ TEST(Help, LinksStayInTheManualAndWebAddressesGoToTheDesktop) {
     };
     Playing rig;
     HelpBeside manual;
+    ASSERT_TRUE(QFileInfo(manual.Path()).isFile());  // else Help would wait on its box
     rig.Frame().OnCommand(res::ID_HELP);
     HelpWindow& help = *rig.Frame().Help();
     for (const Case& c : cases) {
@@ -335,6 +337,7 @@ TEST(Help, LinksStayInTheManualAndWebAddressesGoToTheDesktop) {
 TEST(Help, BackAndForwardRetraceTheWayAndAreOffWhereItEnds) {
     Playing rig;
     HelpBeside manual;
+    ASSERT_TRUE(QFileInfo(manual.Path()).isFile());  // else Help would wait on its box
     rig.Frame().OnCommand(res::ID_HELP);
     HelpWindow& help = *rig.Frame().Help();
     EXPECT_FALSE(help.BackAction()->isEnabled());
@@ -357,6 +360,7 @@ TEST(Help, BackAndForwardRetraceTheWayAndAreOffWhereItEnds) {
 TEST(Help, ClosesWithTheGame) {
     Playing rig;
     HelpBeside manual;
+    ASSERT_TRUE(QFileInfo(manual.Path()).isFile());  // else Help would wait on its box
     rig.Frame().OnCommand(res::ID_HELP);
     ASSERT_TRUE(rig.Frame().Help()->isVisible());
     rig.Frame().OnCommand(res::ID_APP_EXIT);
