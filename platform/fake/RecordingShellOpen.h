@@ -14,13 +14,8 @@ public:
         urls.push_back(url);
         return accept;
     }
-    bool OpenFile(const std::string& path) override {
-        files.push_back(path);
-        return accept;
-    }
 
     std::vector<std::string> urls;
-    std::vector<std::string> files;
     bool accept = true;  // false: the desktop refuses, as with no browser
 };
 

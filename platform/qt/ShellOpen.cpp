@@ -1,7 +1,6 @@
 #include "platform/qt/ShellOpen.h"
 
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QUrl>
 
 #include "platform/qt/QuietMessages.h"
@@ -13,13 +12,6 @@ bool ShellOpen::OpenUrl(const std::string& url) {
     if (!address.isValid()) return false;
     const QuietMessages quiet;  // "no launcher" is told by the result alone
     return QDesktopServices::openUrl(address);
-}
-
-bool ShellOpen::OpenFile(const std::string& path) {
-    const QFileInfo file(QString::fromStdString(path));
-    if (!file.isFile() || !file.isReadable()) return false;
-    const QuietMessages quiet;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
 }
 
 }  // namespace platform::qt
