@@ -9,7 +9,7 @@
 
 #include "dialogs/DialogColours.h"
 #include "engine/Puzzle.h"
-#include "platform/qt/DeviceScale.h"
+#include "platform/qt/pictures/DeviceScale.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 

@@ -6,7 +6,7 @@
 #include "dialogs/BestResultsTable.h"
 #include "dialogs/LayoutDialog.h"
 #include "platform/SettingsStore.h"
-#include "platform/qt/PaintedParts.h"
+#include "platform/qt/accessibility/PaintedParts.h"
 
 class CPuzzle;
 

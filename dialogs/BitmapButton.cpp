@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "platform/qt/DeviceScale.h"
+#include "platform/qt/pictures/DeviceScale.h"
 
 CBitmapButton::CBitmapButton(const QString& text, platform::qt::IPictureSource& pictures, QWidget* parent)
     : QPushButton(text, parent), m_pictures(pictures) {

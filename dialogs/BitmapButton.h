@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "platform/qt/PictureSource.h"
+#include "platform/qt/pictures/PictureSource.h"
 #include "resources/Pictures.h"
 
 // A push button drawn from two pictures: one at rest, one while it is held

@@ -11,8 +11,8 @@
 
 #include "dialogs/BitmapButton.h"
 #include "dialogs/DialogUnits.h"
-#include "platform/qt/PaintedParts.h"
 #include "platform/qt/Text.h"
+#include "platform/qt/accessibility/PaintedParts.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 

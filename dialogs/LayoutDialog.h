@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/qt/PictureSource.h"
+#include "platform/qt/pictures/PictureSource.h"
 #include "resources/DialogLayouts.h"
 
 // Where a layout's controls land in pixels for given dialog base units.

@@ -7,8 +7,8 @@
 #include <QThread>
 
 #include "dialogs/DialogColours.h"
-#include "platform/qt/DeviceScale.h"
-#include "platform/qt/ImageSurface.h"
+#include "platform/qt/pictures/DeviceScale.h"
+#include "platform/qt/pictures/ImageSurface.h"
 #include "resources/ResourceIds.h"
 
 // Drawing "on the window": each copy lands in the retained picture and is

@@ -6,7 +6,7 @@
 
 #include "dialogs/CountPicker.h"
 #include "dialogs/LayoutDialog.h"
-#include "platform/qt/PaintedParts.h"
+#include "platform/qt/accessibility/PaintedParts.h"
 
 // Picks the number of glimbles for the next games: two large digits between
 // a decrease and an increase arrow, which light under the pointer and step

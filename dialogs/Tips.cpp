@@ -5,8 +5,8 @@
 #include <QPainter>
 
 #include <QPushButton>
-#include "platform/qt/DeviceScale.h"
 #include "platform/qt/Text.h"
+#include "platform/qt/pictures/DeviceScale.h"
 #include "resources/TipTexts.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 
 #include "dialogs/LayoutDialog.h"
 #include "platform/SettingsStore.h"
-#include "platform/qt/PaintedParts.h"
+#include "platform/qt/accessibility/PaintedParts.h"
 #include "resources/Pictures.h"
 
 class QCheckBox;

@@ -11,7 +11,7 @@
 #include <QString>
 
 #include "fuzz/FuzzCheck.h"
-#include "platform/qt/IniText.h"
+#include "platform/qt/settings/IniText.h"
 
 namespace ini = platform::qt::ini;
 

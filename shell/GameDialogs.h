@@ -2,7 +2,7 @@
 
 #include "platform/SettingsStore.h"
 #include "platform/ShellOpen.h"
-#include "platform/qt/PictureSource.h"
+#include "platform/qt/pictures/PictureSource.h"
 #include "shell/IGameDialogs.h"
 
 class QWidget;

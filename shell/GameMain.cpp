@@ -8,8 +8,8 @@
 #include <functional>
 #include <utility>
 
-#include "platform/qt/QtResources.h"
 #include "platform/qt/Text.h"
+#include "platform/qt/pictures/EmbeddedFiles.h"
 #include "resources/VersionInfo.h"
 #include "shell/CommandLine.h"
 #include "shell/GameServices.h"
@@ -63,7 +63,7 @@ int RunGame(int argc, char* argv[], const std::function<void(CQuelmApp&)>& start
     QApplication::setApplicationVersion(ProductVersion());
     QApplication application(argc, argv);
 
-    QApplication::setWindowIcon(platform::qt::QtResources::Instance().WindowIcon());
+    QApplication::setWindowIcon(platform::qt::EmbeddedFiles::Instance().WindowIcon());
     DesktopServices services(SoundModuleFolders());
     CQuelmApp app(services.View());
     if (!app.InitInstance(CommandLineFile(QCoreApplication::arguments()))) return 0;

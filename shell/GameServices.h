@@ -6,10 +6,10 @@
 #include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingShellOpen.h"
 #include "platform/fake/RecordingSurface.h"
-#include "platform/qt/LazySoundOutput.h"
-#include "platform/qt/QtSettingsStore.h"
-#include "platform/qt/ScaledPictures.h"
-#include "platform/qt/ShellOpen.h"
+#include "platform/qt/pictures/ScaledPictures.h"
+#include "platform/qt/settings/IniFileStore.h"
+#include "platform/qt/shellopen/ShellOpen.h"
+#include "platform/qt/sound/LazySoundOutput.h"
 #include "shell/GameDialogs.h"
 #include "shell/ViewServices.h"
 
@@ -20,7 +20,7 @@
 // when first needed, the system's tick count, the desktop's opener, the
 // embedded pictures and the real dialogs.
 struct DesktopServices {
-    platform::qt::QtSettingsStore settings;
+    platform::qt::IniFileStore settings;
     platform::qt::LazySoundOutput sound;
     platform::SystemTickSource ticks;
     platform::qt::ScaledPictures pictures;

@@ -7,8 +7,8 @@
 #include <QPainter>
 
 #include "engine/Settings.h"
-#include "platform/qt/DeviceScale.h"
-#include "platform/qt/ImageSurface.h"
+#include "platform/qt/pictures/DeviceScale.h"
+#include "platform/qt/pictures/ImageSurface.h"
 #include "resources/StatusStrip.h"
 
 CQuelmView::CQuelmView(CMainFrame& frame, ViewServices services, QWidget* parent)

@@ -7,7 +7,7 @@
 
 #include "engine/Puzzle.h"
 #include "platform/DrawSurface.h"
-#include "platform/qt/PaintedParts.h"
+#include "platform/qt/accessibility/PaintedParts.h"
 #include "shell/BoardCursor.h"
 #include "shell/CmdUI.h"
 #include "shell/ViewServices.h"

@@ -4,7 +4,7 @@
 
 #include "engine/BoardSize.h"
 #include "engine/Settings.h"
-#include "platform/qt/ImageSurface.h"
+#include "platform/qt/pictures/ImageSurface.h"
 #include "resources/CommandIds.h"
 #include "shell/QuelmView.h"
 

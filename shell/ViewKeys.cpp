@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "platform/qt/PaintedParts.h"
+#include "platform/qt/accessibility/PaintedParts.h"
 #include "shell/QuelmView.h"
 
 namespace {

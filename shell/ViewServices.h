@@ -4,7 +4,7 @@
 #include "platform/ShellOpen.h"
 #include "platform/SoundOutput.h"
 #include "platform/TickSource.h"
-#include "platform/qt/PictureSource.h"
+#include "platform/qt/pictures/PictureSource.h"
 #include "shell/IGameDialogs.h"
 
 // What the view needs from outside; all must outlive it.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/ScaledPictures.h"
+#include "platform/qt/pictures/ScaledPictures.h"
 
 // The program's embedded pictures, for dialogs a test opens on its own.
 inline platform::qt::ScaledPictures& EmbeddedPictures() {

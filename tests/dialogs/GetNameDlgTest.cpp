@@ -11,7 +11,7 @@
 #include "dialogs/DialogColours.h"
 #include "dialogs/DialogUnits.h"
 #include "dialogs/GetNameDlg.h"
-#include "platform/qt/QtResources.h"
+#include "platform/qt/pictures/EmbeddedFiles.h"
 #include "resources/CommandIds.h"
 #include "tests/dialogs/EmbeddedPictures.h"
 #include "tests/dialogs/ModalAnswers.h"

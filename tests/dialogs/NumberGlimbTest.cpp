@@ -9,7 +9,7 @@
 #include "dialogs/NumberGlimb.h"
 #include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingShellOpen.h"
-#include "platform/qt/ScaledPictures.h"
+#include "platform/qt/pictures/ScaledPictures.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 #include "shell/GameDialogs.h"

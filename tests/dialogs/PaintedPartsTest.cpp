@@ -16,7 +16,7 @@
 #include "engine/Puzzle.h"
 #include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingSurface.h"
-#include "platform/qt/Announce.h"
+#include "platform/qt/accessibility/Announce.h"
 #include "resources/TipTexts.h"
 #include "tests/dialogs/EmbeddedPictures.h"
 

@@ -10,7 +10,7 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include "platform/qt/LazySoundOutput.h"
+#include "platform/qt/sound/LazySoundOutput.h"
 #include "shell/GameMain.h"
 #include "shell/HelpFile.h"
 

@@ -22,7 +22,7 @@
 #include "PulseRig.h"
 #include "SoundOnsets.h"
 #include "StderrCapture.h"
-#include "platform/qt/LazySoundOutput.h"
+#include "platform/qt/sound/LazySoundOutput.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Two running copies of the game share one settings file: each writes its own
 // keys while the other's copy of the file is out of date, and no write is lost;
 // a copy killed in the middle of its saves never leaves a torn file.
-#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/settings/IniFileStore.h"
 
 #include <QDir>
 #include <QProcess>
@@ -16,11 +16,11 @@
 #include <vector>
 
 #include "SettingsStoreRig.h"
-#include "platform/qt/SettingsFile.h"
+#include "platform/qt/settings/SettingsFile.h"
 
 namespace {
 
-using platform::qt::QtSettingsStore;
+using platform::qt::IniFileStore;
 using settings_rig::HelperStore;
 using settings_rig::ReadFile;
 using settings_rig::ScratchFolder;
@@ -39,7 +39,7 @@ TEST(SettingsConcurrency, StrictlyAlternatingWritesOfTwoProcessesAllSurvive) {
         // Each sees the other's latest write at once.
         ASSERT_EQ(first.Read(Key("B", i)), std::to_string(i));
     }
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     for (int i = 0; i < kWritesEach; ++i) {
         EXPECT_EQ(store.Read(Key("A", i)), std::to_string(i));
         EXPECT_EQ(store.Read(Key("B", i)), std::to_string(i));
@@ -70,7 +70,7 @@ TEST(SettingsConcurrency, TwoProcessesWritingFreelyLoseNothing) {
 
 // How many of `prefix`'s burst keys landed, checking that they are the first
 // ones, in order, each with its own value.
-int LandedKeys(QtSettingsStore& store, const std::string& prefix) {
+int LandedKeys(IniFileStore& store, const std::string& prefix) {
     int landed = 0;
     while (landed < kWritesEach && store.Read(Key(prefix.c_str(), landed)) == std::to_string(landed)) ++landed;
     EXPECT_EQ(store.Read(Key(prefix.c_str(), landed)), std::nullopt) << prefix << " key " << landed;
@@ -96,7 +96,7 @@ TEST(SettingsConcurrency, KillsDuringSavesNeverTearTheFile) {
 
         const QByteArray contents = ReadFile(folder.File());
         EXPECT_TRUE(contents.isEmpty() || contents.endsWith('\n')) << "kill " << kill;
-        QtSettingsStore store(folder.File());
+        IniFileStore store(folder.File());
         landed.push_back(LandedKeys(store, prefix));
         for (int earlier = 0; earlier < kill; ++earlier) {  // every earlier save is still whole
             const std::string before = "Kill" + std::to_string(earlier);
@@ -116,7 +116,7 @@ TEST(SettingsConcurrency, KillsDuringSavesNeverTearTheFile) {
     for (const QString& name : QDir(folder.Path()).entryList({"Glimbles.ini.*"}, QDir::Files | QDir::Hidden)) {
         utimensat(AT_FDCWD, QDir(folder.Path()).filePath(name).toLocal8Bit().constData(), times, 0);
     }
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     store.Write("Size", "14");
     EXPECT_EQ(store.Read("Size"), "14");
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

@@ -2,7 +2,7 @@
 // to one, is read or written. A device, a FIFO, a socket, a folder, or a link
 // to one of them or to nothing is no store: reads give nothing, writes are
 // dropped, start-up never blocks on it, and it stays exactly as it was.
-#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/settings/IniFileStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Saves that cannot finish: a save that hits a file-size limit keeps the old
 // file whole, and the temporary files of saves that died before their rename
 // go at the next save, while anything else beside the file stays.
-#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/settings/IniFileStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,11 +16,11 @@
 #include <vector>
 
 #include "SettingsStoreRig.h"
-#include "platform/qt/SettingsFile.h"
+#include "platform/qt/settings/SettingsFile.h"
 
 namespace {
 
-using platform::qt::QtSettingsStore;
+using platform::qt::IniFileStore;
 using settings_rig::HelperStore;
 using settings_rig::ReadFile;
 using settings_rig::ScratchFolder;
@@ -29,7 +29,7 @@ using settings_rig::WriteFile;
 // A store of about 2,700 bytes: eighty best-results names.
 QByteArray FilledStore(const QString& file) {
     constexpr int kNames = 80;
-    QtSettingsStore store(file);
+    IniFileStore store(file);
     std::vector<std::pair<std::string, std::string>> names;
     names.reserve(kNames);
     for (int place = 0; place < kNames; ++place) {
@@ -63,7 +63,7 @@ TEST_P(SettingsUnderSizeLimit, ASaveThatDoesNotFitKeepsTheOldFile) {
         limited.Write("Size", "14");
         limited.WriteAll({{"Number", "9"}, {"Skin", "1"}});
     }
-    QtSettingsStore reader(folder.File());
+    IniFileStore reader(folder.File());
     if (GetParam().lands) {
         EXPECT_EQ(reader.Read("Size"), "14");
         EXPECT_EQ(reader.Read("Number"), "9");
@@ -105,7 +105,7 @@ TEST_P(SettingsLeftovers, OnlyOldTemporariesOfOurOwnGo) {
         const timespec times[2] = {then, then};
         ASSERT_EQ(utimensat(AT_FDCWD, path.toLocal8Bit().constData(), times, 0), 0);
     }
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     store.Write("Size", "14");
     EXPECT_EQ(store.Read("Size"), "14");
     EXPECT_EQ(QFileInfo::exists(path), !leftover.removed) << leftover.name;

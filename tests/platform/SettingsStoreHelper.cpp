@@ -1,5 +1,5 @@
 // A second process for the settings store tests: it drives its own
-// QtSettingsStore, so the tests can check what reaches the file and what two
+// IniFileStore, so the tests can check what reaches the file and what two
 // running copies do to each other.
 //
 //   settings_store_helper serve FILE   one command a line on stdin, one answer a line:
@@ -18,13 +18,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/settings/IniFileStore.h"
 
 namespace {
 
-using platform::qt::QtSettingsStore;
+using platform::qt::IniFileStore;
 
-int Serve(QtSettingsStore& store) {
+int Serve(IniFileStore& store) {
     std::string line;
     while (std::getline(std::cin, line)) {
         const QByteArray command = QByteArray::fromStdString(line);
@@ -59,11 +59,11 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "serve" && argc == 3) {
         const QString file = QString::fromLocal8Bit(argv[2]);
-        QtSettingsStore store = file == "-" ? QtSettingsStore() : QtSettingsStore(file);
+        IniFileStore store = file == "-" ? IniFileStore() : IniFileStore(file);
         return Serve(store);
     }
     if (mode == "burst" && argc == 5) {
-        QtSettingsStore store(QString::fromLocal8Bit(argv[2]));
+        IniFileStore store(QString::fromLocal8Bit(argv[2]));
         const std::string prefix = argv[3];
         const int count = std::stoi(argv[4]);
         for (int i = 0; i < count; ++i) store.Write(prefix + "/k" + std::to_string(i), std::to_string(i));
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     }
     if (mode == "where") {
         std::cout
-            << QtSettingsStore::UserFileName().toStdString() << '\n'
+            << IniFileStore::UserFileName().toStdString() << '\n'
             << QSettings(QSettings::IniFormat, QSettings::UserScope, "Pellix", "Glimbles").fileName().toStdString()
             << std::endl;
         return 0;

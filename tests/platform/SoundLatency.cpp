@@ -27,8 +27,8 @@
 
 #include "PulseRig.h"
 #include "SoundOnsets.h"
-#include "platform/qt/LazySoundOutput.h"
-#include "platform/qt/WaveFile.h"
+#include "platform/pulse/WaveFile.h"
+#include "platform/qt/sound/LazySoundOutput.h"
 
 namespace {
 
@@ -56,8 +56,8 @@ public:
         QFile file(QStringLiteral(":/sounds/%1.wav").arg(QLatin1String(kSound)));
         if (!file.open(QIODevice::ReadOnly)) return false;
         m_file = file.readAll();
-        const auto wave = platform::qt::ReadWave(std::as_bytes(std::span(m_file.constData(),
-                                                                         static_cast<std::size_t>(m_file.size()))));
+        const auto wave = platform::pulse::ReadWave(std::as_bytes(std::span(m_file.constData(),
+                                                                            static_cast<std::size_t>(m_file.size()))));
         if (!wave) return false;
         m_format.setChannelCount(wave->format.channels);
         m_format.setSampleRate(wave->format.sampleRate);

@@ -10,7 +10,7 @@
 #include <numeric>
 
 #include "PulseRig.h"
-#include "platform/qt/WaveFile.h"
+#include "platform/pulse/WaveFile.h"
 
 namespace pulse_rig {
 namespace {
@@ -27,7 +27,7 @@ std::vector<float> Opening(std::string_view name, double seconds) {
     if (!file.open(QIODevice::ReadOnly)) return {};
     const QByteArray bytes = file.readAll();
     const auto wave =
-        platform::qt::ReadWave(std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+        platform::pulse::ReadWave(std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
     if (!wave || wave->format.bitsPerSample != 16 || wave->format.sampleRate != kRecordRate) return {};
 
     const auto channels = static_cast<std::size_t>(wave->format.channels);

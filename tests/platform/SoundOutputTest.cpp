@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "StderrCapture.h"
-#include "platform/qt/LazySoundOutput.h"
-#include "platform/qt/SoundOutput.h"
+#include "platform/qt/sound/EmbeddedSoundOutput.h"
+#include "platform/qt/sound/LazySoundOutput.h"
 
 namespace {
 
@@ -99,7 +99,7 @@ TEST(SoundOutput, PlaysKnownAndUnknownNamesWithoutAWord) {
     pulse_rig::StderrCapture written;
     const QtMessageHandler previous = qInstallMessageHandler(&Record);
     {
-        std::optional<platform::qt::SoundOutput> sound(std::in_place);
+        std::optional<platform::qt::EmbeddedSoundOutput> sound(std::in_place);
         EXPECT_LT(Took([&] { sound->Preload("MOVE"); }), kAtOnce);
         for (const char* name : {"MOVE", "MOVE", "SELECT", "NO SUCH SOUND", "", "BEST", "WIN", "../sounds/MOVE"}) {
             EXPECT_LT(Took([&] { sound->PlayWave(name); }), kAtOnce) << name;
@@ -124,7 +124,7 @@ TEST(SoundOutput, NeitherPlaysNorTheEndWaitForAServerThatNeverAnswers) {
     pulse_rig::StderrCapture written;
     const QtMessageHandler previous = qInstallMessageHandler(&Record);
     {
-        std::optional<platform::qt::SoundOutput> sound(std::in_place);
+        std::optional<platform::qt::EmbeddedSoundOutput> sound(std::in_place);
         for (const char* name : {"MOVE", "SELECT", "MOVE"}) {
             EXPECT_LT(Took([&] { sound->PlayWave(name); }), kAtOnce) << name;
             std::this_thread::sleep_for(100ms);

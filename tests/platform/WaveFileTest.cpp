@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/WaveFile.h"
+#include "platform/pulse/WaveFile.h"
 #include "resources/Sounds.h"
 
 // Names a sound in test output.
@@ -22,8 +22,8 @@ void PrintTo(const SoundInfo& sound, std::ostream* os) { *os << "sound " << soun
 
 namespace {
 
-using platform::qt::ReadWave;
-using platform::qt::WaveFormat;
+using platform::pulse::ReadWave;
+using platform::pulse::WaveFormat;
 
 std::span<const std::byte> Bytes(const std::string& bytes) {
     return std::as_bytes(std::span(bytes.data(), bytes.size()));

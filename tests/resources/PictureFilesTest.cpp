@@ -6,8 +6,8 @@
 
 #include "EmbeddedFile.h"
 #include "FileFormats.h"
-#include "platform/qt/QtResources.h"
-#include "platform/qt/ResourceFiles.h"
+#include "platform/qt/pictures/EmbeddedFiles.h"
+#include "platform/qt/pictures/ResourceFiles.h"
 #include "resources/Pictures.h"
 
 // Names a picture by its id in test output.
@@ -18,7 +18,7 @@ void PrintTo(const PictureInfo& picture, std::ostream* os) { *os << "picture " <
 namespace {
 
 using platform::qt::BitmapPath;
-using platform::qt::QtResources;
+using platform::qt::EmbeddedFiles;
 
 constexpr std::uint32_t kFileAndInfoHeaders = 14 + 40;
 constexpr std::uint32_t kPaletteBytes = 256 * 4;
@@ -73,11 +73,11 @@ TEST_P(PictureFileTest, FramesDivideTheWidth) {
 
 TEST_P(PictureFileTest, DecodesOnceToTheSamePixels) {
     const res::PictureInfo& p = GetParam();
-    const QImage* image = QtResources::Instance().Bitmap(p.id);
+    const QImage* image = EmbeddedFiles::Instance().Bitmap(p.id);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->format(), QImage::Format_RGB32);
     EXPECT_EQ(image->size(), QSize(p.width, p.height));
-    EXPECT_EQ(QtResources::Instance().Bitmap(p.id), image) << "decoded again instead of kept";
+    EXPECT_EQ(EmbeddedFiles::Instance().Bitmap(p.id), image) << "decoded again instead of kept";
 
     // Corners and the middle of every frame, read from the rows ourselves:
     // a picture flipped, shifted or given the wrong palette shows here.

@@ -14,8 +14,8 @@
 
 #include "EmbeddedFile.h"
 #include "FileFormats.h"
-#include "platform/qt/QtResources.h"
-#include "platform/qt/ResourceFiles.h"
+#include "platform/qt/pictures/EmbeddedFiles.h"
+#include "platform/qt/pictures/ResourceFiles.h"
 #include "resources/Sounds.h"
 
 // Names a sound in test output.
@@ -25,7 +25,7 @@ void PrintTo(const SoundInfo& sound, std::ostream* os) { *os << "sound " << soun
 
 namespace {
 
-using platform::qt::QtResources;
+using platform::qt::EmbeddedFiles;
 using platform::qt::WavePath;
 
 constexpr std::uint16_t kPcm = 1;
@@ -132,7 +132,7 @@ TEST_P(SoundFileTest, SamplesNeitherClipNorClickAtTheEnds) {
 }
 
 TEST_P(SoundFileTest, LookupLendsTheEmbeddedBytes) {
-    const QByteArray wave = QtResources::Instance().Wave(GetParam().name);
+    const QByteArray wave = EmbeddedFiles::Instance().Wave(GetParam().name);
     EXPECT_EQ(wave, file);
     const QResource resource(WavePath(GetParam().name));
     EXPECT_EQ(resource.compressionAlgorithm(), QResource::NoCompression) << "stored compressed, so every lookup copies";
@@ -188,7 +188,7 @@ Decoded DecodeWithQt(const QByteArray& bytes) {
 
 TEST_P(SoundFileTest, DecodesWithQtMultimedia) {
     const res::SoundInfo& s = GetParam();
-    const Decoded d = DecodeWithQt(QtResources::Instance().Wave(s.name));
+    const Decoded d = DecodeWithQt(EmbeddedFiles::Instance().Wave(s.name));
     if (!d.supported) GTEST_SKIP() << "Qt Multimedia offers no audio decoder on this machine";
     if (d.error.contains(QStringLiteral("Playbin"))) {
         GTEST_SKIP() << "the media backend cannot build a decoding pipeline here: " << d.error.toStdString();

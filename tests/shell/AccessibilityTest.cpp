@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/TileCode.h"
-#include "platform/qt/Announce.h"
+#include "platform/qt/accessibility/Announce.h"
 #include "resources/CommandIds.h"
 #include "shell/ViewAccessible.h"
 #include "tests/shell/ShellRig.h"

@@ -22,10 +22,10 @@
 #include "engine/TileCode.h"
 #include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingSurface.h"
-#include "platform/qt/DeviceScale.h"
-#include "platform/qt/ImageSurface.h"
-#include "platform/qt/QtResources.h"
-#include "platform/qt/ScaledPictures.h"
+#include "platform/qt/pictures/DeviceScale.h"
+#include "platform/qt/pictures/EmbeddedFiles.h"
+#include "platform/qt/pictures/ImageSurface.h"
+#include "platform/qt/pictures/ScaledPictures.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 #include "shell/HelpWindow.h"
@@ -53,7 +53,7 @@ QImage ComposeBoard(CPuzzle& puzzle, int fineness) {
     QImage board(QSize(puzzle.GetBoardWidth(), puzzle.GetBoardHeight()) * fineness, QImage::Format_RGB32);
     QPainter painter(&board);
     for (const Event& e : log.events) {
-        const QImage* art = platform::qt::QtResources::Instance().Bitmap(e.bitmap, fineness);
+        const QImage* art = platform::qt::EmbeddedFiles::Instance().Bitmap(e.bitmap, fineness);
         if (art == nullptr) return {};
         const QRect src = ToQRect(e.src), dst = ToQRect(e.dst);
         painter.drawImage(dst.topLeft() * fineness, *art, QRect(src.topLeft() * fineness, src.size() * fineness));
@@ -131,7 +131,7 @@ QImage Grab(QWidget& widget) { return widget.grab().toImage().convertToFormat(QI
 
 const QImage& Art(int id, int fineness) {
     static const QImage kNone;
-    const QImage* art = platform::qt::QtResources::Instance().Bitmap(id, fineness);
+    const QImage* art = platform::qt::EmbeddedFiles::Instance().Bitmap(id, fineness);
     return art != nullptr ? *art : kNone;
 }
 

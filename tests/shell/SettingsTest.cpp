@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/fake/MemorySettingsStore.h"
-#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/settings/IniFileStore.h"
 
 namespace {
 
@@ -305,7 +305,7 @@ TEST(Settings, HandEditedValuesInARealFile) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[General]\nSize=\" 14\"\nNumber=12abc\nLasName=Smith, John\nShowTips=10,1\nSkin=\n");
     file.close();
-    platform::qt::QtSettingsStore store(file.fileName());
+    platform::qt::IniFileStore store(file.fileName());
     EXPECT_EQ(gs::Read(store, gs::kSize), 14);
     EXPECT_EQ(gs::Read(store, gs::kNumber), 12);
     EXPECT_EQ(gs::Read(store, gs::kLastName), "Smith, John");

@@ -37,7 +37,7 @@
 
 #include "engine/Puzzle.h"
 #include "engine/TileCode.h"
-#include "platform/qt/QtResources.h"
+#include "platform/qt/pictures/EmbeddedFiles.h"
 #include "resources/CommandIds.h"
 #include "shell/GameServices.h"
 #include "shell/MainFrame.h"
@@ -322,7 +322,7 @@ int main(int argc, char* argv[]) {
         QApplication::setOrganizationName(QStringLiteral("Pellix"));
         QApplication::setDesktopFileName(QStringLiteral("com.pellix.glimbles"));
         application = std::make_unique<QApplication>(argc, argv);
-        QApplication::setWindowIcon(platform::qt::QtResources::Instance().WindowIcon());
+        QApplication::setWindowIcon(platform::qt::EmbeddedFiles::Instance().WindowIcon());
         if (QGuiApplication::platformName() != QLatin1String("wayland"))
             g_unavailable = "Qt's Wayland platform plug-in did not start (got \"" +
                             QGuiApplication::platformName().toStdString() + "\")";

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "platform/qt/ImageSurface.h"
+#include "platform/qt/pictures/ImageSurface.h"
 #include "resources/CommandIds.h"
 #include "shell/GameServices.h"
 #include "shell/MainFrame.h"

@@ -7,17 +7,17 @@
 
 #include <string>
 
-#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/settings/IniFileStore.h"
 
 namespace {
 
-using platform::qt::QtSettingsStore;
+using platform::qt::IniFileStore;
 
 constexpr int kTables = 20;  // best-results tables filled in the large file (20 x 10 places x 2 keys)
 
 // A store holding the seven settings, plus `tables` full best-results tables.
-QtSettingsStore Filled(const QTemporaryDir& dir, int tables) {
-    QtSettingsStore store(dir.filePath("Glimbles.ini"));
+IniFileStore Filled(const QTemporaryDir& dir, int tables) {
+    IniFileStore store(dir.filePath("Glimbles.ini"));
     for (const char* key : {"Size", "Number", "Skin", "SoundOn", "ShowTips", "TipsNumber"}) {
         store.Write(key, "1");
     }
@@ -34,14 +34,14 @@ QtSettingsStore Filled(const QTemporaryDir& dir, int tables) {
 
 void BM_ReadUnchangedFile(benchmark::State& state) {
     QTemporaryDir dir;
-    QtSettingsStore store = Filled(dir, static_cast<int>(state.range(0)));
+    IniFileStore store = Filled(dir, static_cast<int>(state.range(0)));
     for ([[maybe_unused]] auto _ : state) benchmark::DoNotOptimize(store.Read("Size"));
 }
 BENCHMARK(BM_ReadUnchangedFile)->Arg(0)->Arg(kTables);
 
 void BM_ReadAfterAnotherWrite(benchmark::State& state) {
     QTemporaryDir dir;
-    QtSettingsStore store = Filled(dir, static_cast<int>(state.range(0)));
+    IniFileStore store = Filled(dir, static_cast<int>(state.range(0)));
     QFile file(dir.filePath("Glimbles.ini"));
     file.open(QIODevice::ReadOnly);
     const QByteArray original = file.readAll();
@@ -62,7 +62,7 @@ BENCHMARK(BM_ReadAfterAnotherWrite)->Arg(0)->Arg(kTables);
 
 void BM_Write(benchmark::State& state) {
     QTemporaryDir dir;
-    QtSettingsStore store = Filled(dir, static_cast<int>(state.range(0)));
+    IniFileStore store = Filled(dir, static_cast<int>(state.range(0)));
     int i = 0;
     for ([[maybe_unused]] auto _ : state) store.Write("Number", std::to_string(4 + (i++ % 5)));
 }

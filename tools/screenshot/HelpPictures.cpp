@@ -5,7 +5,7 @@
 #include <array>
 
 #include "engine/Puzzle.h"
-#include "platform/qt/DeviceScale.h"
+#include "platform/qt/pictures/DeviceScale.h"
 #include "resources/StatusStrip.h"
 #include "shell/QuelmView.h"
 #include "tools/screenshot/GameAtPlay.h"

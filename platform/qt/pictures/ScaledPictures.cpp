@@ -1,13 +1,13 @@
-#include "platform/qt/ScaledPictures.h"
+#include "platform/qt/pictures/ScaledPictures.h"
 
 #include <QPainter>
 
-#include "platform/qt/QtResources.h"
+#include "platform/qt/pictures/EmbeddedFiles.h"
 
 namespace platform::qt {
 
 ScaledPictures::ScaledPictures()
-    : m_loader([](int id, int fineness) { return QtResources::Instance().Bitmap(id, fineness); }) {}
+    : m_loader([](int id, int fineness) { return EmbeddedFiles::Instance().Bitmap(id, fineness); }) {}
 
 const QImage* ScaledPictures::Frames(int id, int fineness, int frameW, int frameH, int cellW, int cellH) {
     if (fineness <= 0 || frameW <= 0 || frameH <= 0 || cellW <= 0 || cellH <= 0) return nullptr;

@@ -1,4 +1,4 @@
-#include "platform/qt/SoundOutput.h"
+#include "platform/qt/sound/EmbeddedSoundOutput.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -11,12 +11,15 @@
 #include <span>
 #include <string>
 
-#include "platform/qt/PulsePlayer.h"
-#include "platform/qt/ResourceFiles.h"
-#include "platform/qt/WaveFile.h"
+#include "platform/pulse/PulsePlayer.h"
+#include "platform/pulse/WaveFile.h"
+#include "platform/qt/pictures/ResourceFiles.h"
 
 namespace platform::qt {
 namespace {
+
+using pulse::ReadWave;
+using pulse::WaveSamples;
 
 struct Sound {
     QByteArray file;      // the resource's bytes, lent by the program's image when it is stored as it is
@@ -43,7 +46,7 @@ std::string ClientName() {
 }  // namespace
 
 // The sounds read so far, by name; each stays in place, as the player needs.
-class SoundOutput::Sounds {
+class EmbeddedSoundOutput::Sounds {
 public:
     // The samples of the sound `name`, or nothing when there is no such sound.
     std::optional<WaveSamples> Find(std::string_view name) {
@@ -59,17 +62,17 @@ private:
     std::map<std::string, std::optional<Sound>, std::less<>> m_sounds;  // nothing: no such sound
 };
 
-SoundOutput::SoundOutput()
-    : m_sounds(std::make_unique<Sounds>()), m_player(std::make_unique<PulsePlayer>(ClientName())) {}
+EmbeddedSoundOutput::EmbeddedSoundOutput()
+    : m_sounds(std::make_unique<Sounds>()), m_player(std::make_unique<pulse::PulsePlayer>(ClientName())) {}
 
-SoundOutput::~SoundOutput() = default;
+EmbeddedSoundOutput::~EmbeddedSoundOutput() = default;
 
-void SoundOutput::PlayWave(std::string_view name) {
+void EmbeddedSoundOutput::PlayWave(std::string_view name) {
     // No such sound: the one playing goes on.
     if (const auto sound = m_sounds->Find(name)) m_player->Play(*sound);
 }
 
-void SoundOutput::Preload(std::string_view name) {
+void EmbeddedSoundOutput::Preload(std::string_view name) {
     m_sounds->Find(name);
     m_player->Connect();
 }

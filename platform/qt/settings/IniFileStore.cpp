@@ -1,4 +1,4 @@
-#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/settings/IniFileStore.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/qt/IniText.h"
-#include "platform/qt/SettingsFile.h"
 #include "platform/qt/Text.h"
+#include "platform/qt/settings/IniText.h"
+#include "platform/qt/settings/SettingsFile.h"
 
 namespace platform::qt {
 namespace {
@@ -28,13 +28,13 @@ QString NormalizedKey(std::string_view key) {
 
 }  // namespace
 
-QtSettingsStore::QtSettingsStore() : QtSettingsStore(UserFileName()) {}
+IniFileStore::IniFileStore() : IniFileStore(UserFileName()) {}
 
-QtSettingsStore::QtSettingsStore(QString iniFile) : m_fileName(std::move(iniFile)) {
+IniFileStore::IniFileStore(QString iniFile) : m_fileName(std::move(iniFile)) {
     if (!m_fileName.isEmpty()) m_fileName = QFileInfo(m_fileName).absoluteFilePath();
 }
 
-QString QtSettingsStore::UserFileName() {
+QString IniFileStore::UserFileName() {
     // A relative XDG_CONFIG_HOME is ignored, as the XDG rules ask.
     const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!configHome.isEmpty() && QDir::isAbsolutePath(configHome)) {
@@ -46,7 +46,7 @@ QString QtSettingsStore::UserFileName() {
                            QLatin1String(kUserFile));
 }
 
-std::optional<std::string> QtSettingsStore::Read(std::string_view key) {
+std::optional<std::string> IniFileStore::Read(std::string_view key) {
     const QString normalized = NormalizedKey(key);
     if (m_fileName.isEmpty() || normalized.isEmpty()) return std::nullopt;
     const std::optional<QByteArray> contents = settings_file::Read(m_fileName);
@@ -54,7 +54,7 @@ std::optional<std::string> QtSettingsStore::Read(std::string_view key) {
     return ini::FindText(*contents, normalized);
 }
 
-void QtSettingsStore::WriteAll(std::span<const SettingsChange> changes) {
+void IniFileStore::WriteAll(std::span<const SettingsChange> changes) {
     if (m_fileName.isEmpty()) return;
     std::vector<ini::Change> normalized;
     normalized.reserve(changes.size());

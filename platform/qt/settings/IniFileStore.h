@@ -22,13 +22,13 @@ namespace platform::qt {
 // nor a full disk nor a file-size limit ever leaves half a file.
 // Texts are kept exactly as long as they are valid UTF-8; invalid byte
 // sequences come back as U+FFFD.
-class QtSettingsStore final : public ISettingsStore {
+class IniFileStore final : public ISettingsStore {
 public:
     // The current user's file, $XDG_CONFIG_HOME/Pellix/Glimbles.ini, or
     // ~/.config/Pellix/Glimbles.ini when the variable is unset or empty.
-    QtSettingsStore();
+    IniFileStore();
     // A store kept in the INI file `iniFile`; an empty name is no store at all.
-    explicit QtSettingsStore(QString iniFile);
+    explicit IniFileStore(QString iniFile);
 
     std::optional<std::string> Read(std::string_view key) override;
     void WriteAll(std::span<const SettingsChange> changes) override;

@@ -1,4 +1,4 @@
-#include "platform/qt/PulsePlayer.h"
+#include "platform/pulse/PulsePlayer.h"
 
 #include <pulse/channelmap.h>
 #include <pulse/context.h>
@@ -20,7 +20,7 @@
 #include <optional>
 #include <utility>
 
-namespace platform::qt {
+namespace platform::pulse {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -294,4 +294,4 @@ void PulsePlayer::Connect() { m_loop->Request(std::nullopt); }
 
 void PulsePlayer::Play(const WaveSamples& sound) { m_loop->Request(sound); }
 
-}  // namespace platform::qt
+}  // namespace platform::pulse

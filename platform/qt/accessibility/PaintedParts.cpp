@@ -1,4 +1,4 @@
-#include "platform/qt/PaintedParts.h"
+#include "platform/qt/accessibility/PaintedParts.h"
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -7,7 +7,7 @@
 
 #include <map>
 
-#include "platform/qt/Announce.h"
+#include "platform/qt/accessibility/Announce.h"
 
 namespace platform::qt::painted_parts {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt/SettingsFile.h"
+#include "platform/qt/settings/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>

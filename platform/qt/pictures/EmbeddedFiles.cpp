@@ -1,9 +1,9 @@
-#include "platform/qt/QtResources.h"
+#include "platform/qt/pictures/EmbeddedFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include "platform/qt/ResourceFiles.h"
+#include "platform/qt/pictures/ResourceFiles.h"
 #include "resources/Pictures.h"
 #include "resources/Sounds.h"
 
@@ -15,12 +15,12 @@ bool IsResourceFile(const QString& path) { return QFileInfo(path).isFile(); }
 
 }  // namespace
 
-QtResources& QtResources::Instance() {
-    static QtResources instance;
+EmbeddedFiles& EmbeddedFiles::Instance() {
+    static EmbeddedFiles instance;
     return instance;
 }
 
-const QImage* QtResources::Bitmap(int id, int fineness) {
+const QImage* EmbeddedFiles::Bitmap(int id, int fineness) {
     const std::pair key{id, fineness};
     auto it = m_bitmaps.find(key);
     if (it == m_bitmaps.end()) {
@@ -38,7 +38,7 @@ const QImage* QtResources::Bitmap(int id, int fineness) {
     return it->second.isNull() ? nullptr : &it->second;
 }
 
-QByteArray QtResources::Wave(std::string_view name) {
+QByteArray EmbeddedFiles::Wave(std::string_view name) {
     if (res::FindSound(name) == nullptr) return {};  // only the catalogue's sounds are embedded
     if (const auto it = m_waves.find(name); it != m_waves.end()) return it->second;
 
@@ -48,7 +48,7 @@ QByteArray QtResources::Wave(std::string_view name) {
     return bytes;
 }
 
-QIcon QtResources::WindowIcon() {
+QIcon EmbeddedFiles::WindowIcon() {
     if (m_iconLoaded) return m_icon;
     m_iconLoaded = true;
     const bool haveIconFile = QFile::exists(IconFilePath());

@@ -6,7 +6,7 @@
 #include <map>
 #include <tuple>
 
-#include "platform/qt/PictureSource.h"
+#include "platform/qt/pictures/PictureSource.h"
 
 namespace platform::qt {
 

@@ -1,6 +1,6 @@
 // The settings store on real INI files: exact texts, hand-edited and damaged
 // files, folders and files that refuse access, and where the file lives.
-#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/settings/IniFileStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +16,7 @@
 
 namespace {
 
-using platform::qt::QtSettingsStore;
+using platform::qt::IniFileStore;
 using settings_rig::HelperStore;
 using settings_rig::ObeyFilePermissions;
 using settings_rig::ReadFile;
@@ -55,10 +55,10 @@ const std::vector<std::string> kAwkwardTexts = {
     std::string(5000, 'x'),
 };
 
-TEST(QtSettingsStore, AwkwardTextsRoundTripThroughTheFile) {
+TEST(IniFileStore, AwkwardTextsRoundTripThroughTheFile) {
     ScratchFolder folder;
     {
-        QtSettingsStore store(folder.File());
+        IniFileStore store(folder.File());
         for (std::size_t i = 0; i < kAwkwardTexts.size(); ++i) {
             store.Write("Texts/k" + std::to_string(i), kAwkwardTexts[i]);
         }
@@ -72,13 +72,13 @@ TEST(QtSettingsStore, AwkwardTextsRoundTripThroughTheFile) {
     for (std::size_t i = 0; i < kAwkwardTexts.size(); ++i) {
         other.Write("Back/k" + std::to_string(i), kAwkwardTexts[i]);
     }
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     for (std::size_t i = 0; i < kAwkwardTexts.size(); ++i) {
         EXPECT_EQ(store.Read("Back/k" + std::to_string(i)), kAwkwardTexts[i]) << "text " << i;
     }
 }
 
-TEST(QtSettingsStore, FilesOfEarlierVersionsReadTheSameAndOursReadTheSameInThem) {
+TEST(IniFileStore, FilesOfEarlierVersionsReadTheSameAndOursReadTheSameInThem) {
     // Earlier versions of the game kept this file through QSettings.
     ScratchFolder folder;
     const QString theirs = folder.Path() + "/theirs.ini";
@@ -88,8 +88,8 @@ TEST(QtSettingsStore, FilesOfEarlierVersionsReadTheSameAndOursReadTheSameInThem)
             ini.setValue("Texts/k" + QString::number(i), QString::fromStdString(kAwkwardTexts[i]));
         }
     }
-    QtSettingsStore earlier(theirs);
-    QtSettingsStore store(folder.File());
+    IniFileStore earlier(theirs);
+    IniFileStore store(folder.File());
     for (std::size_t i = 0; i < kAwkwardTexts.size(); ++i) {
         EXPECT_EQ(earlier.Read("Texts/k" + std::to_string(i)), kAwkwardTexts[i]) << "text " << i;
         store.Write("Texts/k" + std::to_string(i), kAwkwardTexts[i]);
@@ -101,19 +101,19 @@ TEST(QtSettingsStore, FilesOfEarlierVersionsReadTheSameAndOursReadTheSameInThem)
     }
 }
 
-TEST(QtSettingsStore, SeveralChangesLandInOneSave) {
+TEST(IniFileStore, SeveralChangesLandInOneSave) {
     ScratchFolder folder;
     WriteFile(folder.File(), "[General]\nSize=8\nSkin=0\n");
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     const platform::SettingsChange changes[] = {
         {"Size", "14"}, {"8_8_8_0/Rez", "57"}, {"Number", "7"}, {"Size", "11"}, {"", "ignored"}};
     store.WriteAll(changes);
     EXPECT_EQ(ReadFile(folder.File()), "[General]\nSize=11\nSkin=0\nNumber=7\n\n[8_8_8_0]\nRez=57\n");
 }
 
-TEST(QtSettingsStore, KeysLandAsTheirSectionsAndAbsentKeysReadAsAbsent) {
+TEST(IniFileStore, KeysLandAsTheirSectionsAndAbsentKeysReadAsAbsent) {
     ScratchFolder folder;
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     EXPECT_EQ(store.Read("Size"), std::nullopt);
     store.Write("Size", "14");
     store.Write("8_8_8_0/Rez", "57");
@@ -133,18 +133,18 @@ struct HandEdit {
     std::optional<std::string> expected;
 };
 
-class QtSettingsStoreHandEdited : public testing::TestWithParam<HandEdit> {};
+class IniFileStoreHandEdited : public testing::TestWithParam<HandEdit> {};
 
-TEST_P(QtSettingsStoreHandEdited, ReadsTheTextTheLineHolds) {
+TEST_P(IniFileStoreHandEdited, ReadsTheTextTheLineHolds) {
     ScratchFolder folder;
     WriteFile(folder.File(), QByteArray("[General]\nOther=kept\n") + GetParam().line + "\n");
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     EXPECT_EQ(store.Read(GetParam().key), GetParam().expected);
     EXPECT_EQ(store.Read("Other"), "kept");
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Lines, QtSettingsStoreHandEdited,
+    Lines, IniFileStoreHandEdited,
     testing::Values(
         // What QSettings would split into a list comes back as typed.
         HandEdit{"LasName=Smith, John", "LasName", "Smith, John"}, HandEdit{"LasName=a,b,,c ,", "LasName", "a,b,,c ,"},
@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
         HandEdit{"garbage without equals\n=no key\n[broken\nSize=11", "broken/Size", "11"},
         HandEdit{"size=14", "Size", std::nullopt}));
 
-TEST(QtSettingsStore, JunkAndHugeLinesLeaveTheGoodKeysReadable) {
+TEST(IniFileStore, JunkAndHugeLinesLeaveTheGoodKeysReadable) {
     ScratchFolder folder;
     QByteArray junk;
     for (int i = 0; i < 4; ++i) {
@@ -170,23 +170,23 @@ TEST(QtSettingsStore, JunkAndHugeLinesLeaveTheGoodKeysReadable) {
     }
     WriteFile(folder.File(), junk + "\n[General]\nSize=14\nBig=" + QByteArray(1 << 20, 'x') +
                                  "\nList=" + QByteArray(1 << 20, ',') + "\n[8_8_8_0]\nRez=57\n");
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     EXPECT_EQ(store.Read("Size"), "14");
     EXPECT_EQ(store.Read("8_8_8_0/Rez"), "57");
     EXPECT_EQ(store.Read("Big"), std::string(1 << 20, 'x'));
     EXPECT_EQ(store.Read("List"), std::string(1 << 20, ','));
     // A write keeps every key that could be read.
     store.Write("Skin", "1");
-    QtSettingsStore fresh(folder.File());
+    IniFileStore fresh(folder.File());
     EXPECT_EQ(fresh.Read("Size"), "14");
     EXPECT_EQ(fresh.Read("8_8_8_0/Rez"), "57");
     EXPECT_EQ(fresh.Read("Skin"), "1");
 }
 
-TEST(QtSettingsStore, WritingKeepsHandEditedValuesOfOtherKeys) {
+TEST(IniFileStore, WritingKeepsHandEditedValuesOfOtherKeys) {
     ScratchFolder folder;
     WriteFile(folder.File(), "[General]\nLasName=Smith, John\n[8_8_8_0]\nName=\"A, B\"\n");
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     store.Write("Size", "20");
     HelperStore other(folder.File());
     EXPECT_EQ(other.Read("LasName"), "Smith, John");
@@ -194,9 +194,9 @@ TEST(QtSettingsStore, WritingKeepsHandEditedValuesOfOtherKeys) {
     EXPECT_EQ(other.Read("Size"), "20");
 }
 
-TEST(QtSettingsStore, AWriteReplacesTheFileAndLeavesNoStrayFiles) {
+TEST(IniFileStore, AWriteReplacesTheFileAndLeavesNoStrayFiles) {
     ScratchFolder folder;
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     store.Write("Size", "8");
     struct stat before {};
     ASSERT_EQ(stat(folder.File().toLocal8Bit().constData(), &before), 0);
@@ -207,19 +207,19 @@ TEST(QtSettingsStore, AWriteReplacesTheFileAndLeavesNoStrayFiles) {
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"Glimbles.ini"});
 }
 
-TEST(QtSettingsStore, ReadingNeverCreatesTheFileOrItsFolder) {
+TEST(IniFileStore, ReadingNeverCreatesTheFileOrItsFolder) {
     ScratchFolder folder;
     const QString file = folder.Path() + "/Pellix/Glimbles.ini";
-    QtSettingsStore store(file);
+    IniFileStore store(file);
     EXPECT_EQ(store.Read("Size"), std::nullopt);
     EXPECT_FALSE(QFileInfo::exists(folder.Path() + "/Pellix"));
     store.Write("Size", "17");  // the first write makes both
     EXPECT_EQ(ReadFile(file), "[General]\nSize=17\n");
 }
 
-TEST(QtSettingsStore, SeesWhatAnotherCopyWroteAfterItsOwnRead) {
+TEST(IniFileStore, SeesWhatAnotherCopyWroteAfterItsOwnRead) {
     ScratchFolder folder;
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     store.Write("Size", "8");
     EXPECT_EQ(store.Read("Size"), "8");
     HelperStore other(folder.File());
@@ -231,27 +231,27 @@ TEST(QtSettingsStore, SeesWhatAnotherCopyWroteAfterItsOwnRead) {
 
 // ---- Files and folders that refuse access -------------------------------
 
-TEST(QtSettingsStoreAccess, AFolderWhereTheFileShouldBeReadsAsEmptyAndTakesNoWrites) {
+TEST(IniFileStoreAccess, AFolderWhereTheFileShouldBeReadsAsEmptyAndTakesNoWrites) {
     ScratchFolder folder;
     ASSERT_TRUE(QDir().mkpath(folder.File()));
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     EXPECT_EQ(store.Read("Size"), std::nullopt);
     store.Write("Size", "14");
     EXPECT_TRUE(QFileInfo(folder.File()).isDir());
     EXPECT_EQ(store.Read("Size"), std::nullopt);
 }
 
-TEST(QtSettingsStoreAccess, AFileWhereTheFolderShouldBeTakesNoWrites) {
+TEST(IniFileStoreAccess, AFileWhereTheFolderShouldBeTakesNoWrites) {
     ScratchFolder folder;
     WriteFile(folder.Path() + "/Pellix", "not a folder");
-    QtSettingsStore store(folder.Path() + "/Pellix/Glimbles.ini");
+    IniFileStore store(folder.Path() + "/Pellix/Glimbles.ini");
     store.Write("Size", "14");
     EXPECT_EQ(store.Read("Size"), std::nullopt);
     EXPECT_EQ(ReadFile(folder.Path() + "/Pellix"), "not a folder");
 }
 
-TEST(QtSettingsStoreAccess, NoFileNameMeansNoStore) {
-    QtSettingsStore store{QString()};
+TEST(IniFileStoreAccess, NoFileNameMeansNoStore) {
+    IniFileStore store{QString()};
     store.Write("Size", "14");
     EXPECT_EQ(store.Read("Size"), std::nullopt);
 }
@@ -259,7 +259,7 @@ TEST(QtSettingsStoreAccess, NoFileNameMeansNoStore) {
 // Sets a file's or folder's permission bits for one test.
 void SetMode(const QString& path, mode_t mode) { ASSERT_EQ(chmod(path.toLocal8Bit().constData(), mode), 0); }
 
-TEST(QtSettingsStoreAccess, AnUnreadableFileReadsAsEmptyAndIsNeverWrittenOver) {
+TEST(IniFileStoreAccess, AnUnreadableFileReadsAsEmptyAndIsNeverWrittenOver) {
     ScratchFolder folder;
     const QByteArray good = "[General]\nSize=14\n";
     WriteFile(folder.File(), good);
@@ -268,7 +268,7 @@ TEST(QtSettingsStoreAccess, AnUnreadableFileReadsAsEmptyAndIsNeverWrittenOver) {
         ObeyFilePermissions obey;
         QFile probe(folder.File());
         if (probe.open(QIODevice::ReadOnly)) GTEST_SKIP() << "file permissions are not enforced here";
-        QtSettingsStore store(folder.File());
+        IniFileStore store(folder.File());
         EXPECT_EQ(store.Read("Size"), std::nullopt);
         store.Write("Skin", "1");
     }
@@ -276,7 +276,7 @@ TEST(QtSettingsStoreAccess, AnUnreadableFileReadsAsEmptyAndIsNeverWrittenOver) {
     EXPECT_EQ(ReadFile(folder.File()), good);
 }
 
-TEST(QtSettingsStoreAccess, AReadOnlyFileKeepsItsValueAndReadsDoNotSeeTheFailedWrite) {
+TEST(IniFileStoreAccess, AReadOnlyFileKeepsItsValueAndReadsDoNotSeeTheFailedWrite) {
     ScratchFolder folder;
     const QByteArray good = "[General]\nSize=14\n";
     WriteFile(folder.File(), good);
@@ -285,21 +285,21 @@ TEST(QtSettingsStoreAccess, AReadOnlyFileKeepsItsValueAndReadsDoNotSeeTheFailedW
         ObeyFilePermissions obey;
         QFile probe(folder.File());
         if (probe.open(QIODevice::ReadWrite)) GTEST_SKIP() << "file permissions are not enforced here";
-        QtSettingsStore store(folder.File());
+        IniFileStore store(folder.File());
         EXPECT_EQ(store.Read("Size"), "14");
         store.Write("Size", "20");
         EXPECT_EQ(store.Read("Size"), "14");
-        EXPECT_EQ(QtSettingsStore(folder.File()).Read("Size"), "14");
+        EXPECT_EQ(IniFileStore(folder.File()).Read("Size"), "14");
     }
     EXPECT_EQ(ReadFile(folder.File()), good);
     // Once the file may be written again, only the new write lands.
     SetMode(folder.File(), 0644);
-    QtSettingsStore store(folder.File());
+    IniFileStore store(folder.File());
     store.Write("Skin", "1");
     EXPECT_EQ(ReadFile(folder.File()), "[General]\nSize=14\nSkin=1\n");
 }
 
-TEST(QtSettingsStoreAccess, AReadOnlyFolderKeepsTheFileWhole) {
+TEST(IniFileStoreAccess, AReadOnlyFolderKeepsTheFileWhole) {
     ScratchFolder folder;
     const QByteArray good = "[General]\nSize=14\n";
     WriteFile(folder.File(), good);
@@ -312,7 +312,7 @@ TEST(QtSettingsStoreAccess, AReadOnlyFolderKeepsTheFileWhole) {
             SetMode(folder.Path(), 0755);
             GTEST_SKIP() << "folder permissions are not enforced here";
         }
-        QtSettingsStore store(folder.File());
+        IniFileStore store(folder.File());
         store.Write("Size", "20");
         EXPECT_EQ(store.Read("Size"), "14");
     }
@@ -342,7 +342,7 @@ QProcessEnvironment EnvWith(const QString& configHome, const QString& home) {
     return env;
 }
 
-TEST(QtSettingsStoreLocation, FollowsXdgConfigHomeThenHomeLikeQSettings) {
+TEST(IniFileStoreLocation, FollowsXdgConfigHomeThenHomeLikeQSettings) {
     ScratchFolder config;
     ScratchFolder home;
     const QString inConfig = config.Path() + "/Pellix/Glimbles.ini";
@@ -357,7 +357,7 @@ TEST(QtSettingsStoreLocation, FollowsXdgConfigHomeThenHomeLikeQSettings) {
     EXPECT_EQ(Where(EnvWith(QString(), QString())).value(0), "");
 }
 
-TEST(QtSettingsStoreLocation, TheDefaultStoreWritesThereAndNowhereElse) {
+TEST(IniFileStoreLocation, TheDefaultStoreWritesThereAndNowhereElse) {
     ScratchFolder config;
     ScratchFolder home;
     {
@@ -370,7 +370,7 @@ TEST(QtSettingsStoreLocation, TheDefaultStoreWritesThereAndNowhereElse) {
     EXPECT_TRUE(QDir(home.Path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
 
-TEST(QtSettingsStoreLocation, WithoutAHomeNothingIsStoredAndNothingBreaks) {
+TEST(IniFileStoreLocation, WithoutAHomeNothingIsStoredAndNothingBreaks) {
     HelperStore user("-", EnvWith(QString(), QString()));
     EXPECT_EQ(user.Read("Size"), std::nullopt);
     user.Write("Size", "17");

@@ -4,7 +4,7 @@
 #include <optional>
 #include <span>
 
-namespace platform::qt {
+namespace platform::pulse {
 
 // How the samples of a WAVE file are laid out: interleaved frames of
 // `channels` samples, each 8-bit unsigned or 16-bit signed little-endian.
@@ -30,4 +30,4 @@ struct WaveSamples {
 // channels.
 std::optional<WaveSamples> ReadWave(std::span<const std::byte> file);
 
-}  // namespace platform::qt
+}  // namespace platform::pulse

@@ -1,4 +1,4 @@
-#include "platform/qt/IniText.h"
+#include "platform/qt/settings/IniText.h"
 
 #include <QHash>
 #include <QLatin1StringView>

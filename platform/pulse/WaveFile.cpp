@@ -1,9 +1,9 @@
-#include "platform/qt/WaveFile.h"
+#include "platform/pulse/WaveFile.h"
 
 #include <cstdint>
 #include <string_view>
 
-namespace platform::qt {
+namespace platform::pulse {
 namespace {
 
 constexpr std::size_t kChunkHeaderBytes = 8;  // four-letter id, 32-bit size
@@ -76,4 +76,4 @@ std::optional<WaveSamples> ReadWave(std::span<const std::byte> file) {
     return WaveSamples{*format, data->first(data->size() / frameBytes * frameBytes)};
 }
 
-}  // namespace platform::qt
+}  // namespace platform::pulse

@@ -5,21 +5,21 @@
 
 #include "EmbeddedFile.h"
 #include "FileFormats.h"
-#include "platform/qt/QtResources.h"
-#include "platform/qt/ResourceFiles.h"
+#include "platform/qt/pictures/EmbeddedFiles.h"
+#include "platform/qt/pictures/ResourceFiles.h"
 #include "resources/Pictures.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
-using platform::qt::QtResources;
+using platform::qt::EmbeddedFiles;
 
-class QtResourcesTest : public ::testing::Test {
+class EmbeddedFilesTest : public ::testing::Test {
 protected:
-    QtResources& resources = QtResources::Instance();
+    EmbeddedFiles& resources = EmbeddedFiles::Instance();
 };
 
-TEST_F(QtResourcesTest, MissingPicturesAreAbsentEveryTime) {
+TEST_F(EmbeddedFilesTest, MissingPicturesAreAbsentEveryTime) {
     for (const int id : {0, -1, 128, 138, 143, 149, 159, 65535, 1 << 30}) {
         SCOPED_TRACE(id);
         EXPECT_EQ(resources.Bitmap(id), nullptr);
@@ -27,7 +27,7 @@ TEST_F(QtResourcesTest, MissingPicturesAreAbsentEveryTime) {
     }
 }
 
-TEST_F(QtResourcesTest, MissingSoundsAreEmpty) {
+TEST_F(EmbeddedFilesTest, MissingSoundsAreEmpty) {
     for (const char* name : {"", "move", "BEEP", "MOVE.wav", "../sounds/MOVE", "MOVE/", "WAVE", ":/sounds/MOVE.wav"}) {
         SCOPED_TRACE(name);
         EXPECT_TRUE(resources.Wave(name).isEmpty());
@@ -35,7 +35,7 @@ TEST_F(QtResourcesTest, MissingSoundsAreEmpty) {
     }
 }
 
-TEST_F(QtResourcesTest, IconFileHoldsTheTwoSixteenColourImages) {
+TEST_F(EmbeddedFilesTest, IconFileHoldsTheTwoSixteenColourImages) {
     const auto ico = testapp::ReadEmbedded(platform::qt::IconFilePath());
     ASSERT_TRUE(ico.has_value()) << "missing " << platform::qt::IconFilePath().toStdString();
     constexpr qsizetype kDirHeader = 6;
@@ -57,14 +57,14 @@ TEST_F(QtResourcesTest, IconFileHoldsTheTwoSixteenColourImages) {
     }
 }
 
-TEST_F(QtResourcesTest, DesktopIconsHaveTheirSizes) {
+TEST_F(EmbeddedFilesTest, DesktopIconsHaveTheirSizes) {
     for (const int size : res::kIconPngSizes) {
         QImageReader reader(platform::qt::IconPngPath(size));
         EXPECT_EQ(reader.size(), QSize(size, size)) << platform::qt::IconPngPath(size).toStdString();
     }
 }
 
-TEST_F(QtResourcesTest, WindowIconOffersSmallAndLargeImages) {
+TEST_F(EmbeddedFilesTest, WindowIconOffersSmallAndLargeImages) {
     const QIcon icon = resources.WindowIcon();
     ASSERT_FALSE(icon.isNull());
     const QList<QSize> sizes = icon.availableSizes();

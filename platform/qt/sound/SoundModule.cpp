@@ -2,9 +2,9 @@
 // it needs sound, so the audio libraries cost nothing at start-up.
 #include <QtGlobal>
 
-#include "platform/qt/SoundModule.h"
-#include "platform/qt/SoundOutput.h"
+#include "platform/qt/sound/EmbeddedSoundOutput.h"
+#include "platform/qt/sound/SoundModule.h"
 
 extern "C" Q_DECL_EXPORT platform::ISoundOutput* glimbles_create_sound_output() {
-    return new platform::qt::SoundOutput;
+    return new platform::qt::EmbeddedSoundOutput;
 }

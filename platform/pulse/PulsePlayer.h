@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/qt/WaveFile.h"
+#include "platform/pulse/WaveFile.h"
 
-namespace platform::qt {
+namespace platform::pulse {
 
 // Plays PCM samples on the desktop's sound server through the PulseAudio
 // client library (PipeWire desktops answer the same protocol), one sound at a
@@ -40,4 +40,4 @@ private:
     std::unique_ptr<Loop> m_loop;
 };
 
-}  // namespace platform::qt
+}  // namespace platform::pulse

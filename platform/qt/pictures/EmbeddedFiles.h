@@ -14,10 +14,10 @@ namespace platform::qt {
 // The embedded pictures, sounds and icon. Everything is looked up when first
 // asked for, so start-up loads nothing before it is drawn. Use it from the
 // user-interface thread only.
-class QtResources final {
+class EmbeddedFiles final {
 public:
     // The one shared instance.
-    static QtResources& Instance();
+    static EmbeddedFiles& Instance();
 
     // Picture `id` drawn `fineness` times finer (1: the catalogue's bitmap;
     // or one of res::kFinerScales), decoded on first use and kept, in

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/DrawSurface.h"
-#include "platform/qt/PictureSource.h"
+#include "platform/qt/pictures/PictureSource.h"
 
 namespace platform::qt {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/DeviceScale.h"
+#include "platform/qt/pictures/DeviceScale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-#include "platform/qt/PictureSource.h"
+#include "platform/qt/pictures/PictureSource.h"
 #include "resources/Pictures.h"
 
 namespace platform::qt {

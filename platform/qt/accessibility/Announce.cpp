@@ -1,4 +1,4 @@
-#include "platform/qt/Announce.h"
+#include "platform/qt/accessibility/Announce.h"
 
 #include <QAccessible>
 

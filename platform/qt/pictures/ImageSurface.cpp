@@ -1,6 +1,6 @@
-#include "platform/qt/ImageSurface.h"
+#include "platform/qt/pictures/ImageSurface.h"
 
-#include "platform/qt/DeviceScale.h"
+#include "platform/qt/pictures/DeviceScale.h"
 
 namespace platform::qt {
 

@@ -1,8 +1,8 @@
-#include "platform/qt/LazySoundOutput.h"
+#include "platform/qt/sound/LazySoundOutput.h"
 
 #include <QDir>
 
-#include "platform/qt/SoundModule.h"
+#include "platform/qt/sound/SoundModule.h"
 #include "resources/Sounds.h"
 
 namespace platform::qt {

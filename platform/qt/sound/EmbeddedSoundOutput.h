@@ -4,9 +4,11 @@
 
 #include "platform/SoundOutput.h"
 
-namespace platform::qt {
-
+namespace platform::pulse {
 class PulsePlayer;
+}
+
+namespace platform::qt {
 
 // Plays the embedded WAVE resources (":/sounds/<name>.wav") on the desktop's
 // sound server, one sound at a time: a new sound cuts off the one playing.
@@ -16,12 +18,12 @@ class PulsePlayer;
 // talking to the server: PlayWave and Preload return at once, whatever the
 // server does. Without a server the game is silent and says nothing, and the
 // next play after one appears is heard.
-class SoundOutput final : public ISoundOutput {
+class EmbeddedSoundOutput final : public ISoundOutput {
 public:
-    SoundOutput();
-    ~SoundOutput() override;
-    SoundOutput(const SoundOutput&) = delete;
-    SoundOutput& operator=(const SoundOutput&) = delete;
+    EmbeddedSoundOutput();
+    ~EmbeddedSoundOutput() override;
+    EmbeddedSoundOutput(const EmbeddedSoundOutput&) = delete;
+    EmbeddedSoundOutput& operator=(const EmbeddedSoundOutput&) = delete;
 
     void PlayWave(std::string_view name) override;
     void Preload(std::string_view name) override;
@@ -29,7 +31,7 @@ public:
 private:
     class Sounds;
     std::unique_ptr<Sounds> m_sounds;
-    std::unique_ptr<PulsePlayer> m_player;  // plays the samples m_sounds holds: goes first
+    std::unique_ptr<pulse::PulsePlayer> m_player;  // plays the samples m_sounds holds: goes first
 };
 
 }  // namespace platform::qt

@@ -1,9 +1,9 @@
-#include "platform/qt/ShellOpen.h"
+#include "platform/qt/shellopen/ShellOpen.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "platform/qt/QuietMessages.h"
+#include "platform/qt/shellopen/QuietMessages.h"
 
 namespace platform::qt {
 
