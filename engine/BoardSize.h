@@ -2,27 +2,17 @@
 
 #include <algorithm>
 
-// The five square boards the game offers, and what goes with each.
+#include "resources/BoardSizes.h"
+
+// The board sizes as the engine sees them: the table of the five boards, and
+// the limits that go with an edge.
 namespace board {
 
 inline constexpr int kCapacity = 25;  // the fixed edge of the tile arrays
 
-struct SizeInfo {
-    int n;         // tiles across and down
-    int cellSize;  // edge of one tile on screen, in pixels
-};
-
-// The boards from Tiny to Huge; the names below index this table.
-inline constexpr SizeInfo kSizes[] = {{8, 40}, {11, 40}, {14, 33}, {17, 27}, {20, 23}};
-enum SizeIndex { kTiny, kSmall, kNormal, kBig, kHuge };
-
+using SizeInfo = res::BoardSize;
 // The row of the table for a board edge of n tiles, or nullptr for any other n.
-constexpr const SizeInfo* FindSize(int n) {
-    for (const SizeInfo& s : kSizes) {
-        if (s.n == n) return &s;
-    }
-    return nullptr;
-}
+constexpr const SizeInfo* FindSize(int n) { return res::FindBoardSize(n); }
 
 // The glimble counts a board of edge n allows: n / 2 to n.
 struct Counts {
@@ -31,5 +21,8 @@ struct Counts {
     constexpr int Clamp(int count) const { return std::clamp(count, smallest, largest); }
 };
 constexpr Counts CountRange(int n) { return {n / 2, std::max(n / 2, n)}; }
+
+// Every board of the table fits the tile arrays.
+static_assert(res::kLargestBoard.n <= kCapacity, "a board must fit the tile arrays");
 
 }  // namespace board

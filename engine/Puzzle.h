@@ -76,10 +76,15 @@ public:
     int TileFromPixel(int pixel) const { return pixel / m_cellSize; }
     int PixelFromTile(int tileIndex) const { return tileIndex * m_cellSize; }
 
-    // The most glimbles one game places; more would only take time and risk
-    // overflowing the line counts. A damaged settings store is the only way
-    // to ask for more.
-    static constexpr int kMaxCount = 100000;
+    // The most glimbles one game places. A found tile shows the glimbles
+    // left on its lines after collecting one, at most kMaxCount - 1, which
+    // must stay inside the found band; more could only come from a damaged
+    // settings store or a replay, and would read as an empty tile.
+    static constexpr int kMaxCount = tile::kEmptyBase - tile::kFoundBase;
+    static_assert(board::CountRange(res::kLargestBoard.n).largest <= kMaxCount,
+                  "the largest board's glimbles must fit the found band");
+    static_assert(kMaxCount <= res::kNumberFrames + res::kHighNumberFrames - 1,
+                  "every number a tile can show must have its picture");
 
 private:
     bool OnBoard(int column, int row) const { return column >= 0 && row >= 0 && column < m_columns && row < m_rows; }

@@ -12,12 +12,8 @@ inline constexpr int ID_FILE_SAVE = 57603;  // the standard Save (Ctrl+S)
 inline constexpr int ID_SHOW_TIPS = 32787;  // opens the tips dialog
 inline constexpr int ID_APP_EXIT = 57665;   // closes the main window
 
-// Options menu. The size ids do not follow the order of the sizes.
-inline constexpr int ID_SIZE_TINY = 32772;           // 8 x 8
-inline constexpr int ID_SIZE_SMALL = 32771;          // 11 x 11
-inline constexpr int ID_SIZE_NORMAL = 32778;         // 14 x 14
-inline constexpr int ID_SIZE_BIG = 32773;            // 17 x 17
-inline constexpr int ID_SIZE_HUGE = 32774;           // 20 x 20
+// Options menu. The Set Size items' ids are in the board-size table
+// (BoardSizes.h).
 inline constexpr int ID_NUMBER_OF_GLIMBLES = 32780;  // opens the glimble-count dialog
 inline constexpr int ID_TILES_GRASS = 32784;
 inline constexpr int ID_TILES_SAND = 32785;

@@ -1,5 +1,10 @@
 #include "resources/Menu.h"
 
+#include <array>
+#include <cstddef>
+#include <iterator>
+
+#include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 
 namespace res {
@@ -11,10 +16,12 @@ constexpr MenuItem kGame[] = {
     {"E&xit", ID_APP_EXIT, {}},
 };
 
-constexpr MenuItem kSetSize[] = {
-    {"Tiny", ID_SIZE_TINY, {}}, {"Small", ID_SIZE_SMALL, {}}, {"Normal", ID_SIZE_NORMAL, {}},
-    {"Big", ID_SIZE_BIG, {}},   {"Huge", ID_SIZE_HUGE, {}},
-};
+// One item a board size, smallest first.
+constexpr auto kSetSize = [] {
+    std::array<MenuItem, std::size(kBoardSizes)> items{};
+    for (std::size_t i = 0; i < items.size(); ++i) items[i] = {kBoardSizes[i].name, kBoardSizes[i].command, {}};
+    return items;
+}();
 
 constexpr MenuItem kTiles[] = {
     {"Grass", ID_TILES_GRASS, {}},

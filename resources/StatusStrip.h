@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/BoardSizes.h"
+
 // The status strip under the board: the panel stretched to the board's width,
 // the "Points" and "Glimbles" plates and the two counters drawn with digit
 // tiles, all in pixels. The view draws it so, and the tips picture it so.
@@ -32,5 +34,19 @@ constexpr Layout LayoutAt(int width, int top) {
     const int x0 = (width - kCountersWidth) / 2;
     return {x0, x0 + 160, top + kLabelTop, x0 + 82, x0 + 260, top + kDigitsTop};
 }
+
+// The strip is as wide as the board: on every board the labels and counters
+// lie between its left and right edges.
+constexpr bool FitsEveryBoard() {
+    for (const res::BoardSize& size : res::kBoardSizes) {
+        const int width = res::BoardWidth(size);
+        const Layout layout = LayoutAt(width, 0);
+        if (layout.pointsLabelX < 0) return false;
+        if (layout.glimblesDigitsX + kGlimblesDigits * kDigitSize > width) return false;
+        if (layout.glimblesLabelX + kGlimblesLabelWidth > width) return false;
+    }
+    return true;
+}
+static_assert(FitsEveryBoard(), "a board narrower than the counters would put them outside the window");
 
 }  // namespace status_strip

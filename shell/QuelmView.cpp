@@ -27,10 +27,8 @@ void CQuelmView::CreatePuzzle() {
     m_puzzle = std::make_unique<CPuzzle>(m_services.sound, m_services.ticks);
     m_puzzle->Init(stored.count, stored.size, stored.size);
 
-    switch (stored.skin) {
-        case game_settings::Skin::Grass: SetGrass(); break;
-        case game_settings::Skin::Sand: SetSand(); break;
-        case game_settings::Skin::Unchanged: break;
+    if (stored.skin != game_settings::Skin::Unchanged) {
+        m_puzzle->SetTileSet(res::kTileSets[static_cast<int>(stored.skin)]);
     }
 
     m_soundOff = stored.soundOff;
@@ -38,10 +36,6 @@ void CQuelmView::CreatePuzzle() {
     FitWindowToBoard();
     m_tipsPending = true;
 }
-
-void CQuelmView::SetGrass() { m_puzzle->SetTileSet(res::kGrassTiles); }
-
-void CQuelmView::SetSand() { m_puzzle->SetTileSet(res::kSandTiles); }
 
 void CQuelmView::ShowTipsAtStart() { static_cast<void>(OpenStartTips()); }
 

@@ -9,6 +9,7 @@
 #include "platform/DrawSurface.h"
 #include "platform/qt/accessibility/PaintedParts.h"
 #include "shell/BoardCursor.h"
+#include "shell/CheckItems.h"
 #include "shell/CmdUI.h"
 #include "shell/ViewServices.h"
 
@@ -61,15 +62,7 @@ public:
     bool OnUpdateCommand(int id, CCmdUI& ui);
 
     void OnNewGame();
-    void OnSizeTiny();
-    void OnSizeSmall();
-    void OnSizeNormal();
-    void OnSizeBig();
-    void OnSizeHuge();
     void OnNumberOfGlimbles();
-    void OnTilesGrass();
-    void OnTilesSand();
-    void OnSound();
     void OnShowTips();
     void OnBestResults();
 
@@ -81,8 +74,10 @@ protected:
 
 private:
     void SetSize(int n);
-    void SetGrass();
-    void SetSand();
+    // The Options menu's check items: an option's value now, and giving it
+    // a value (applied to the game and stored at once).
+    int OptionValue(check_items::Option option) const;
+    void SetOption(check_items::Option option, int value);
     void Invalidate();
     // The cursor's tile in logical pixels, and its frame drawn over the
     // picture.

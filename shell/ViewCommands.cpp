@@ -2,10 +2,15 @@
 // and store the changed setting at once.
 #include <QRect>
 
+#include <cstddef>
+#include <iterator>
+
 #include "engine/BoardSize.h"
 #include "engine/Settings.h"
 #include "platform/qt/pictures/ImageSurface.h"
+#include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
+#include "resources/TileSets.h"
 #include "shell/QuelmView.h"
 
 void CQuelmView::OnLButtonDown(QPoint point) {
@@ -49,12 +54,6 @@ void CQuelmView::SetSize(int n) {
     Invalidate();
 }
 
-void CQuelmView::OnSizeTiny() { SetSize(board::kSizes[board::kTiny].n); }
-void CQuelmView::OnSizeSmall() { SetSize(board::kSizes[board::kSmall].n); }
-void CQuelmView::OnSizeNormal() { SetSize(board::kSizes[board::kNormal].n); }
-void CQuelmView::OnSizeBig() { SetSize(board::kSizes[board::kBig].n); }
-void CQuelmView::OnSizeHuge() { SetSize(board::kSizes[board::kHuge].n); }
-
 void CQuelmView::OnNumberOfGlimbles() {
     if (!m_puzzle) return;
     const int n = m_puzzle->GetColumns();
@@ -69,25 +68,32 @@ void CQuelmView::OnNumberOfGlimbles() {
     OnNewGame();
 }
 
-void CQuelmView::OnTilesGrass() {
-    if (!m_puzzle) return;
-    SetGrass();
-    game_settings::Write(m_services.settings, game_settings::kSkin, game_settings::Skin::Grass);
-    Invalidate();
+int CQuelmView::OptionValue(check_items::Option option) const {
+    switch (option) {
+        case check_items::Option::Tiles:
+            for (std::size_t i = 0; i < std::size(res::kTileSets); ++i) {
+                if (m_puzzle->GetFoundBitmap() == res::kTileSets[i].found) return static_cast<int>(i);
+            }
+            return -1;
+        case check_items::Option::Sound: return m_soundOff;
+    }
+    return -1;
 }
 
-void CQuelmView::OnTilesSand() {
-    if (!m_puzzle) return;
-    SetSand();
-    game_settings::Write(m_services.settings, game_settings::kSkin, game_settings::Skin::Sand);
-    Invalidate();
-}
-
-void CQuelmView::OnSound() {
-    if (!m_puzzle) return;
-    m_soundOff = m_soundOff == 0 ? 1 : 0;
-    game_settings::Write(m_services.settings, game_settings::kSoundOff, m_soundOff);
-    m_puzzle->SetSoundOff(m_soundOff);
+void CQuelmView::SetOption(check_items::Option option, int value) {
+    switch (option) {
+        case check_items::Option::Tiles:
+            // The game in progress goes on; only its pictures change.
+            m_puzzle->SetTileSet(res::kTileSets[value]);
+            game_settings::Write(m_services.settings, game_settings::kSkin, static_cast<game_settings::Skin>(value));
+            Invalidate();
+            break;
+        case check_items::Option::Sound:
+            m_soundOff = value;
+            game_settings::Write(m_services.settings, game_settings::kSoundOff, m_soundOff);
+            m_puzzle->SetSoundOff(m_soundOff);
+            break;
+    }
 }
 
 void CQuelmView::OnShowTips() { m_services.dialogs.RunTips(); }
@@ -96,62 +102,33 @@ void CQuelmView::OnBestResults() {
     if (m_puzzle) m_services.dialogs.RunBestResults(*m_puzzle);
 }
 
-namespace {
-
-// The size commands and the board each stands for.
-struct SizeCommand {
-    int id;
-    board::SizeIndex size;
-    void (CQuelmView::*handler)();
-};
-constexpr SizeCommand kSizeCommands[] = {
-    {res::ID_SIZE_TINY, board::kTiny, &CQuelmView::OnSizeTiny},
-    {res::ID_SIZE_SMALL, board::kSmall, &CQuelmView::OnSizeSmall},
-    {res::ID_SIZE_NORMAL, board::kNormal, &CQuelmView::OnSizeNormal},
-    {res::ID_SIZE_BIG, board::kBig, &CQuelmView::OnSizeBig},
-    {res::ID_SIZE_HUGE, board::kHuge, &CQuelmView::OnSizeHuge},
-};
-
-}  // namespace
-
 bool CQuelmView::OnCommand(int id) {
-    for (const SizeCommand& c : kSizeCommands) {
-        if (c.id == id) {
-            (this->*c.handler)();
-            return true;
-        }
+    if (const res::BoardSize* size = res::FindBoardSizeCommand(id)) {
+        SetSize(size->n);
+        return true;
+    }
+    if (const check_items::CheckItem* item = check_items::Find(id)) {
+        if (m_puzzle) SetOption(item->option, check_items::Chosen(*item, OptionValue(item->option)));
+        return true;
     }
     switch (id) {
         case res::ID_FILE_NEW: OnNewGame(); return true;
         case res::ID_SHOW_TIPS: OnShowTips(); return true;
         case res::ID_NUMBER_OF_GLIMBLES: OnNumberOfGlimbles(); return true;
-        case res::ID_TILES_GRASS: OnTilesGrass(); return true;
-        case res::ID_TILES_SAND: OnTilesSand(); return true;
-        case res::ID_SOUND: OnSound(); return true;
         case res::ID_BEST_RESULTS: OnBestResults(); return true;
         default: return false;
     }
 }
 
 bool CQuelmView::OnUpdateCommand(int id, CCmdUI& ui) {
-    for (const SizeCommand& c : kSizeCommands) {
-        if (c.id == id) {
-            ui.Enable(true);
-            const int n = board::kSizes[c.size].n;
-            if (m_puzzle) ui.SetCheck(m_puzzle->GetColumns() == n && m_puzzle->GetRows() == n);
-            return true;
-        }
+    if (const res::BoardSize* size = res::FindBoardSizeCommand(id)) {
+        ui.Enable(true);
+        if (m_puzzle) ui.SetCheck(m_puzzle->GetColumns() == size->n && m_puzzle->GetRows() == size->n);
+        return true;
     }
-    switch (id) {
-        case res::ID_TILES_GRASS:
-            if (m_puzzle) ui.SetCheck(m_puzzle->GetFoundBitmap() == res::kGrassTiles.found);
-            return true;
-        case res::ID_TILES_SAND:
-            if (m_puzzle) ui.SetCheck(m_puzzle->GetFoundBitmap() == res::kSandTiles.found);
-            return true;
-        case res::ID_SOUND:
-            if (m_puzzle) ui.SetCheck(m_soundOff == 0);
-            return true;
-        default: return false;
+    if (const check_items::CheckItem* item = check_items::Find(id)) {
+        if (m_puzzle) ui.SetCheck(OptionValue(item->option) == item->checkedWhile);
+        return true;
     }
+    return false;
 }

@@ -112,14 +112,15 @@ TEST(DamagedCount, HugeCountsAreCapped) {
     p.SetSize(25, 25);  // no clamp for 25: only the cap
     EXPECT_EQ(p.GetCount(), CPuzzle::kMaxCount);
 
-    // One tile under the whole stack: the first click collects one glimble,
-    // and its number, far beyond 19, reads as an empty tile from then on, so
-    // later clicks are ignored. Nothing breaks; the game cannot be won.
+    // One tile under the whole stack: every click collects one glimble and
+    // the tile stays a found tile showing what is left, down to a won game.
     p.Init(INT_MAX, 1, 1);
-    for (int i = 0; i < 3; ++i) p.Click(g.rig.surface, 0, 0);
-    EXPECT_EQ(p.GetRemaining(), CPuzzle::kMaxCount - 1);
-    EXPECT_EQ(p.GetScore(), 0);
-    EXPECT_EQ(p.GetTile(0, 0), 10 + CPuzzle::kMaxCount - 1);
+    for (int left = CPuzzle::kMaxCount - 1; left >= 0; --left) {
+        p.Click(g.rig.surface, 0, 0);
+        ASSERT_EQ(p.GetRemaining(), left);
+        ASSERT_EQ(p.GetTile(0, 0), tile::Found(left));
+    }
+    EXPECT_EQ(p.GetScore(), 1 - CPuzzle::kMaxCount);
     EXPECT_TRUE(g.Intact());
 }
 

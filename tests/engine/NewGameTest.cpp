@@ -133,9 +133,9 @@ TEST(NewGame, ZeroGlimblesIsWonFromTheStart) {
 
 TEST(NewGame, MoreGlimblesThanTilesAllStack) {
     Rig rig;
-    rig.puzzle.Init(70, 8, 8);
-    EXPECT_EQ(rig.puzzle.GetCount(), 70);
-    EXPECT_EQ(rig.puzzle.GetRemaining(), 70);
+    rig.puzzle.Init(CPuzzle::kMaxCount, 4, 4);
+    EXPECT_EQ(rig.puzzle.GetCount(), CPuzzle::kMaxCount);
+    EXPECT_EQ(rig.puzzle.GetRemaining(), CPuzzle::kMaxCount);
     rig.puzzle.Init(9, 2, 2);
     EXPECT_EQ(rig.puzzle.GetRemaining(), 9);
 }

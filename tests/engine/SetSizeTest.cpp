@@ -44,9 +44,10 @@ INSTANTIATE_TEST_SUITE_P(Examples, Rescale,
                                            RescaleCase{8, 30, 8, 8},     // same size still clamps
                                            RescaleCase{8, 1, 8, 4},      // ... from below too
                                            RescaleCase{8, 0, 20, 10}, RescaleCase{8, -5, 14, 7},
-                                           // Sizes outside the table leave the count unclamped.
+                                           // Sizes outside the table leave the count unclamped,
+                                           // but for the engine's cap.
                                            RescaleCase{8, 8, 9, 9}, RescaleCase{20, 10, 5, 2},
-                                           RescaleCase{20, 20, 25, 25}));
+                                           RescaleCase{20, 20, 25, CPuzzle::kMaxCount}));
 
 struct CellCase {
     int n;

@@ -1,11 +1,14 @@
 // The menu, the key table and the strings against the catalogue, row by row.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <iterator>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 #include "resources/KeyTable.h"
 #include "resources/Menu.h"
@@ -93,11 +96,11 @@ TEST(MenuTable, NamedCommandIdsHaveTheCatalogueValues) {
         {res::ID_APP_ABOUT, 57664},
         {res::ID_HELP, 57670},
         {res::ID_SHOW_TIPS, 32787},
-        {res::ID_SIZE_TINY, 32772},
-        {res::ID_SIZE_SMALL, 32771},
-        {res::ID_SIZE_NORMAL, 32778},
-        {res::ID_SIZE_BIG, 32773},
-        {res::ID_SIZE_HUGE, 32774},
+        {res::kSmallestBoard.command, 32772},
+        {res::FindBoardSize(11)->command, 32771},
+        {res::FindBoardSize(14)->command, 32778},
+        {res::FindBoardSize(17)->command, 32773},
+        {res::kLargestBoard.command, 32774},
         {res::ID_NUMBER_OF_GLIMBLES, 32780},
         {res::ID_TILES_GRASS, 32784},
         {res::ID_TILES_SAND, 32785},
@@ -200,6 +203,16 @@ TEST(Strings, DocumentStringSplitsIntoItsSevenFields) {
         {F::RegistryTypeName, "glimbles Document"},
     };
     for (const auto& [field, text] : fields) EXPECT_EQ(res::DocumentField(field), text) << static_cast<int>(field);
+}
+
+// The boards as the game has always offered them: edge and tile size.
+TEST(BoardSizeTable, EdgesAndTileSizes) {
+    const std::pair<int, int> boards[] = {{8, 40}, {11, 40}, {14, 33}, {17, 27}, {20, 23}};
+    ASSERT_EQ(std::size(res::kBoardSizes), std::size(boards));
+    for (std::size_t i = 0; i < std::size(boards); ++i) {
+        EXPECT_EQ(res::kBoardSizes[i].n, boards[i].first);
+        EXPECT_EQ(res::kBoardSizes[i].cellSize, boards[i].second);
+    }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "engine/TileCode.h"
 #include "platform/qt/accessibility/Announce.h"
+#include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 #include "shell/ViewAccessible.h"
 #include "tests/shell/ShellRig.h"
@@ -114,7 +115,7 @@ TEST(Accessibility, TheCursorsTileHasTheFocus) {
 
 TEST(Accessibility, ABoardOfAnotherSizeHasItsOwnCells) {
     ReadRig rig;
-    ASSERT_TRUE(rig.Frame().OnCommand(res::ID_SIZE_HUGE));
+    ASSERT_TRUE(rig.Frame().OnCommand(res::kLargestBoard.command));
     EXPECT_EQ(rig.Board()->childCount(), 400);
     EXPECT_EQ(rig.Board()->tableInterface()->cellAt(19, 19)->text(QAccessible::Name),
               QStringLiteral("column 20, row 20, covered"));

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 #include "tests/shell/ShellRig.h"
 
@@ -17,9 +18,10 @@ TEST(SizeCommands, RescaleTheCountAndStoreBothInOneSave) {
     struct Case {
         int fromSize, fromCount, command, toSize, toCount;
     };
-    for (const Case& c : {Case{8, 8, res::ID_SIZE_HUGE, 20, 20}, Case{20, 10, res::ID_SIZE_TINY, 8, 4},
-                          Case{8, 8, res::ID_SIZE_BIG, 17, 17}, Case{11, 5, res::ID_SIZE_HUGE, 20, 10},
-                          Case{14, 9, res::ID_SIZE_NORMAL, 14, 9}}) {
+    for (const Case& c :
+         {Case{8, 8, res::kLargestBoard.command, 20, 20}, Case{20, 10, res::kSmallestBoard.command, 8, 4},
+          Case{8, 8, res::FindBoardSize(17)->command, 17, 17}, Case{11, 5, res::kLargestBoard.command, 20, 10},
+          Case{14, 9, res::FindBoardSize(14)->command, 14, 9}}) {
         ShellRig rig;
         rig.settings.values = {{"Size", std::to_string(c.fromSize)}, {"Number", std::to_string(c.fromCount)}};
         rig.Start();
@@ -117,7 +119,7 @@ TEST(CheckMarks, FollowTheGame) {
     EXPECT_TRUE(marks["Sound"]);
     EXPECT_FALSE(marks["&New\tCtrl+N"]);
 
-    rig.Frame().OnCommand(res::ID_SIZE_HUGE);
+    rig.Frame().OnCommand(res::kLargestBoard.command);
     rig.Frame().OnCommand(res::ID_TILES_SAND);
     rig.Frame().OnCommand(res::ID_SOUND);
     marks = CheckMarks(rig.Frame());
@@ -127,7 +129,8 @@ TEST(CheckMarks, FollowTheGame) {
     EXPECT_TRUE(marks["Sand"]);
     EXPECT_FALSE(marks["Sound"]);
     int sizesChecked = 0;
-    for (const char* size : {"Tiny", "Small", "Normal", "Big", "Huge"}) sizesChecked += marks[size];
+    for (const res::BoardSize& size : res::kBoardSizes)
+        sizesChecked += marks[QString::fromUtf8(size.name.data(), static_cast<qsizetype>(size.name.size()))];
     EXPECT_EQ(sizesChecked, 1);
 }
 

@@ -17,6 +17,7 @@
 
 #include <sys/stat.h>
 
+#include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 #include "shell/CommandLine.h"
 #include "shell/HelpWindow.h"

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "platform/qt/Text.h"
+#include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 #include "resources/Menu.h"
 #include "tests/shell/ShellRig.h"

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "engine/TileCode.h"
+#include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 #include "shell/BoardCursor.h"
 #include "tests/shell/ShellRig.h"
@@ -103,13 +104,13 @@ TEST(Keyboard, TheCursorShowsOnlyWhileTheKeysAreUsed) {
 
 TEST(Keyboard, ASmallerBoardKeepsTheCursorOnIt) {
     KeyRig rig;
-    ASSERT_TRUE(rig.Frame().OnCommand(res::ID_SIZE_HUGE));
+    ASSERT_TRUE(rig.Frame().OnCommand(res::kLargestBoard.command));
     rig.Key(Qt::Key_End);
     rig.Key(Qt::Key_End);
     rig.Key(Qt::Key_PageDown);
     EXPECT_EQ(rig.View().Cursor().Column(), 19);
     EXPECT_EQ(rig.View().Cursor().Row(), 19);
-    ASSERT_TRUE(rig.Frame().OnCommand(res::ID_SIZE_TINY));
+    ASSERT_TRUE(rig.Frame().OnCommand(res::kSmallestBoard.command));
     EXPECT_EQ(rig.View().Cursor().Column(), 7);
     EXPECT_EQ(rig.View().Cursor().Row(), 7);
 }

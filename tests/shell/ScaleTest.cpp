@@ -26,6 +26,7 @@
 #include "platform/qt/pictures/EmbeddedFiles.h"
 #include "platform/qt/pictures/ImageSurface.h"
 #include "platform/qt/pictures/ScaledPictures.h"
+#include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 #include "shell/HelpWindow.h"
@@ -95,7 +96,7 @@ TEST(Scale, TheLayoutStaysInLogicalPixels) {
     ScaleRig rig;
     const qreal scale = ScaleUnderTest();
     ASSERT_DOUBLE_EQ(rig.View().devicePixelRatioF(), scale) << "the screen does not have the scale under test";
-    for (const int command : {res::ID_SIZE_TINY, res::ID_SIZE_HUGE}) {
+    for (const int command : {res::kSmallestBoard.command, res::kLargestBoard.command}) {
         ASSERT_TRUE(rig.Frame().OnCommand(command));
         rig.Paint();
         const int w = rig.Puzzle().GetBoardWidth();
@@ -199,7 +200,7 @@ TEST(Scale, ClicksAtLogicalPointsPlayTheSameTiles) {
 
 TEST(Scale, AChangedBoardOrTileSetIsDrawnAtTheCurrentScale) {
     ScaleRig rig;
-    for (const int command : {res::ID_SIZE_HUGE, res::ID_TILES_SAND, res::ID_SIZE_SMALL}) {
+    for (const int command : {res::kLargestBoard.command, res::ID_TILES_SAND, res::FindBoardSize(11)->command}) {
         ASSERT_TRUE(rig.Frame().OnCommand(command));
         QTest::mouseClick(&rig.View(), Qt::LeftButton, {}, QPoint(5, 5));
         rig.Paint();

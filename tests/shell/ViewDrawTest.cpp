@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/RecordingSurface.h"
+#include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 #include "tests/shell/ShellRig.h"
 
@@ -11,26 +12,19 @@ namespace {
 using platform::Rect;
 using platform::fake::Event;
 
-struct SizeCase {
-    int id;
-    int n;
-    int w;  // board width = height
-};
-
-// Window and view sizes for the five boards: frame client area W + 4 by
+// Window and view sizes for every board: frame client area W + 4 by
 // Hb + 62, the view inside a 2-pixel edge W by Hb + 58.
 TEST(ViewSize, FitsEveryBoard) {
     ShellRig rig;
     rig.Start();
-    for (const SizeCase& c : {SizeCase{res::ID_SIZE_HUGE, 20, 460}, SizeCase{res::ID_SIZE_TINY, 8, 320},
-                              SizeCase{res::ID_SIZE_SMALL, 11, 440}, SizeCase{res::ID_SIZE_NORMAL, 14, 462},
-                              SizeCase{res::ID_SIZE_BIG, 17, 459}}) {
+    for (const res::BoardSize& size : res::kBoardSizes) {
+        const int w = res::BoardWidth(size);
         const QPoint topLeft = rig.Frame().pos();
-        ASSERT_TRUE(rig.Frame().OnCommand(c.id));
+        ASSERT_TRUE(rig.Frame().OnCommand(size.command));
         QApplication::processEvents();
-        EXPECT_EQ(rig.Puzzle().GetBoardWidth(), c.w);
-        EXPECT_EQ(rig.View().size(), QSize(c.w, c.w + 58)) << c.n;
-        EXPECT_EQ(rig.FrameClientArea(), QSize(c.w + 4, c.w + 62)) << c.n;
+        EXPECT_EQ(rig.Puzzle().GetBoardWidth(), w);
+        EXPECT_EQ(rig.View().size(), QSize(w, w + 58)) << size.n;
+        EXPECT_EQ(rig.FrameClientArea(), QSize(w + 4, w + 62)) << size.n;
         EXPECT_EQ(rig.Frame().pos(), topLeft) << "the window keeps its top-left corner";
         EXPECT_EQ(rig.Frame().minimumSize(), rig.Frame().maximumSize()) << "the window cannot be resized";
     }

@@ -38,6 +38,7 @@
 #include "engine/Puzzle.h"
 #include "engine/TileCode.h"
 #include "platform/qt/pictures/EmbeddedFiles.h"
+#include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 #include "shell/GameServices.h"
 #include "shell/MainFrame.h"
@@ -250,7 +251,7 @@ TEST_F(Wayland, ASizeChangeRefitsTheWindowToTheHugeBoard) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return ShownFitted(); }, kWaitMs)) << "the Tiny window never showed";
     const QSize tiny = Window()->size();
 
-    QAction* huge = MenuItem(res::ID_SIZE_HUGE);
+    QAction* huge = MenuItem(res::kLargestBoard.command);
     ASSERT_NE(huge, nullptr);
     huge->trigger();
     ASSERT_EQ(Puzzle().GetColumns(), 20);

@@ -1,5 +1,6 @@
 #include "tools/assetgen/TipArt.h"
 
+#include "resources/BoardSizes.h"
 #include "resources/StatusStrip.h"
 #include "resources/TipTexts.h"
 
@@ -10,8 +11,10 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <numbers>
 
 namespace assetgen {
@@ -268,14 +271,16 @@ void TipArt::OptionsTip(QPainter& p) const {
         if (i == 0 || i == 2) text(subMark, {menu.right() - 11, y + 12}, ink);
         if (i == 3) text(check, {menu.left() + 4, y + 12}, ink);
     }
-    const QString sizes[] = {QStringLiteral("Tiny"), QStringLiteral("Small"), QStringLiteral("Normal"),
-                             QStringLiteral("Big"), QStringLiteral("Huge")};
-    const QRectF sub(menu.right() - 3, menu.top() + 2, width(sizes[2]) + 26, 5 * item + 6);
+    // The Set Size sub-menu, one item a board size, the middle one checked.
+    const int sizeCount = static_cast<int>(std::size(res::kBoardSizes));
+    qreal widest = 0;
+    for (const res::BoardSize& size : res::kBoardSizes) widest = std::max(widest, width(Text(size.name)));
+    const QRectF sub(menu.right() - 3, menu.top() + 2, widest + 26, sizeCount * item + 6);
     panel(sub);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < sizeCount; ++i) {
         const qreal y = sub.top() + 3 + i * item;
-        text(sizes[i], {sub.left() + 16, y + 12}, Qt::black);
-        if (i == 2) text(check, {sub.left() + 4, y + 12}, Qt::black);
+        text(Text(res::kBoardSizes[i].name), {sub.left() + 16, y + 12}, Qt::black);
+        if (i == sizeCount / 2) text(check, {sub.left() + 4, y + 12}, Qt::black);
     }
     // The glimble-count picker.
     const QRectF picker(14, 130, 170, 56);

@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr int kHuge = board::kSizes[board::kHuge].n;  // the largest board: 20 x 20, 23-pixel cells
-constexpr int kCell = board::kSizes[board::kHuge].cellSize;
+constexpr int kHuge = res::kLargestBoard.n;  // the largest board: 20 x 20, 23-pixel cells
+constexpr int kCell = res::kLargestBoard.cellSize;
 constexpr int kCentre = 9;  // (9, 9): its four lines hold 75 other tiles, the most any tile has
 
 struct Rig {

@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int kHuge = board::kSizes[board::kHuge].n;
+constexpr int kHuge = res::kLargestBoard.n;
 constexpr int kCentre = 9;  // its four lines hold the most tiles
 
 // The game's window on the offscreen platform, on a Huge board.
