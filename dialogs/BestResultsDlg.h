@@ -29,13 +29,11 @@ public:
     std::vector<PaintedPart> Parts() const override;
     QString Caption() const;
 
-    // The font the table is measured and drawn in.
-    const QFont& TableFont() const { return m_tableFont; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    friend struct TestAccess;
     void LoadResults(platform::ISettingsStore& store);
 
     const CPuzzle* m_puzzle;            // selects the table; not owned; may be null

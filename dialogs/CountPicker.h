@@ -25,8 +25,6 @@ public:
     int GetNumber() const { return m_number; }
     int Smallest() const { return m_min; }
     int Largest() const { return m_max; }
-    int LeftState() const { return m_leftState; }
-    int RightState() const { return m_rightState; }
 
     // The pointer moved to (x, y): lights the arrow under it and clears the
     // one it left, then draws both arrows. A point exactly on an arrow's
@@ -62,6 +60,7 @@ public:
     static constexpr int kRightArrowOffset = 110;  // likewise
 
 private:
+    friend struct TestAccess;
     // One step back at a limit, not a clamp: a number handed in outside the
     // range only moves towards it.
     void StepBackIntoRange();

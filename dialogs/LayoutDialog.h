@@ -41,8 +41,6 @@ public:
 
     const res::DialogLayout& Layout() const { return *m_layout; }
     platform::qt::IPictureSource& Pictures() const { return m_pictures; }
-    // The base units the layout was converted with.
-    QSize BaseUnits() const { return m_baseUnits; }
     // The control with `id` (the first one for -1), or nullptr.
     QWidget* Control(int id) const;
 
@@ -52,8 +50,9 @@ public:
     }
 
 private:
+    friend struct TestAccess;
     platform::qt::IPictureSource& m_pictures;
     const res::DialogLayout* m_layout;
-    QSize m_baseUnits;
+    QSize m_baseUnits;                                 // the base units the layout was converted with
     std::vector<std::pair<int, QWidget*>> m_controls;  // id and widget, in layout order; owned by Qt
 };

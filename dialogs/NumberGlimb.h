@@ -21,16 +21,10 @@ public:
 
     // The number chosen; read after OK.
     int GetNumber() const { return m_picker.GetNumber(); }
-    const CountPicker& Picker() const { return m_picker; }
 
-    // What a click does while the pressed arrow shows: by default it holds
-    // the user-interface thread for kPressMilliseconds.
-    void SetPressWait(std::function<void()> wait) { m_pressWait = std::move(wait); }
+    // How long a click shows the pressed arrow, holding the user-interface
+    // thread.
     static constexpr unsigned long kPressMilliseconds = 100;
-
-    // What the dialog shows in its client area, buttons aside, in device
-    // pixels at WindowScale().
-    const QImage& WindowPicture() const { return m_window; }
 
     // The number, read out as a spin box with its range.
     std::vector<PaintedPart> Parts() const override;
@@ -47,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend struct TestAccess;
     class WindowSurface;
 
     // Shows the part of the retained picture inside `rect` on screen now.
@@ -61,5 +56,6 @@ private:
     QImage m_window;            // the client area as drawn, kept between paints, in device pixels
     qreal m_scale = 1;          // device pixels per logical pixel of m_window
     bool m_presenting = false;  // a paint that only shows m_window, not a paint request
-    std::function<void()> m_pressWait;
+    std::function<void()>
+        m_pressWait;  // runs while a click shows the pressed arrow: by default waits kPressMilliseconds
 };

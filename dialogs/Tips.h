@@ -21,8 +21,6 @@ public:
     // dialog shows.
     CTips(platform::ISettingsStore& store, platform::qt::IPictureSource& pictures, QWidget* parent);
 
-    // The tip picture shown now, 150 to 154; 0 before the dialog first shows.
-    int TipBitmap() const { return m_tipBitmap; }
     QCheckBox* ShowCheck() const;
     QPushButton* CloseButton() const;
     QPushButton* NextButton() const;
@@ -49,6 +47,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    friend struct TestAccess;
     void OnInitDialog();
     void ShowNextTip();
     void StoreCheck();

@@ -24,11 +24,8 @@ public:
     // window to the front; pages visited before stay reachable with Back.
     void ShowContents(const QString& manual);
 
-    QTextBrowser* Browser() const { return m_browser; }
-    QAction* BackAction() const { return m_back; }
-    QAction* ForwardAction() const { return m_forward; }
-
 private:
+    friend struct TestAccess;
     void Follow(const QUrl& link);
     void ShowTitle();
 

@@ -38,7 +38,8 @@ bool CQuelmApp::InitInstance(const QString& file) {
     m_doc = std::make_unique<CQuelmDoc>();
     if (!m_doc->OnNewDocument()) return false;
     m_frame = std::make_unique<CMainFrame>(m_services.shell);
-    m_view = new CQuelmView(*m_frame, m_services);
+    m_view = new CQuelmView([frame = m_frame.get()](int width, int height) { frame->FitClientArea(width, height); },
+                            m_services);
     m_frame->SetView(
         m_view, [this](int id) { return OnDocumentCommand(id); }, [this](int id) { return OnCommand(id); });
     if (!file.isEmpty()) OpenDocumentFile(file);  // before the window shows, as a failed open is reported alone

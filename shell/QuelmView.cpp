@@ -6,13 +6,15 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <utility>
+
 #include "engine/Settings.h"
 #include "platform/qt/pictures/DeviceScale.h"
 #include "platform/qt/pictures/ImageSurface.h"
 #include "resources/StatusStrip.h"
 
-CQuelmView::CQuelmView(CMainFrame& frame, ViewServices services, QWidget* parent)
-    : QWidget(parent), m_frame(frame), m_services(services) {
+CQuelmView::CQuelmView(FitWindow fitWindow, ViewServices services, QWidget* parent)
+    : QWidget(parent), m_fitWindow(std::move(fitWindow)), m_services(services) {
     setAttribute(Qt::WA_OpaquePaintEvent);   // every paint covers what it repaints
     setFocusPolicy(Qt::StrongFocus);         // the board cursor's keys
     platform::qt::painted_parts::Install();  // before anything asks how assistive tools see the view

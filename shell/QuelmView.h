@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 #include "engine/Puzzle.h"
@@ -13,8 +14,6 @@
 #include "shell/CmdUI.h"
 #include "shell/ViewServices.h"
 
-class CMainFrame;
-
 // The game view: owns the engine from the first paint to the end, draws the
 // board and the status strip under it, and turns clicks and menu commands
 // into game actions.
@@ -22,12 +21,15 @@ class CQuelmView final : public QWidget, public IPaintedParts {
     Q_OBJECT
 
 public:
-    CQuelmView(CMainFrame& frame, ViewServices services, QWidget* parent = nullptr);
+    // Asks the window around the view to give its client area this many
+    // logical pixels across and down.
+    using FitWindow = std::function<void(int width, int height)>;
+
+    CQuelmView(FitWindow fitWindow, ViewServices services, QWidget* parent = nullptr);
     ~CQuelmView() override;
 
     // The engine, or nullptr before CreatePuzzle.
     CPuzzle* Puzzle() const { return m_puzzle.get(); }
-    int SoundOff() const { return m_soundOff; }
 
     // Engine lifetime.
     void CreatePuzzle();
@@ -46,9 +48,8 @@ public:
 
     // Input.
     void OnLButtonDown(QPoint point);
-    // The keyboard's tile, and the key that moves it or plays its tile; false
-    // for keys the board does not take.
-    const BoardCursor& Cursor() const { return m_cursor; }
+    // The key that moves the keyboard's tile or plays it; false for keys the
+    // board does not take.
     bool OnBoardKey(int key, Qt::KeyboardModifiers modifiers);
 
     // What assistive tools read: the board's table, then the Points and the
@@ -73,6 +74,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend struct TestAccess;
     void SetSize(int n);
     // The Options menu's check items: an option's value now, and giving it
     // a value (applied to the game and stored at once).
@@ -93,7 +95,7 @@ private:
     // when they opened.
     bool OpenStartTips();
 
-    CMainFrame& m_frame;
+    FitWindow m_fitWindow;
     ViewServices m_services;
     std::unique_ptr<CPuzzle> m_puzzle;  // the one engine; null until the first paint's set-up
     int m_soundOff = 0;                 // 0: sounds play; nonzero: silent (stored as "SoundOn")

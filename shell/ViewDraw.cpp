@@ -2,7 +2,6 @@
 // fitting the main window around them.
 #include "resources/ResourceIds.h"
 #include "resources/StatusStrip.h"
-#include "shell/MainFrame.h"
 #include "shell/QuelmView.h"
 #include "shell/ViewGeometry.h"
 
@@ -54,6 +53,6 @@ void CQuelmView::FitWindowToBoard() {
     const int width = m_puzzle->GetBoardWidth() + 2 * view::kEdge;
     const int height = m_puzzle->GetBoardHeight() + view::kFrameClientExtra;
     setFixedSize(width - 2 * view::kEdge, height - 2 * view::kEdge);
-    m_frame.FitClientArea(width, height);
+    m_fitWindow(width, height);
     Invalidate();
 }

@@ -11,6 +11,7 @@
 #include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingSurface.h"
 #include "resources/CommandIds.h"
+#include "tests/TestAccess.h"
 #include "tests/dialogs/EmbeddedPictures.h"
 
 namespace {
@@ -65,7 +66,7 @@ TEST(BestResultsDlg, WithoutAnEngineShowsTenEmptyPlacesAndReadsNothing) {
 TEST(BestResultsDlg, SizeAndButtonFollowTheMeasuredLetter) {
     Rig rig;
     CBestResultsDlg dialog(&rig.puzzle, rig.store, EmbeddedPictures(), nullptr);
-    const QFontMetrics metrics(dialog.TableFont());
+    const QFontMetrics metrics(TestAccess::TableFont(dialog));
     const best_results::Geometry expected = best_results::ComputeGeometry(metrics.horizontalAdvance(QLatin1Char('W')),
                                                                           metrics.height());
     EXPECT_EQ(dialog.Geometry().width, expected.width);

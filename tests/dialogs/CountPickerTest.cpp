@@ -6,6 +6,7 @@
 
 #include "dialogs/CountPicker.h"
 #include "platform/fake/RecordingSurface.h"
+#include "tests/TestAccess.h"
 
 namespace {
 
@@ -56,26 +57,26 @@ TEST(CountPicker, ArrowLightsOnlyStrictlyInsideAndClearsOnlyStrictlyOutside) {
     for (const HoverCase& c : cases) {
         Rig fresh(4, 8, 6);
         fresh.Move(c.x, c.y);
-        EXPECT_EQ(fresh.picker.LeftState(), c.leftFromNormal) << c.x << "," << c.y;
+        EXPECT_EQ(TestAccess::LeftState(fresh.picker), c.leftFromNormal) << c.x << "," << c.y;
 
         Rig lit(4, 8, 6);
         lit.Move(kLeft + 20, 70);
-        ASSERT_EQ(lit.picker.LeftState(), 1);
+        ASSERT_EQ(TestAccess::LeftState(lit.picker), 1);
         lit.Move(c.x, c.y);
-        EXPECT_EQ(lit.picker.LeftState(), c.leftFromLit) << c.x << "," << c.y;
-        EXPECT_EQ(lit.picker.RightState(), 0);
+        EXPECT_EQ(TestAccess::LeftState(lit.picker), c.leftFromLit) << c.x << "," << c.y;
+        EXPECT_EQ(TestAccess::RightState(lit.picker), 0);
     }
 }
 
 TEST(CountPicker, RightArrowHasItsOwnSquare) {
     Rig rig(4, 8, 6);
     rig.Move(kRight + 1, 89);
-    EXPECT_EQ(rig.picker.RightState(), 1);
-    EXPECT_EQ(rig.picker.LeftState(), 0);
+    EXPECT_EQ(TestAccess::RightState(rig.picker), 1);
+    EXPECT_EQ(TestAccess::LeftState(rig.picker), 0);
     rig.Move(kRight + 40, 60);  // on the border: stays lit
-    EXPECT_EQ(rig.picker.RightState(), 1);
+    EXPECT_EQ(TestAccess::RightState(rig.picker), 1);
     rig.Move(kRight + 41, 60);
-    EXPECT_EQ(rig.picker.RightState(), 0);
+    EXPECT_EQ(TestAccess::RightState(rig.picker), 0);
 }
 
 TEST(CountPicker, EveryMoveRedrawsBothArrows) {
@@ -96,7 +97,7 @@ TEST(CountPicker, ClickShowsThePressedArrowThenWaitsThenTheNewNumber) {
     };
     EXPECT_EQ(rig.log.events, expected);
     EXPECT_EQ(rig.picker.GetNumber(), 7);
-    EXPECT_EQ(rig.picker.RightState(), 1);
+    EXPECT_EQ(TestAccess::RightState(rig.picker), 1);
 }
 
 TEST(CountPicker, ClickOverNeitherArrowChangesNothingButStillRedraws) {

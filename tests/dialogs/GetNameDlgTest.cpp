@@ -13,6 +13,7 @@
 #include "dialogs/GetNameDlg.h"
 #include "platform/qt/pictures/EmbeddedFiles.h"
 #include "resources/CommandIds.h"
+#include "tests/TestAccess.h"
 #include "tests/dialogs/EmbeddedPictures.h"
 #include "tests/dialogs/ModalAnswers.h"
 
@@ -133,7 +134,7 @@ TEST(GetNameDlg, GreenBackgroundAndPictureButtonAtItsLayoutCorner) {
 
     const res::DialogControl* ok = dialog.Layout().FindControl(res::IDOK);
     ASSERT_NE(ok, nullptr);
-    const QRect expected = DialogUnitsToPixels(dialog.BaseUnits(), ok->rect);
+    const QRect expected = DialogUnitsToPixels(TestAccess::BaseUnits(dialog), ok->rect);
     EXPECT_EQ(OkButton(dialog)->geometry(), QRect(expected.topLeft(), QSize(120, 50)));
     EXPECT_TRUE(dialog.rect().contains(OkButton(dialog)->geometry()));
 }

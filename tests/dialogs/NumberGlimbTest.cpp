@@ -13,6 +13,7 @@
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 #include "shell/GameDialogs.h"
+#include "tests/TestAccess.h"
 #include "tests/dialogs/EmbeddedPictures.h"
 #include "tests/dialogs/ModalAnswers.h"
 
@@ -36,7 +37,8 @@ void Press(CNumberGlimb& dialog, QPoint at) {
 
 // Clicks the increase (or decrease) arrow `times` times, as the pointer would.
 void ClickArrow(CNumberGlimb& dialog, bool increase, int times) {
-    const QPoint at = Centre(increase ? dialog.Picker().RightArrowRect() : dialog.Picker().LeftArrowRect());
+    const QPoint at = Centre(increase ? TestAccess::Picker(dialog).RightArrowRect()
+                                      : TestAccess::Picker(dialog).LeftArrowRect());
     MoveTo(dialog, at);
     for (int i = 0; i < times; ++i) Press(dialog, at);
 }
@@ -44,7 +46,7 @@ void ClickArrow(CNumberGlimb& dialog, bool increase, int times) {
 TEST(NumberGlimb, RowIsCentredAndButtonsSitBelowIt) {
     CNumberGlimb dialog(4, 8, 6, EmbeddedPictures(), nullptr);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Set number of glimbles"));
-    EXPECT_EQ(dialog.Picker().DigitsRect().x, (dialog.width() - 80) / 2);
+    EXPECT_EQ(TestAccess::Picker(dialog).DigitsRect().x, (dialog.width() - 80) / 2);
     for (int id : {res::IDOK, res::IDCANCEL}) {
         auto* button = dialog.ControlAs<CBitmapButton>(id);
         ASSERT_NE(button, nullptr) << id;
@@ -58,20 +60,20 @@ TEST(NumberGlimb, PointerLightsTheArrowAndAClickWaitsWithThePressShown) {
     CNumberGlimb dialog(4, 8, 6, EmbeddedPictures(), nullptr);
     dialog.show();
     int waits = 0;
-    dialog.SetPressWait([&] {
+    TestAccess::SetPressWait(dialog, [&] {
         ++waits;
         // During the wait the new number is chosen but not yet drawn.
         EXPECT_EQ(dialog.GetNumber(), 7);
     });
-    MoveTo(dialog, Centre(dialog.Picker().RightArrowRect()));
-    EXPECT_EQ(dialog.Picker().RightState(), 1);
-    Press(dialog, Centre(dialog.Picker().RightArrowRect()));
+    MoveTo(dialog, Centre(TestAccess::Picker(dialog).RightArrowRect()));
+    EXPECT_EQ(TestAccess::RightState(TestAccess::Picker(dialog)), 1);
+    Press(dialog, Centre(TestAccess::Picker(dialog).RightArrowRect()));
     EXPECT_EQ(waits, 1);
     EXPECT_EQ(dialog.GetNumber(), 7);
-    EXPECT_EQ(dialog.Picker().RightState(), 1);
+    EXPECT_EQ(TestAccess::RightState(TestAccess::Picker(dialog)), 1);
 
     MoveTo(dialog, {2, 2});
-    EXPECT_EQ(dialog.Picker().RightState(), 0);
+    EXPECT_EQ(TestAccess::RightState(TestAccess::Picker(dialog)), 0);
     Press(dialog, {2, 2});
     EXPECT_EQ(waits, 2) << "a click anywhere still waits and redraws";
     EXPECT_EQ(dialog.GetNumber(), 7);
@@ -97,17 +99,19 @@ TEST(NumberGlimb, KeysStepTheNumberAsTheArrowsDo) {
         const QImage* strip = EmbeddedPictures().Frames(raise ? res::IDB_ARROW_INCREASE : res::IDB_ARROW_DECREASE, 1,
                                                         30, 30, 40, 40);
         ASSERT_NE(strip, nullptr);
-        const platform::Rect arrow = raise ? dialog.Picker().RightArrowRect() : dialog.Picker().LeftArrowRect();
+        const platform::Rect arrow = raise ? TestAccess::Picker(dialog).RightArrowRect()
+                                           : TestAccess::Picker(dialog).LeftArrowRect();
         int waits = 0;
-        dialog.SetPressWait([&] {
+        TestAccess::SetPressWait(dialog, [&] {
             ++waits;
-            EXPECT_EQ(Part(dialog.WindowPicture(), arrow), strip->copy(80, 0, 40, 40)) << "pressed during the wait";
+            EXPECT_EQ(Part(TestAccess::WindowPicture(dialog), arrow), strip->copy(80, 0, 40, 40))
+                << "pressed during the wait";
         });
         QTest::keyClick(dialog.focusWidget(), c.key);
         EXPECT_EQ(waits, 1) << c.key;
         EXPECT_EQ(dialog.GetNumber(), c.to) << c.key << " from " << c.from;
-        EXPECT_EQ(dialog.Picker().LeftState(), CountPicker::kNormal);
-        EXPECT_EQ(dialog.Picker().RightState(), CountPicker::kNormal);
+        EXPECT_EQ(TestAccess::LeftState(TestAccess::Picker(dialog)), CountPicker::kNormal);
+        EXPECT_EQ(TestAccess::RightState(TestAccess::Picker(dialog)), CountPicker::kNormal);
     }
 }
 
@@ -124,23 +128,23 @@ TEST(NumberGlimb, PressedArrowIsOnScreenDuringTheWaitAndTheNewNumberOnlyAfter) {
     CNumberGlimb dialog(4, 8, 6, EmbeddedPictures(), nullptr);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    const CountPicker& picker = dialog.Picker();
+    const CountPicker& picker = TestAccess::Picker(dialog);
     const platform::Rect units{picker.DigitsRect().x + 40, 50, 40, 40};
-    ASSERT_EQ(Part(dialog.WindowPicture(), units), digit(6));
+    ASSERT_EQ(Part(TestAccess::WindowPicture(dialog), units), digit(6));
 
     bool waited = false;
-    dialog.SetPressWait([&] {
+    TestAccess::SetPressWait(dialog, [&] {
         waited = true;
-        EXPECT_EQ(Part(dialog.WindowPicture(), picker.RightArrowRect()), pressed);
-        EXPECT_EQ(Part(dialog.WindowPicture(), units), digit(6));
+        EXPECT_EQ(Part(TestAccess::WindowPicture(dialog), picker.RightArrowRect()), pressed);
+        EXPECT_EQ(Part(TestAccess::WindowPicture(dialog), units), digit(6));
     });
     MoveTo(dialog, Centre(picker.RightArrowRect()));
-    EXPECT_EQ(Part(dialog.WindowPicture(), picker.RightArrowRect()), lit);
+    EXPECT_EQ(Part(TestAccess::WindowPicture(dialog), picker.RightArrowRect()), lit);
     Press(dialog, Centre(picker.RightArrowRect()));
     ASSERT_TRUE(waited);
-    EXPECT_EQ(Part(dialog.WindowPicture(), picker.RightArrowRect()), lit);
-    EXPECT_EQ(Part(dialog.WindowPicture(), units), digit(7));
-    EXPECT_EQ(Part(dialog.WindowPicture(), {picker.DigitsRect().x, 50, 40, 40}), digit(0));
+    EXPECT_EQ(Part(TestAccess::WindowPicture(dialog), picker.RightArrowRect()), lit);
+    EXPECT_EQ(Part(TestAccess::WindowPicture(dialog), units), digit(7));
+    EXPECT_EQ(Part(TestAccess::WindowPicture(dialog), {picker.DigitsRect().x, 50, 40, 40}), digit(0));
 }
 
 TEST(NumberGlimb, ClicksAtTheLimitsAndOutsideTheRange) {
@@ -159,7 +163,7 @@ TEST(NumberGlimb, ClicksAtTheLimitsAndOutsideTheRange) {
     };
     for (const Case& c : cases) {
         CNumberGlimb dialog(c.smallest, c.largest, c.start, EmbeddedPictures(), nullptr);
-        dialog.SetPressWait([] {});
+        TestAccess::SetPressWait(dialog, [] {});
         ClickArrow(dialog, c.increase, c.clicks);
         EXPECT_EQ(dialog.GetNumber(), c.expected) << c.start << (c.increase ? " up " : " down ") << c.clicks;
     }
@@ -175,14 +179,14 @@ TEST(NumberGlimb, OkReturnsTheNumberAndEveryOtherWayReturnsNothing) {
         return dialogs.RunNumberOfGlimbles(5, 11, 9);
     };
     EXPECT_EQ(run([](CNumberGlimb& d) {
-                  d.SetPressWait([] {});
+                  TestAccess::SetPressWait(d, [] {});
                   ClickArrow(d, true, 1);
                   QTest::mouseClick(d.ControlAs<CBitmapButton>(res::IDOK), Qt::LeftButton);
               }),
               std::optional<int>(10));
     EXPECT_EQ(run([](CNumberGlimb& d) { QTest::keyClick(&d, Qt::Key_Return); }), std::optional<int>(9));
     EXPECT_EQ(run([](CNumberGlimb& d) {
-                  d.SetPressWait([] {});
+                  TestAccess::SetPressWait(d, [] {});
                   ClickArrow(d, true, 1);
                   QTest::mouseClick(d.ControlAs<CBitmapButton>(res::IDCANCEL), Qt::LeftButton);
               }),

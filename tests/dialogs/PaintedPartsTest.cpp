@@ -18,6 +18,7 @@
 #include "platform/fake/RecordingSurface.h"
 #include "platform/qt/accessibility/Announce.h"
 #include "resources/TipTexts.h"
+#include "tests/TestAccess.h"
 #include "tests/dialogs/EmbeddedPictures.h"
 
 namespace {
@@ -60,7 +61,7 @@ TEST(PaintedParts, TheCountPickerIsASpinBoxWithItsRange) {
     EXPECT_EQ(number->valueInterface()->currentValue().toInt(), 6);
     EXPECT_EQ(number->valueInterface()->minimumValue().toInt(), 4);
     EXPECT_EQ(number->valueInterface()->maximumValue().toInt(), 8);
-    dialog.SetPressWait([] {});
+    TestAccess::SetPressWait(dialog, [] {});
     QTest::keyClick(dialog.focusWidget(), Qt::Key_Right);
     EXPECT_EQ(number->valueInterface()->currentValue().toInt(), 7);
     EXPECT_TRUE(listening.Heard(QAccessible::ValueChanged));
@@ -74,7 +75,7 @@ TEST(PaintedParts, ATipsPictureReadsAsItsWords) {
     QAccessibleInterface* picture = ChildWithRole(tips, QAccessible::Graphic);
     ASSERT_NE(picture, nullptr);
     for (int shown = 0; shown < 2; ++shown) {
-        const res::TipText& words = res::kTipTexts[tips.TipBitmap() - 150];
+        const res::TipText& words = res::kTipTexts[TestAccess::TipBitmap(tips) - 150];
         EXPECT_EQ(picture->text(QAccessible::Name).toStdString(), words.title);
         const QString description = picture->text(QAccessible::Description);
         EXPECT_FALSE(description.contains(QLatin1Char('*'))) << "no bold marks read out";

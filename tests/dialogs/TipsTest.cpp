@@ -12,6 +12,7 @@
 #include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingShellOpen.h"
 #include "shell/GameDialogs.h"
+#include "tests/TestAccess.h"
 #include "tests/dialogs/EmbeddedPictures.h"
 #include "tests/dialogs/ModalAnswers.h"
 
@@ -39,7 +40,7 @@ TEST(Tips, SixOpeningsCycleThroughTheFiveTips) {
     std::vector<int> shown;
     for (int i = 0; i < 6; ++i) {
         OpenTips(store, [&shown](CTips& d) {
-            shown.push_back(d.TipBitmap());
+            shown.push_back(TestAccess::TipBitmap(d));
             QTest::mouseClick(d.CloseButton(), Qt::LeftButton);
         });
     }
@@ -52,12 +53,12 @@ TEST(Tips, NextTipOnTheFifthTipStartsAgain) {
     MemorySettingsStore store;
     store.values["TipsNumber"] = "4";
     OpenTips(store, [&store](CTips& d) {
-        EXPECT_EQ(d.TipBitmap(), 154);
+        EXPECT_EQ(TestAccess::TipBitmap(d), 154);
         QTest::mouseClick(d.NextButton(), Qt::LeftButton);
-        EXPECT_EQ(d.TipBitmap(), 150);
+        EXPECT_EQ(TestAccess::TipBitmap(d), 150);
         EXPECT_EQ(store.values["TipsNumber"], "1") << "stored at each showing";
         QTest::mouseClick(d.NextButton(), Qt::LeftButton);
-        EXPECT_EQ(d.TipBitmap(), 151);
+        EXPECT_EQ(TestAccess::TipBitmap(d), 151);
         QTest::keyClick(&d, Qt::Key_Escape);
     });
     EXPECT_EQ(store.values["TipsNumber"], "2") << "kept although the dialog was cancelled";
@@ -110,7 +111,7 @@ TEST(Tips, NothingIsReadOrWrittenUntilItShows) {
     MemorySettingsStore store;
     {
         CTips dialog(store, EmbeddedPictures(), nullptr);
-        EXPECT_EQ(dialog.TipBitmap(), 0);
+        EXPECT_EQ(TestAccess::TipBitmap(dialog), 0);
     }
     EXPECT_TRUE(store.reads.empty());
     EXPECT_TRUE(store.writes.empty());

@@ -14,10 +14,10 @@
 #include "engine/Puzzle.h"
 #include "resources/CommandIds.h"
 #include "shell/GameDialogs.h"
-#include "shell/GameServices.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
 #include "tests/dialogs/ModalAnswers.h"
+#include "tests/fakes/FakeServices.h"
 
 namespace {
 

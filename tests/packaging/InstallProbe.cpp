@@ -13,6 +13,7 @@
 #include "platform/qt/sound/LazySoundOutput.h"
 #include "shell/GameMain.h"
 #include "shell/HelpFile.h"
+#include "tests/TestAccess.h"
 
 int main(int argc, char* argv[]) {
     return RunGame(argc, argv, [](CQuelmApp&) {
@@ -23,7 +24,7 @@ int main(int argc, char* argv[]) {
             << "help=" << FindHelpFile() << '\n';
         platform::qt::LazySoundOutput sound(SoundModuleFolders());
         sound.Preload();
-        out << "sound=" << (sound.Loaded() ? 1 : 0) << '\n';
+        out << "sound=" << (TestAccess::Loaded(sound) ? 1 : 0) << '\n';
         out.flush();
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     });

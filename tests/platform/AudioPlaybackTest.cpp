@@ -23,6 +23,7 @@
 #include "SoundOnsets.h"
 #include "StderrCapture.h"
 #include "platform/qt/sound/LazySoundOutput.h"
+#include "tests/TestAccess.h"
 
 namespace {
 
@@ -193,7 +194,7 @@ protected:
         auto output =
             std::make_unique<platform::qt::LazySoundOutput>(QStringList{QStringLiteral(GLIMBLES_SOUND_MODULE_DIR)});
         output->Preload();
-        EXPECT_TRUE(output->Loaded()) << "no sound module in " << GLIMBLES_SOUND_MODULE_DIR;
+        EXPECT_TRUE(TestAccess::Loaded(*output)) << "no sound module in " << GLIMBLES_SOUND_MODULE_DIR;
         WaitUntil(Clock::now() + 300ms);
         return output;
     }

@@ -29,6 +29,7 @@
 #include "SoundOnsets.h"
 #include "platform/pulse/WaveFile.h"
 #include "platform/qt/sound/LazySoundOutput.h"
+#include "tests/TestAccess.h"
 
 namespace {
 
@@ -120,7 +121,7 @@ int main(int argc, char* argv[]) {
     platform::qt::LazySoundOutput game(QStringList{QStringLiteral(GLIMBLES_SOUND_MODULE_DIR)});
     game.Preload();
     BarePlayer bare;
-    if (!game.Loaded() || !bare.Load()) {
+    if (!TestAccess::Loaded(game) || !bare.Load()) {
         std::fprintf(stderr, "no sound module in %s, or no sound %s\n", GLIMBLES_SOUND_MODULE_DIR, kSound);
         return 1;
     }

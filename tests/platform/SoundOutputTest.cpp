@@ -21,6 +21,7 @@
 #include "StderrCapture.h"
 #include "platform/qt/sound/EmbeddedSoundOutput.h"
 #include "platform/qt/sound/LazySoundOutput.h"
+#include "tests/TestAccess.h"
 
 namespace {
 
@@ -154,13 +155,13 @@ TEST(LazySoundOutput, LoadsTheModuleOnFirstUseAndStaysQuietWithout) {
         platform::qt::LazySoundOutput missing({QStringLiteral("/nonexistent"), QString()});
         missing.PlayWave("MOVE");
         missing.Preload();
-        EXPECT_FALSE(missing.Loaded());
+        EXPECT_FALSE(TestAccess::Loaded(missing));
 
         platform::qt::LazySoundOutput found({QStringLiteral("/nonexistent"),
                                              QStringLiteral(GLIMBLES_SOUND_MODULE_DIR)});
-        EXPECT_FALSE(found.Loaded()) << "nothing is loaded before it is needed";
+        EXPECT_FALSE(TestAccess::Loaded(found)) << "nothing is loaded before it is needed";
         found.Preload();
-        EXPECT_TRUE(found.Loaded());
+        EXPECT_TRUE(TestAccess::Loaded(found));
         found.PlayWave("SELECT");
         found.PlayWave("NO SUCH SOUND");
     }

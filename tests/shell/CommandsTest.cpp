@@ -8,6 +8,7 @@
 
 #include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
+#include "tests/TestAccess.h"
 #include "tests/shell/ShellRig.h"
 
 namespace {
@@ -52,7 +53,7 @@ TEST(SoundCommand, FlipsTheFlagAndStoresIt) {
     ShellRig rig;
     rig.Start();
     rig.Frame().OnCommand(res::ID_SOUND);
-    EXPECT_EQ(rig.View().SoundOff(), 1);
+    EXPECT_EQ(TestAccess::SoundOff(rig.View()), 1);
     rig.Puzzle().PlayWave("MOVE");
     EXPECT_TRUE(rig.log.events.empty()) << "silent";
     rig.Frame().OnCommand(res::ID_SOUND);

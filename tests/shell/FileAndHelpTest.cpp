@@ -22,6 +22,7 @@
 #include "shell/CommandLine.h"
 #include "shell/HelpWindow.h"
 #include "shell/QuelmDoc.h"
+#include "tests/TestAccess.h"
 #include "tests/dialogs/ModalAnswers.h"
 #include "tests/shell/ShellRig.h"
 
@@ -219,7 +220,8 @@ TEST(CommandLine, AFileThatCannotBeOpenedIsNamedInAMessageAndTheGameStarts) {
 TEST(CommandRouting, ViewThenDocumentThenFrameThenApplication) {
     ShellRig rig;
     CMainFrame frame(rig.shell);
-    auto* view = new CQuelmView(frame, rig.fakes.View(rig.dialogs));
+    auto* view = new CQuelmView([&frame](int width, int height) { frame.FitClientArea(width, height); },
+                                rig.fakes.View(rig.dialogs));
     std::vector<std::string> asked;
     frame.SetView(
         view,
@@ -272,7 +274,7 @@ private:
     QStringList m_written;
 };
 
-QString ShownFile(const HelpWindow& help) { return help.Browser()->source().toLocalFile(); }
+QString ShownFile(const HelpWindow& help) { return TestAccess::Browser(help)->source().toLocalFile(); }
 
 TEST(Help, F1AloneOpensTheManualInTheGamesOwnWindow) {
     Playing rig;
@@ -290,16 +292,16 @@ TEST(Help, F1AloneOpensTheManualInTheGamesOwnWindow) {
     EXPECT_TRUE(rig.shell.urls.empty());  // no browser needed
 
     // Help again: the same window, back at the contents' beginning.
-    emit help->Browser()->anchorClicked(QUrl("#end"));
-    EXPECT_GT(help->Browser()->verticalScrollBar()->value(), 0);
+    emit TestAccess::Browser(*help)->anchorClicked(QUrl("#end"));
+    EXPECT_GT(TestAccess::Browser(*help)->verticalScrollBar()->value(), 0);
     rig.Frame().OnCommand(res::ID_HELP);
     EXPECT_EQ(rig.Frame().Help(), help);
     EXPECT_EQ(rig.Frame().findChildren<HelpWindow*>().size(), 1);
-    EXPECT_EQ(help->Browser()->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(TestAccess::Browser(*help)->verticalScrollBar()->value(), 0);
 
     // Esc closes it; the game goes on underneath.
     QApplication::setActiveWindow(help);  // as the desktop makes it on showing
-    QTest::keyClick(help->Browser(), Qt::Key_Escape);
+    QTest::keyClick(TestAccess::Browser(*help), Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
     EXPECT_EQ(rig.Puzzle().GetScore(), 63);
 }
@@ -326,7 +328,7 @@ TEST(Help, LinksStayInTheManualAndWebAddressesGoToTheDesktop) {
     for (const Case& c : cases) {
         rig.shell.urls.clear();
         rig.Frame().OnCommand(res::ID_HELP);
-        emit help.Browser()->anchorClicked(QUrl(c.link));
+        emit TestAccess::Browser(help)->anchorClicked(QUrl(c.link));
         const QString shown = *c.shownAfter != 0 ? QFileInfo(manual.Path()).path() + '/' + c.shownAfter : manual.Path();
         EXPECT_EQ(ShownFile(help), shown) << c.link;
         const std::vector<std::string> sent = *c.sentToDesktop != 0 ? std::vector<std::string>{c.sentToDesktop}
@@ -341,21 +343,21 @@ TEST(Help, BackAndForwardRetraceTheWayAndAreOffWhereItEnds) {
     ASSERT_TRUE(QFileInfo(manual.Path()).isFile());  // else Help would wait on its box
     rig.Frame().OnCommand(res::ID_HELP);
     HelpWindow& help = *rig.Frame().Help();
-    EXPECT_FALSE(help.BackAction()->isEnabled());
-    EXPECT_FALSE(help.ForwardAction()->isEnabled());
+    EXPECT_FALSE(TestAccess::BackAction(help)->isEnabled());
+    EXPECT_FALSE(TestAccess::ForwardAction(help)->isEnabled());
 
-    emit help.Browser()->anchorClicked(QUrl("page2.html"));
+    emit TestAccess::Browser(help)->anchorClicked(QUrl("page2.html"));
     EXPECT_EQ(help.windowTitle(), "Page Two");
-    EXPECT_TRUE(help.BackAction()->isEnabled());
+    EXPECT_TRUE(TestAccess::BackAction(help)->isEnabled());
     QApplication::setActiveWindow(&help);
-    QTest::keyClick(help.Browser(), Qt::Key_Left, Qt::AltModifier);  // Back's key
+    QTest::keyClick(TestAccess::Browser(help), Qt::Key_Left, Qt::AltModifier);  // Back's key
     EXPECT_EQ(ShownFile(help), manual.Path());
     EXPECT_EQ(help.windowTitle(), "Test Manual");
-    EXPECT_FALSE(help.BackAction()->isEnabled());
-    EXPECT_TRUE(help.ForwardAction()->isEnabled());
-    help.ForwardAction()->trigger();
+    EXPECT_FALSE(TestAccess::BackAction(help)->isEnabled());
+    EXPECT_TRUE(TestAccess::ForwardAction(help)->isEnabled());
+    TestAccess::ForwardAction(help)->trigger();
     EXPECT_EQ(help.windowTitle(), "Page Two");
-    EXPECT_FALSE(help.ForwardAction()->isEnabled());
+    EXPECT_FALSE(TestAccess::ForwardAction(help)->isEnabled());
 }
 
 TEST(Help, ClosesWithTheGame) {

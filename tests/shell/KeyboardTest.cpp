@@ -9,6 +9,7 @@
 #include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 #include "shell/BoardCursor.h"
+#include "tests/TestAccess.h"
 #include "tests/shell/ShellRig.h"
 
 namespace {
@@ -52,10 +53,10 @@ struct KeyRig : ShellRig {
     void Key(int key) { QTest::keyClick(&View(), static_cast<Qt::Key>(key)); }
     // The cursor to (column, row) with the arrows from wherever it is.
     void GoTo(int column, int row) {
-        while (View().Cursor().Column() < column) Key(Qt::Key_Right);
-        while (View().Cursor().Column() > column) Key(Qt::Key_Left);
-        while (View().Cursor().Row() < row) Key(Qt::Key_Down);
-        while (View().Cursor().Row() > row) Key(Qt::Key_Up);
+        while (TestAccess::Cursor(View()).Column() < column) Key(Qt::Key_Right);
+        while (TestAccess::Cursor(View()).Column() > column) Key(Qt::Key_Left);
+        while (TestAccess::Cursor(View()).Row() < row) Key(Qt::Key_Down);
+        while (TestAccess::Cursor(View()).Row() > row) Key(Qt::Key_Up);
     }
     QImage Shown() { return View().grab().toImage().convertToFormat(QImage::Format_RGB32); }
     QImage Kept() { return View().WindowImage().copy(QRect(QPoint(0, 0), View().size())); }
@@ -69,7 +70,7 @@ TEST(Keyboard, AGameWonWithKeysAloneEndsAsAMouseWonGame) {
     ASSERT_EQ(rig.Puzzle().GetRemaining(), 3);
     const int count = rig.Puzzle().GetCount();
     rig.Key(Qt::Key_Space);  // the first key only shows the cursor
-    EXPECT_TRUE(rig.View().Cursor().Shown());
+    EXPECT_TRUE(TestAccess::Cursor(rig.View()).Shown());
     EXPECT_TRUE(tile::IsCovered(rig.Puzzle().GetTile(0, 0)));
     rig.GoTo(1, 2);
     rig.Key(Qt::Key_Space);
@@ -79,7 +80,7 @@ TEST(Keyboard, AGameWonWithKeysAloneEndsAsAMouseWonGame) {
     ASSERT_EQ(rig.dialogs.results.size(), 1u);
     EXPECT_EQ(rig.dialogs.results[0], (ScriptedDialogs::Result{8, 8, count, 64 - 3}));
     EXPECT_TRUE(tile::IsCovered(rig.Puzzle().GetTile(6, 6))) << "a new board follows";
-    EXPECT_EQ(rig.View().Cursor().Column(), 6) << "the cursor keeps its place";
+    EXPECT_EQ(TestAccess::Cursor(rig.View()).Column(), 6) << "the cursor keeps its place";
 }
 
 TEST(Keyboard, TheCursorShowsOnlyWhileTheKeysAreUsed) {
@@ -98,7 +99,7 @@ TEST(Keyboard, TheCursorShowsOnlyWhileTheKeysAreUsed) {
     EXPECT_EQ(outside, kept) << "the cursor changes its own tile only";
     QTest::mouseClick(&rig.View(), Qt::LeftButton, {}, QPoint(cell * 5 + 3, cell * 5 + 3));
     rig.Paint();
-    EXPECT_FALSE(rig.View().Cursor().Shown());
+    EXPECT_FALSE(TestAccess::Cursor(rig.View()).Shown());
     EXPECT_EQ(rig.Shown(), rig.Kept()) << "a mouse press on the board hides it";
 }
 
@@ -108,11 +109,11 @@ TEST(Keyboard, ASmallerBoardKeepsTheCursorOnIt) {
     rig.Key(Qt::Key_End);
     rig.Key(Qt::Key_End);
     rig.Key(Qt::Key_PageDown);
-    EXPECT_EQ(rig.View().Cursor().Column(), 19);
-    EXPECT_EQ(rig.View().Cursor().Row(), 19);
+    EXPECT_EQ(TestAccess::Cursor(rig.View()).Column(), 19);
+    EXPECT_EQ(TestAccess::Cursor(rig.View()).Row(), 19);
     ASSERT_TRUE(rig.Frame().OnCommand(res::kSmallestBoard.command));
-    EXPECT_EQ(rig.View().Cursor().Column(), 7);
-    EXPECT_EQ(rig.View().Cursor().Row(), 7);
+    EXPECT_EQ(TestAccess::Cursor(rig.View()).Column(), 7);
+    EXPECT_EQ(TestAccess::Cursor(rig.View()).Row(), 7);
 }
 
 }  // namespace

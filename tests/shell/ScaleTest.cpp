@@ -30,6 +30,7 @@
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 #include "shell/HelpWindow.h"
+#include "tests/TestAccess.h"
 #include "tests/shell/ShellRig.h"
 
 namespace {
@@ -153,9 +154,9 @@ TEST(Scale, DialogPicturesAreDrawnFromTheArtTheirDevicePixelsNeed) {
     CNumberGlimb picker(4, 8, 6, pictures, nullptr);
     picker.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
-    const platform::Rect units = picker.Picker().DigitsRect();
+    const platform::Rect units = TestAccess::Picker(picker).DigitsRect();
     const QRect six(units.x + 40, units.y, 40, 40);
-    ExpectDrawnFromFinestArt(picker.WindowPicture().copy(ToDevice(six, ScaleUnderTest())),
+    ExpectDrawnFromFinestArt(TestAccess::WindowPicture(picker).copy(ToDevice(six, ScaleUnderTest())),
                              Art(res::IDB_DIGITS, 2).copy(480, 0, 80, 80),
                              Art(res::IDB_DIGITS, 1).copy(240, 0, 40, 40));
 
@@ -163,8 +164,8 @@ TEST(Scale, DialogPicturesAreDrawnFromTheArtTheirDevicePixelsNeed) {
     CTips tips(store, pictures, nullptr);
     tips.show();  // the first tip is chosen as the dialog opens
     const QRect area(CTips::kPictureLeft, CTips::kPictureTop, CTips::kPictureWidth, CTips::kPictureHeight);
-    ExpectDrawnFromFinestArt(Grab(tips).copy(ToDevice(area, ScaleUnderTest())), Art(tips.TipBitmap(), 2),
-                             Art(tips.TipBitmap(), 1));
+    ExpectDrawnFromFinestArt(Grab(tips).copy(ToDevice(area, ScaleUnderTest())), Art(TestAccess::TipBitmap(tips), 2),
+                             Art(TestAccess::TipBitmap(tips), 1));
 }
 
 // The best-results frame: each side equally thick, a whole number of device
@@ -235,7 +236,8 @@ TEST(Scale, TheManualsPicturesAreTheFineOnesOnAFineScreen) {
     platform::fake::RecordingShellOpen shell;
     HelpWindow help(shell, nullptr);
     help.ShowContents(QStringLiteral(GLIMBLES_BUILT_MANUAL));
-    const QVariant strip = help.Browser()->document()->resource(QTextDocument::ImageResource, QUrl("help-strip.png"));
+    const QVariant strip = TestAccess::Browser(help)->document()->resource(QTextDocument::ImageResource,
+                                                                           QUrl("help-strip.png"));
     const QImage image = strip.canConvert<QImage>() ? strip.value<QImage>() : QImage::fromData(strip.toByteArray());
     // 320 x 60 on the page: the picture's own pixels at 1, twice as many on finer screens.
     EXPECT_EQ(image.width(), ScaleUnderTest() > 1 ? 640 : 320);

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "engine/Puzzle.h"
-#include "shell/GameServices.h"
 #include "shell/MainFrame.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
+#include "tests/fakes/FakeServices.h"
 
 // Dialogs answered from the test: each call is logged, the count picker
 // returns what the test set.

@@ -2,6 +2,7 @@
 // the board, nothing written, and the tips after the first paint.
 #include <gtest/gtest.h>
 
+#include "tests/TestAccess.h"
 #include "tests/shell/ShellRig.h"
 
 namespace {
@@ -13,7 +14,7 @@ TEST(Startup, FreshUserGetsTheDefaultGame) {
     EXPECT_EQ(rig.Puzzle().GetRows(), 8);
     EXPECT_EQ(rig.Puzzle().GetCount(), 8);
     EXPECT_EQ(rig.Puzzle().GetFoundBitmap(), res::kGrassTiles.found);
-    EXPECT_EQ(rig.View().SoundOff(), 0);
+    EXPECT_EQ(TestAccess::SoundOff(rig.View()), 0);
     EXPECT_TRUE(rig.settings.writes.empty()) << "nothing is written at start-up";
     EXPECT_EQ(rig.Frame().windowTitle(), "Glimbles - Glimbles");
 }
@@ -25,7 +26,7 @@ TEST(Startup, ReadsTheStoredSettingsInOrder) {
     EXPECT_EQ(rig.Puzzle().GetColumns(), 14);
     EXPECT_EQ(rig.Puzzle().GetCount(), 9);
     EXPECT_EQ(rig.Puzzle().GetFoundBitmap(), res::kSandTiles.found);
-    EXPECT_EQ(rig.View().SoundOff(), 1);
+    EXPECT_EQ(TestAccess::SoundOff(rig.View()), 1);
     const std::vector<std::string> firstReads(rig.settings.reads.begin(), rig.settings.reads.begin() + 4);
     EXPECT_EQ(firstReads, (std::vector<std::string>{"Size", "Number", "Skin", "SoundOn"}));
 }

@@ -13,11 +13,11 @@
 
 #include "platform/qt/pictures/ImageSurface.h"
 #include "resources/CommandIds.h"
-#include "shell/GameServices.h"
 #include "shell/MainFrame.h"
 #include "shell/NoDialogs.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
+#include "tests/fakes/FakeServices.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "engine/Settings.h"
-#include "shell/GameServices.h"
 #include "shell/NoDialogs.h"
 #include "shell/QuelmApp.h"
+#include "tests/fakes/FakeServices.h"
 #include "tools/screenshot/ClickPlan.h"
 
 class CPuzzle;

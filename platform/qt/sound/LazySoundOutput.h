@@ -7,6 +7,8 @@
 
 #include "platform/SoundOutput.h"
 
+struct TestAccess;
+
 namespace platform::qt {
 
 // The game's sound output: loads the sound module the first time a sound is
@@ -24,16 +26,14 @@ public:
     void Preload();
     using ISoundOutput::Preload;  // one sound: kept as the interface has it
 
-    // True once the module is loaded and gave an output.
-    bool Loaded() const { return m_output != nullptr; }
-
 private:
+    friend struct ::TestAccess;
     ISoundOutput* Output();
 
     QStringList m_folders;
     QLibrary m_library;
-    std::unique_ptr<ISoundOutput> m_output;
-    bool m_tried = false;  // the module is looked for once
+    std::unique_ptr<ISoundOutput> m_output;  // the module's output once loaded; null before, or without a module
+    bool m_tried = false;                    // the module is looked for once
 };
 
 }  // namespace platform::qt
