@@ -46,7 +46,11 @@ INSTANTIATE_TEST_SUITE_P(Examples, Rescale,
                                            RescaleCase{8, 0, 20, 10}, RescaleCase{8, -5, 14, 7},
                                            // Sizes outside the table leave the count unclamped.
                                            RescaleCase{8, 8, 9, 9}, RescaleCase{20, 10, 5, 2},
-                                           RescaleCase{20, 20, 25, 25}));
+                                           RescaleCase{20, 20, 25, 25}),
+                         [](const auto& info) {
+                             const RescaleCase& c = info.param;
+                             return testnames::TestName("count", c.fromCount, "on", c.fromN, "to", c.toN);
+                         });
 
 struct CellCase {
     int n;
@@ -67,7 +71,8 @@ TEST_P(CellAfterSetSize, FromEverySize) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, CellAfterSetSize,
                          ::testing::Values(CellCase{8, 40}, CellCase{11, 40}, CellCase{14, 33}, CellCase{17, 27},
-                                           CellCase{20, 23}));
+                                           CellCase{20, 23}),
+                         [](const auto& info) { return testnames::BoardName(info.param.n); });
 
 TEST(SetSize, KeepsTheCellSizeForASizeOutsideTheTable) {
     // Unlike Init, a size change does not go back to 40 first.
