@@ -8,4 +8,4 @@ target_compile_definitions(screenshot_tests PRIVATE GLIMBLES_MANUAL_DIR="${PROJE
 add_test(NAME at2.Screenshot.TheManualsPicturesAreWhatTheGameDrawsNow
   COMMAND screenshot_tests --gtest_filter=Screenshot.TheManualsPicturesAreWhatTheGameDrawsNow)
 set_tests_properties(at2.Screenshot.TheManualsPicturesAreWhatTheGameDrawsNow PROPERTIES
-  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2" LABELS unit)
