@@ -357,12 +357,14 @@ TEST(IcoWriter, SixteenColourImagesWithMasks) {
 // set is drawn once per build rather than once per test.
 class GeneratedAssets : public ::testing::Test {
 protected:
-    static QByteArray File(const QString& path) {
+    static const std::map<QString, QByteArray>& Files() {
         static const std::map<QString, QByteArray> files = ReadGeneratedFolder();
-        const auto file = files.find(path);
-        return file == files.end() ? QByteArray() : file->second;
+        return files;
     }
-    static std::map<QString, QByteArray> Files() { return ReadGeneratedFolder(); }
+    static QByteArray File(const QString& path) {
+        const auto file = Files().find(path);
+        return file == Files().end() ? QByteArray() : file->second;
+    }
 };
 
 // The generator run in this process writes what the program wrote at build
@@ -370,7 +372,7 @@ protected:
 TEST_F(GeneratedAssets, ASecondRunWritesTheSameBytes) {
     const auto fonts = FontSet::Load(QString::fromLatin1(kDefaultFontDir));
     ASSERT_TRUE(fonts.has_value()) << "the DejaVu fonts (fonts-dejavu-core) are needed";
-    const std::map<QString, QByteArray> first = Files();
+    const std::map<QString, QByteArray>& first = Files();
     const std::vector<GeneratedFile> second = GenerateAssets(*fonts);
     std::set<QString> paths;
     for (const GeneratedFile& f : second) {
