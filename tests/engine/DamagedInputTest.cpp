@@ -92,7 +92,8 @@ TEST_P(DamagedDimensions, AreHeldTo1Through25) {
 INSTANTIATE_TEST_SUITE_P(Values, DamagedDimensions,
                          ::testing::Values(DimensionCase{0, 1}, DimensionCase{-3, 1}, DimensionCase{26, 25},
                                            DimensionCase{1000, 25}, DimensionCase{INT_MIN, 1},
-                                           DimensionCase{INT_MAX, 25}, DimensionCase{1, 1}, DimensionCase{25, 25}));
+                                           DimensionCase{INT_MAX, 25}, DimensionCase{1, 1}, DimensionCase{25, 25}),
+                         [](const auto& info) { return testnames::TestName("asked", info.param.asked); });
 
 TEST(DamagedCount, HugeCountsAreCapped) {
     GuardedRig g;

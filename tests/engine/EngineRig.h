@@ -8,6 +8,7 @@
 
 #include "engine/Puzzle.h"
 #include "platform/fake/RecordingSurface.h"
+#include "tests/TestNames.h"
 
 namespace platform::fake {
 

@@ -90,7 +90,8 @@ TEST_P(EverySize, ScoreGeometryAndFreshBoard) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, EverySize,
                          ::testing::Values(SizeCase{8, 40, 320}, SizeCase{11, 40, 440}, SizeCase{14, 33, 462},
-                                           SizeCase{17, 27, 459}, SizeCase{20, 23, 460}));
+                                           SizeCase{17, 27, 459}, SizeCase{20, 23, 460}),
+                         [](const auto& info) { return testnames::BoardName(info.param.n); });
 
 TEST(NewGame, SameTickSameBoardOtherTickOtherBoard) {
     Rig a, b, c;

@@ -246,6 +246,7 @@ class RandomGames : public ::testing::TestWithParam<int> {};
 
 TEST_P(RandomGames, KeepTheRuleAfterEveryClick) { PlayRandomGames(GetParam(), 400, 1000u + GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, RandomGames, ::testing::Values(8, 11, 14, 17, 20));
+INSTANTIATE_TEST_SUITE_P(Sizes, RandomGames, ::testing::Values(8, 11, 14, 17, 20),
+                         [](const auto& info) { return testnames::BoardName(info.param); });
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/Random.h"
+#include "tests/TestNames.h"
 
 namespace {
 
@@ -33,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Seeds, RandomDraws,
                                            // The state wraps at 2^32.
                                            SeedCase{0xFFFFFFFFu, {35, 29739, 3374, 11141, 31308}},
                                            // Bit 31 of the state never reaches a draw.
-                                           SeedCase{0x80000000u, {38, 7719, 21238, 2437, 8855}}));
+                                           SeedCase{0x80000000u, {38, 7719, 21238, 2437, 8855}}),
+                         [](const auto& info) { return testnames::TestName("seed", info.param.seed); });
 
 TEST(Random, ReseedingRepeatsTheSequence) {
     CRandom random;

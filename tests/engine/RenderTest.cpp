@@ -51,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
         FrameCase{25, 155, 157, 0}, FrameCase{29, 155, 157, 4},
         // Empty tiles: 0 to 14, then 15 to 20 from the extension, above 20 its last frame.
         FrameCase{30, 130, 147, 0}, FrameCase{44, 130, 147, 14}, FrameCase{45, 156, 158, 0}, FrameCase{49, 156, 158, 4},
-        FrameCase{50, 156, 158, 5}, FrameCase{51, 156, 158, 5}, FrameCase{100030, 156, 158, 5}));
+        FrameCase{50, 156, 158, 5}, FrameCase{51, 156, 158, 5}, FrameCase{100030, 156, 158, 5}),
+    [](const auto& info) { return testnames::TestName("code", info.param.code); });
 
 TEST(Render, AStripWithoutExtensionShowsItsLastNumber) {
     Rig rig;
@@ -111,7 +112,8 @@ TEST_P(BoardScale, CellsTileTheBoardExactlyOnce) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, BoardScale,
                          ::testing::Values(ScaleCase{8, 40}, ScaleCase{11, 40}, ScaleCase{14, 33}, ScaleCase{17, 27},
-                                           ScaleCase{20, 23}));
+                                           ScaleCase{20, 23}),
+                         [](const auto& info) { return testnames::BoardName(info.param.n); });
 
 TEST(Render, HugeBoardShrinksEachFrameTo23) {
     Rig rig;

@@ -47,7 +47,11 @@ INSTANTIATE_TEST_SUITE_P(Examples, Rescale,
                                            // Sizes outside the table leave the count unclamped,
                                            // but for the engine's cap.
                                            RescaleCase{8, 8, 9, 9}, RescaleCase{20, 10, 5, 2},
-                                           RescaleCase{20, 20, 25, CPuzzle::kMaxCount}));
+                                           RescaleCase{20, 20, 25, CPuzzle::kMaxCount}),
+                         [](const auto& info) {
+                             const RescaleCase& c = info.param;
+                             return testnames::TestName("count", c.fromCount, "on", c.fromN, "to", c.toN);
+                         });
 
 struct CellCase {
     int n;
@@ -68,7 +72,8 @@ TEST_P(CellAfterSetSize, FromEverySize) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, CellAfterSetSize,
                          ::testing::Values(CellCase{8, 40}, CellCase{11, 40}, CellCase{14, 33}, CellCase{17, 27},
-                                           CellCase{20, 23}));
+                                           CellCase{20, 23}),
+                         [](const auto& info) { return testnames::BoardName(info.param.n); });
 
 TEST(SetSize, KeepsTheCellSizeForASizeOutsideTheTable) {
     // Unlike Init, a size change does not go back to 40 first.

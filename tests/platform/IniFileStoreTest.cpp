@@ -128,6 +128,7 @@ TEST(IniFileStore, KeysLandAsTheirSectionsAndAbsentKeysReadAsAbsent) {
 }
 
 struct HandEdit {
+    const char* name;
     const char* line;  // as typed into the file
     const char* key;
     std::optional<std::string> expected;
@@ -147,20 +148,24 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, IniFileStoreHandEdited,
     testing::Values(
         // What QSettings would split into a list comes back as typed.
-        HandEdit{"LasName=Smith, John", "LasName", "Smith, John"}, HandEdit{"LasName=a,b,,c ,", "LasName", "a,b,,c ,"},
-        HandEdit{"LasName=\"a\", b", "LasName", "\"a\", b"},
-        HandEdit{"[8_8_8_0]\nName=Lee, Ann", "8_8_8_0/Name", "Lee, Ann"},
+        HandEdit{"CommaAndSpace", "LasName=Smith, John", "LasName", "Smith, John"},
+        HandEdit{"EmptyListItems", "LasName=a,b,,c ,", "LasName", "a,b,,c ,"},
+        HandEdit{"QuotedListItem", "LasName=\"a\", b", "LasName", "\"a\", b"},
+        HandEdit{"CommaInASection", "[8_8_8_0]\nName=Lee, Ann", "8_8_8_0/Name", "Lee, Ann"},
         // Values QSettings would turn into other types come back as typed too.
-        HandEdit{"Size=@Variant(AAAAAQAAAA4=)", "Size", "@Variant(AAAAAQAAAA4=)"},
-        HandEdit{"Size=@Variant(garbage)", "Size", "@Variant(garbage)"},
-        HandEdit{"Size=@ByteArray(14)", "Size", "@ByteArray(14)"},
-        HandEdit{"Size=@Rect(1 2 3 4)", "Size", "@Rect(1 2 3 4)"}, HandEdit{"Size=@Invalid()", "Size", "@Invalid()"},
+        HandEdit{"Variant", "Size=@Variant(AAAAAQAAAA4=)", "Size", "@Variant(AAAAAQAAAA4=)"},
+        HandEdit{"DamagedVariant", "Size=@Variant(garbage)", "Size", "@Variant(garbage)"},
+        HandEdit{"ByteArray", "Size=@ByteArray(14)", "Size", "@ByteArray(14)"},
+        HandEdit{"Rect", "Size=@Rect(1 2 3 4)", "Size", "@Rect(1 2 3 4)"},
+        HandEdit{"Invalid", "Size=@Invalid()", "Size", "@Invalid()"},
         // Plain INI syntax keeps its meaning.
-        HandEdit{"Size= 14 ", "Size", "14"}, HandEdit{"Size=\" 14\"", "Size", " 14"},
-        HandEdit{"Size=@foo", "Size", "@foo"}, HandEdit{"Size=@@foo", "Size", "@foo"},
-        HandEdit{"Size=1\nSize=17", "Size", "17"}, HandEdit{"Size=", "Size", ""},
-        HandEdit{"garbage without equals\n=no key\n[broken\nSize=11", "broken/Size", "11"},
-        HandEdit{"size=14", "Size", std::nullopt}));
+        HandEdit{"SpacesAroundAreDropped", "Size= 14 ", "Size", "14"},
+        HandEdit{"QuotesKeepSpaces", "Size=\" 14\"", "Size", " 14"}, HandEdit{"LeadingAt", "Size=@foo", "Size", "@foo"},
+        HandEdit{"DoubledAt", "Size=@@foo", "Size", "@foo"},
+        HandEdit{"LastOfTwoLines", "Size=1\nSize=17", "Size", "17"}, HandEdit{"ReadsEmptyValue", "Size=", "Size", ""},
+        HandEdit{"JunkLinesAndBrokenSection", "garbage without equals\n=no key\n[broken\nSize=11", "broken/Size", "11"},
+        HandEdit{"KeysHeedCase", "size=14", "Size", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IniFileStore, JunkAndHugeLinesLeaveTheGoodKeysReadable) {
     ScratchFolder folder;

@@ -17,6 +17,7 @@
 
 #include "SettingsStoreRig.h"
 #include "platform/qt/settings/SettingsFile.h"
+#include "tests/TestNames.h"
 
 namespace {
 
@@ -76,7 +77,8 @@ TEST_P(SettingsUnderSizeLimit, ASaveThatDoesNotFitKeepsTheOldFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, SettingsUnderSizeLimit,
-                         testing::Values(SizeLimit{1024, false}, SizeLimit{2048, false}, SizeLimit{1 << 20, true}));
+                         testing::Values(SizeLimit{1024, false}, SizeLimit{2048, false}, SizeLimit{1 << 20, true}),
+                         [](const auto& info) { return testnames::TestName("limit", info.param.bytes, "bytes"); });
 
 // Something beside the store before a save, and whether the save removes it.
 struct Leftover {
@@ -120,6 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Leftover{kOurs + "Ab12C", true, false, false}, Leftover{kOurs + "Ab12Cd7", true, false, false},
                     Leftover{kOurs + "Ab-2Cd", true, false, false}, Leftover{kOurs + "Folder", true, true, false},
                     Leftover{"Glimbles.ini.backup", true, false, false},
-                    Leftover{"Other.ini.save-Ab12Cd", true, false, false}));
+                    Leftover{"Other.ini.save-Ab12Cd", true, false, false}),
+    [](const auto& info) { return testnames::TestName(info.param.name); });
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QFile>
 
-#include <cctype>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -14,6 +13,7 @@
 
 #include "platform/pulse/WaveFile.h"
 #include "resources/Sounds.h"
+#include "tests/TestNames.h"
 
 // Names a sound in test output.
 namespace res {
@@ -105,12 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"RIFF size past the end", Riff(Chunk("fmt ", kPcm16Stereo) + Chunk("data", kSamples)).substr(0, 40),
              std::nullopt, ""},
         Case{"not WAVE", "RIFF" + U32(4) + "AVI ", std::nullopt, ""}, Case{"too short", "RIFF", std::nullopt, ""}),
-    [](const ::testing::TestParamInfo<Case>& info) {
-        std::string name;
-        for (const char* c = info.param.what; *c != '\0'; ++c)
-            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-        return name;
-    });
+    [](const ::testing::TestParamInfo<Case>& info) { return testnames::TestName(info.param.what); });
 
 // Each embedded sound reads as the catalogue has it.
 class EmbeddedWave : public ::testing::TestWithParam<res::SoundInfo> {};

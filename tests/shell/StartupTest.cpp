@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/TestAccess.h"
+#include "tests/TestNames.h"
 #include "tests/shell/ShellRig.h"
 
 namespace {
@@ -50,11 +51,12 @@ TEST_P(DamagedSettings, StartWithinTheLimits) {
     EXPECT_EQ(rig.Puzzle().GetCount(), c.count);
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, DamagedSettings,
-                         ::testing::Values(DamagedCase{"abc", "8", 8, 8}, DamagedCase{"1000", "8", 8, 8},
-                                           DamagedCase{"-20", "8", 8, 8}, DamagedCase{"20", "-5", 20, 10},
-                                           DamagedCase{"20", "99999999999999", 20, 20},
-                                           DamagedCase{"17", "garbage", 17, 8}, DamagedCase{"11", "11", 11, 11}));
+INSTANTIATE_TEST_SUITE_P(
+    Settings, DamagedSettings,
+    ::testing::Values(DamagedCase{"abc", "8", 8, 8}, DamagedCase{"1000", "8", 8, 8}, DamagedCase{"-20", "8", 8, 8},
+                      DamagedCase{"20", "-5", 20, 10}, DamagedCase{"20", "99999999999999", 20, 20},
+                      DamagedCase{"17", "garbage", 17, 8}, DamagedCase{"11", "11", 11, 11}),
+    [](const auto& info) { return testnames::TestName("size", info.param.size, "number", info.param.number); });
 
 TEST(Startup, TipsOpenAfterTheFirstPaintUnlessHidden) {
     struct Case {

@@ -23,6 +23,8 @@
 #include "tools/assetgen/TileStrips.h"
 #include "tools/assetgen/WavWriter.h"
 
+#include "tests/tools/GeneratedFolder.h"
+
 #include "resources/Pictures.h"
 #include "resources/ResourceIds.h"
 #include "resources/Sounds.h"
@@ -351,40 +353,43 @@ TEST(IcoWriter, SixteenColourImagesWithMasks) {
 
 // --- the whole set ----------------------------------------------------------
 
+// The set as the generator program wrote it at build time, so that the whole
+// set is drawn once per build rather than once per test.
 class GeneratedAssets : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        const auto fonts = FontSet::Load(QString::fromLatin1(kDefaultFontDir));
-        ASSERT_TRUE(fonts.has_value()) << "the DejaVu fonts (fonts-dejavu-core) are needed";
-        s_fonts = new FontSet(*fonts);
-        s_first = new std::vector<GeneratedFile>(GenerateAssets(*s_fonts));
-    }
-    static void TearDownTestSuite() {
-        delete s_first;
-        delete s_fonts;
+    static const std::map<QString, QByteArray>& Files() {
+        static const std::map<QString, QByteArray> files = ReadGeneratedFolder();
+        return files;
     }
     static QByteArray File(const QString& path) {
-        for (const GeneratedFile& f : *s_first)
-            if (f.path == path) return f.bytes;
-        return {};
+        const auto file = Files().find(path);
+        return file == Files().end() ? QByteArray() : file->second;
     }
-
-    static inline FontSet* s_fonts = nullptr;
-    static inline std::vector<GeneratedFile>* s_first = nullptr;
 };
 
+// The generator run in this process writes what the program wrote at build
+// time: the same paths, each once, with the same bytes.
 TEST_F(GeneratedAssets, ASecondRunWritesTheSameBytes) {
-    const std::vector<GeneratedFile> second = GenerateAssets(*s_fonts);
-    ASSERT_EQ(second.size(), s_first->size());
-    for (std::size_t i = 0; i < second.size(); ++i) {
-        EXPECT_EQ(second[i].path, (*s_first)[i].path);
-        EXPECT_TRUE(second[i].bytes == (*s_first)[i].bytes) << second[i].path.toStdString() << " differs";
+    const auto fonts = FontSet::Load(QString::fromLatin1(kDefaultFontDir));
+    ASSERT_TRUE(fonts.has_value()) << "the DejaVu fonts (fonts-dejavu-core) are needed";
+    const std::map<QString, QByteArray>& first = Files();
+    const std::vector<GeneratedFile> second = GenerateAssets(*fonts);
+    std::set<QString> paths;
+    for (const GeneratedFile& f : second) {
+        EXPECT_TRUE(paths.insert(f.path).second) << f.path.toStdString() << " written twice";
+        const auto written = first.find(f.path);
+        if (written == first.end()) {
+            ADD_FAILURE() << f.path.toStdString() << " missing from the build's run";
+            continue;
+        }
+        EXPECT_TRUE(f.bytes == written->second) << f.path.toStdString() << " differs";
     }
+    EXPECT_EQ(paths.size(), first.size());
 }
 
 TEST_F(GeneratedAssets, EveryCataloguedFileWithItsSizeAndDepth) {
     std::set<QString> paths;
-    for (const GeneratedFile& f : *s_first) paths.insert(f.path);
+    for (const auto& [path, bytes] : Files()) paths.insert(path);
     const std::size_t pictureFiles = res::AllPictures().size() * (1 + std::size(res::kFinerScales));
     const std::size_t iconFiles = 1 + std::size(res::kIconPngSizes) + 1;  // .ico, the PNGs, .svg
     EXPECT_EQ(paths.size(), pictureFiles + res::AllSounds().size() + iconFiles);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "tests/TestNames.h"
 #include "tools/replay/Command.h"
 
 namespace {
@@ -40,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, ParsesCommands,
                                            GoodLine{"size 20 20 007", Op::Size, 20, 20, 0, 7},
                                            GoodLine{"click -1 99999", Op::Click, -1, 99999, 0, 0},
                                            GoodLine{"board", Op::Board, 0, 0, 0, 0},
-                                           GoodLine{"dump", Op::Dump, 0, 0, 0, 0}));
+                                           GoodLine{"dump", Op::Dump, 0, 0, 0, 0}),
+                         [](const auto& info) { return testnames::TestName(info.param.text); });
 
 TEST(ParseLine, WordsOfTilesAndSound) {
     EXPECT_TRUE(ParseLine("tiles sand").command.sand);
@@ -88,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"newgame 5 -0", "TICK is not a tick count from 0 to 4294967295: \"-0\""},
                       BadLine{"newgame 5 1e3", "TICK is not a tick count from 0 to 4294967295: \"1e3\""},
                       BadLine{"tiles Sand", "expected grass or sand: \"Sand\""},
-                      BadLine{"sound 1", "expected on or off: \"1\""}));
+                      BadLine{"sound 1", "expected on or off: \"1\""}),
+    [](const auto& info) { return testnames::TestName(info.param.text); });
 
 }  // namespace

@@ -8,6 +8,7 @@
 namespace {
 
 struct Case {
+    const char* name;
     std::string in;
     std::string out;
 };
@@ -22,18 +23,23 @@ TEST_P(JsonString, IsEscaped) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, JsonString,
-    ::testing::Values(Case{"MOVE", "\"MOVE\""}, Case{"", "\"\""}, Case{"a\"b\\c", R"("a\"b\\c")"},
-                      Case{"\n\r\t", R"("\n\r\t")"}, Case{std::string("\0\x1f", 2), R"("\u0000\u001f")"},
-                      // Valid UTF-8 passes through: 2, 3 and 4 bytes.
-                      Case{"\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80", "\"\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\""},
-                      // A stray continuation byte, a cut sequence, an overlong form, a
-                      // surrogate and a value beyond U+10FFFF: one U+FFFD per bad byte.
-                      Case{"\x80", R"("\ufffd")"}, Case{"\xe2\x82", R"("\ufffd\ufffd")"},
-                      Case{"\xc0\xaf", R"("\ufffd\ufffd")"}, Case{"\xed\xa0\x80", R"("\ufffd\ufffd\ufffd")"},
-                      Case{"\xf4\x90\x80\x80", R"("\ufffd\ufffd\ufffd\ufffd")"},
-                      Case{"\xff"
-                           "a",
-                           R"("\ufffda")"}));
+    ::testing::Values(
+        Case{"Word", "MOVE", "\"MOVE\""}, Case{"Empty", "", "\"\""},
+        Case{"QuoteAndBackslash", "a\"b\\c", R"("a\"b\\c")"}, Case{"LineEndsAndTab", "\n\r\t", R"("\n\r\t")"},
+        Case{"OtherControlCodes", std::string("\0\x1f", 2), R"("\u0000\u001f")"},
+        // Valid UTF-8 passes through: 2, 3 and 4 bytes.
+        Case{"ValidUtf8", "\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80", "\"\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\""},
+        // A stray continuation byte, a cut sequence, an overlong form, a
+        // surrogate and a value beyond U+10FFFF: one U+FFFD per bad byte.
+        Case{"StrayContinuation", "\x80", R"("\ufffd")"}, Case{"CutSequence", "\xe2\x82", R"("\ufffd\ufffd")"},
+        Case{"OverlongForm", "\xc0\xaf", R"("\ufffd\ufffd")"},
+        Case{"Surrogate", "\xed\xa0\x80", R"("\ufffd\ufffd\ufffd")"},
+        Case{"BeyondTheLastCodePoint", "\xf4\x90\x80\x80", R"("\ufffd\ufffd\ufffd\ufffd")"},
+        Case{"BadByteBeforeALetter",
+             "\xff"
+             "a",
+             R"("\ufffda")"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(JsonEvents, CopiesAndSoundsInOrder) {
     using platform::fake::Event;
