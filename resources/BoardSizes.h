@@ -16,8 +16,11 @@ struct BoardSize {
 };
 
 inline constexpr BoardSize kBoardSizes[] = {
-    {"Tiny", 32772, 8, 40}, {"Small", 32771, 11, 40}, {"Normal", 32778, 14, 33},
-    {"Big", 32773, 17, 27}, {"Huge", 32774, 20, 23},
+    {"Tiny", 32772, 8, 40},     // 320 pixels across
+    {"Small", 32771, 11, 40},   // 440
+    {"Normal", 32778, 14, 33},  // 462
+    {"Big", 32773, 17, 27},     // 459
+    {"Huge", 32774, 20, 23},    // 460
 };
 inline constexpr const BoardSize& kSmallestBoard = kBoardSizes[0];
 inline constexpr const BoardSize& kLargestBoard = kBoardSizes[std::size(kBoardSizes) - 1];
