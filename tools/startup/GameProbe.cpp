@@ -1,9 +1,14 @@
 // The game as a player starts it, ending right after the first paint of its
-// view: for timing start-up from the process start to a painted window.
+// view: for timing start-up from the process start to a painted window. It
+// prints the view's size, "<width>x<height>" in logical pixels, for the bare
+// window to paint a picture as large.
 #include <QApplication>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
 
 #include "shell/GameMain.h"
 #include "shell/QuelmApp.h"
@@ -15,9 +20,17 @@ namespace {
 class QuitAfterPaint final : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QApplication::quit);
+        if (event->type() == QEvent::Paint && !m_painted) {
+            m_painted = true;
+            if (auto* widget = qobject_cast<QWidget*>(watched))
+                std::printf("%dx%d\n", widget->width(), widget->height());
+            QTimer::singleShot(0, qApp, &QApplication::quit);
+        }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    bool m_painted = false;
 };
 
 }  // namespace
