@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QObject>
-#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -24,7 +23,8 @@ public:
             m_painted = true;
             if (auto* widget = qobject_cast<QWidget*>(watched))
                 std::printf("%dx%d\n", widget->width(), widget->height());
-            QTimer::singleShot(0, qApp, &QApplication::quit);
+            // Ahead of what the game queues behind its first paint.
+            QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit), Qt::HighEventPriority);
         }
         return QObject::eventFilter(watched, event);
     }
