@@ -27,11 +27,14 @@ public:
     using IPictureSource::Picture;
     const QImage* Picture(int id, int fineness) override { return m_loader(id, fineness); }
     const QImage* Frames(int id, int fineness, int frameW, int frameH, int cellW, int cellH) override;
+    const QImage* Frame(int id, int fineness, int frame, int frameW, int frameH, int cellW, int cellH) override;
 
 private:
     using Key = std::tuple<int, int, int, int, int, int>;
+    using FrameKey = std::tuple<int, int, int, int, int, int, int>;
     Loader m_loader;
     std::map<Key, QImage> m_scaled;
+    std::map<FrameKey, QImage> m_frames;  // single frames, as Frame() made them
 };
 
 }  // namespace platform::qt
