@@ -8,9 +8,10 @@ namespace platform::qt {
 namespace {
 
 // The part `source` of `picture` on its own, scaled to `size`: so no frame
-// bleeds into its neighbour.
+// bleeds into its neighbour. A whole picture is scaled as it is.
 QImage ScaledFrame(const QImage& picture, const QRect& source, QSize size) {
-    return picture.copy(source).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage part = source == picture.rect() ? picture : picture.copy(source);
+    return part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 }  // namespace
