@@ -12,8 +12,8 @@ namespace platform::qt {
 
 // Pictures cut into equal frames and shrunk or stretched to the size they are
 // shown at, each frame on its own so no frame bleeds into its neighbour. Made
-// once per picture, fineness and size, then copied 1:1: a click only copies
-// pixels.
+// once per picture (or frame, when first drawn), fineness and size, then
+// copied 1:1: a click only copies pixels.
 class ScaledPictures final : public IPictureSource {
 public:
     // Returns the decoded picture with a resource id at a fineness, or nullptr.
