@@ -22,18 +22,25 @@ namespace {
 // screen by then, and no player clicks that fast.
 constexpr int kSoundPreloadDelayMs = 100;
 
-// Runs a task a little after the watched widget's first paint.
+// Runs a task `delayMs` after the first paint `watched` sees (a widget its
+// own; the application any window's), then stops watching.
 class AfterFirstPaint final : public QObject {
 public:
-    explicit AfterFirstPaint(std::function<void()> task) : m_task(std::move(task)) {}
+    AfterFirstPaint(QObject& watched, int delayMs, std::function<void()> task)
+        : m_watched(watched), m_delayMs(delayMs), m_task(std::move(task)) {
+        m_watched.installEventFilter(this);
+    }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && m_task) {
-            QTimer::singleShot(kSoundPreloadDelayMs, this, std::exchange(m_task, nullptr));
+            QTimer::singleShot(m_delayMs, this, std::exchange(m_task, nullptr));
+            m_watched.removeEventFilter(this);
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    QObject& m_watched;
+    int m_delayMs;
     std::function<void()> m_task;
 };
 
@@ -53,6 +60,14 @@ QStringList SoundModuleFolders() {
     return {bin, bin + QLatin1Char('/') + QStringLiteral(GLIMBLES_SOUND_MODULE_FROM_BIN)};
 }
 
+void SetWindowIconAfterFirstPaint(QApplication& application) {
+    // Queued behind the paint, so the window is on the screen first.
+    auto* watcher = new AfterFirstPaint(application, 0, [] {
+        QApplication::setWindowIcon(platform::qt::EmbeddedFiles::Instance().WindowIcon());
+    });
+    watcher->setParent(&application);
+}
+
 int RunGame(int argc, char* argv[], const std::function<void(CQuelmApp&)>& started) {
     // Under a file-size limit a write past it must fail with an error, which
     // the game takes as any failed write, instead of killing the game.
@@ -63,12 +78,11 @@ int RunGame(int argc, char* argv[], const std::function<void(CQuelmApp&)>& start
     QApplication::setApplicationVersion(ProductVersion());
     QApplication application(argc, argv);
 
-    QApplication::setWindowIcon(platform::qt::EmbeddedFiles::Instance().WindowIcon());
+    SetWindowIconAfterFirstPaint(application);
     DesktopServices services(SoundModuleFolders());
     CQuelmApp app(services.View());
     if (!app.InitInstance(CommandLineFile(QCoreApplication::arguments()))) return 0;
-    AfterFirstPaint preload([&services] { services.sound.Preload(); });
-    app.View()->installEventFilter(&preload);
+    const AfterFirstPaint preload(*app.View(), kSoundPreloadDelayMs, [&services] { services.sound.Preload(); });
     if (started) started(app);
     return QApplication::exec();
 }

@@ -142,6 +142,32 @@ TEST(Scale, TheBoardIsDrawnFromTheArtItsDevicePixelsNeed) {
     ExpectDrawnFromFinestArt(rig.Board(), ComposeBoard(rig.Puzzle(), 2), ComposeBoard(rig.Puzzle(), 1));
 }
 
+// Cells not the art's size: each tile is its frame scaled alone, as the
+// whole strip scaled at once holds it.
+TEST(Scale, ScaledTilesAreTheirStripsFrames) {
+    ScaleRig rig;
+    ASSERT_TRUE(rig.Frame().OnCommand(res::kLargestBoard.command));
+    rig.Paint();
+    platform::fake::EventLog log;
+    platform::fake::RecordingSurface surface(log);
+    rig.Puzzle().DrawBoard(surface);
+    platform::qt::ScaledPictures strips;
+    const qreal scale = ScaleUnderTest();
+    QImage expected = rig.Board();
+    expected.fill(Qt::black);
+    QPainter painter(&expected);
+    for (const Event& e : log.events) {
+        const QRect target = ToDevice(ToQRect(e.dst), scale);
+        const int fineness = platform::qt::FinenessFor({e.src.w, e.src.h}, target.size(), scale);
+        const QImage* strip = strips.Frames(e.bitmap, fineness, e.src.w, e.src.h, target.width(), target.height());
+        ASSERT_NE(strip, nullptr);
+        painter.drawImage(target.topLeft(), *strip,
+                          QRect(e.src.x / e.src.w * target.width(), 0, target.width(), target.height()));
+    }
+    painter.end();
+    EXPECT_EQ(rig.Board(), expected);
+}
+
 TEST(Scale, DialogPicturesAreDrawnFromTheArtTheirDevicePixelsNeed) {
     platform::qt::ScaledPictures pictures;
     for (const int id : {res::IDB_OK, res::IDB_CANCEL_PRESSED}) {

@@ -1,7 +1,12 @@
 // The first start: the engine from the stored settings, the window fitted to
-// the board, nothing written, and the tips after the first paint.
+// the board, nothing written, and the tips and the icon after the first paint.
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <QWindow>
+
+#include "platform/qt/pictures/EmbeddedFiles.h"
+#include "shell/GameMain.h"
 #include "tests/TestAccess.h"
 #include "tests/TestNames.h"
 #include "tests/shell/ShellRig.h"
@@ -82,6 +87,18 @@ TEST(Startup, AClickBeforeTheTipsOpenedIsNotPlayed) {
     EXPECT_EQ(rig.Puzzle().GetScore(), 64) << "the click that beat the tips is dropped";
     rig.View().OnLButtonDown({5, 5});
     EXPECT_EQ(rig.Puzzle().GetScore(), 63);
+}
+
+TEST(Startup, TheWindowGetsItsIconAfterTheFirstPaint) {
+    ShellRig rig;
+    SetWindowIconAfterFirstPaint(*qApp);
+    ASSERT_TRUE(rig.app.InitInstance());
+    QWindow* window = rig.Frame().windowHandle();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->icon().isNull()) << "the shown window waits for no icon";
+    EXPECT_TRUE(QTest::qWaitFor([window] { return !window->icon().isNull(); })) << "no icon after the first paint";
+    EXPECT_EQ(window->icon().availableSizes(), platform::qt::EmbeddedFiles::Instance().WindowIcon().availableSizes());
+    QApplication::setWindowIcon(QIcon());  // the other tests' windows have none
 }
 
 }  // namespace

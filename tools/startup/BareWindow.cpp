@@ -1,5 +1,7 @@
 // The yardstick for start-up: a bare Qt window with a menu bar and one
-// painted picture, ending right after its first paint.
+// painted picture, ending right after its first paint. The picture is the
+// view of the smallest board, or `width`x`height` logical pixels when given
+// (the game's probe prints its view's size so).
 #include <QApplication>
 #include <QImage>
 #include <QMainWindow>
@@ -12,7 +14,7 @@ namespace {
 
 class Picture final : public QWidget {
 public:
-    Picture() : m_image(320, 378, QImage::Format_RGB32) {
+    explicit Picture(QSize size) : m_image(size, QImage::Format_RGB32) {
         m_image.fill(Qt::darkGreen);
         setFixedSize(m_image.size());
     }
@@ -27,13 +29,20 @@ private:
     QImage m_image;
 };
 
+// The picture's size from "<width>x<height>", or the smallest board's view.
+QSize PictureSize(const QStringList& arguments) {
+    const QStringList parts = arguments.value(1).split(QLatin1Char('x'));
+    const QSize size(parts.value(0).toInt(), parts.value(1).toInt());
+    return size.isEmpty() ? QSize(320, 378) : size;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QMainWindow window;
     window.menuBar()->addMenu(QStringLiteral("Game"))->addAction(QStringLiteral("New"));
-    window.setCentralWidget(new Picture);
+    window.setCentralWidget(new Picture(PictureSize(QApplication::arguments())));
     window.show();
     return QApplication::exec();
 }

@@ -23,6 +23,10 @@ public:
     // laid side by side in the same order; nullptr when the picture is missing
     // or a size is not positive.
     virtual const QImage* Frames(int id, int fineness, int frameW, int frameH, int cellW, int cellH) = 0;
+
+    // Frame `frame` (0 first) of those alone, cellW x cellH pixels: only the
+    // frames drawn are scaled. Its pixels are that frame's in Frames().
+    virtual const QImage* Frame(int id, int fineness, int frame, int frameW, int frameH, int cellW, int cellH) = 0;
 };
 
 }  // namespace platform::qt

@@ -12,8 +12,8 @@ namespace platform::qt {
 
 // Pictures cut into equal frames and shrunk or stretched to the size they are
 // shown at, each frame on its own so no frame bleeds into its neighbour. Made
-// once per picture, fineness and size, then copied 1:1: a click only copies
-// pixels.
+// once per picture (or frame, when first drawn), fineness and size, then
+// copied 1:1: a click only copies pixels.
 class ScaledPictures final : public IPictureSource {
 public:
     // Returns the decoded picture with a resource id at a fineness, or nullptr.
@@ -27,11 +27,14 @@ public:
     using IPictureSource::Picture;
     const QImage* Picture(int id, int fineness) override { return m_loader(id, fineness); }
     const QImage* Frames(int id, int fineness, int frameW, int frameH, int cellW, int cellH) override;
+    const QImage* Frame(int id, int fineness, int frame, int frameW, int frameH, int cellW, int cellH) override;
 
 private:
     using Key = std::tuple<int, int, int, int, int, int>;
+    using FrameKey = std::tuple<int, int, int, int, int, int, int>;
     Loader m_loader;
     std::map<Key, QImage> m_scaled;
+    std::map<FrameKey, QImage> m_frames;  // single frames, as Frame() made them
 };
 
 }  // namespace platform::qt
