@@ -1,6 +1,8 @@
 #include "tools/assetgen/TipArt.h"
 
 #include "resources/BoardSizes.h"
+#include "resources/CommandIds.h"
+#include "resources/Menu.h"
 #include "resources/StatusStrip.h"
 #include "resources/TipTexts.h"
 
@@ -16,6 +18,7 @@
 #include <cstring>
 #include <iterator>
 #include <numbers>
+#include <span>
 
 namespace assetgen {
 namespace {
@@ -23,6 +26,14 @@ namespace {
 using res::kTipTexts;
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The items of the menu bar's Options pop-up.
+std::span<const res::MenuItem> OptionsMenu() {
+    for (const res::MenuItem& popup : res::MainMenu()) {
+        if (popup.text == "Options") return popup.items;
+    }
+    return {};
+}
 
 const QColor kPaper(252, 247, 230);
 const QColor kPaperEdge(240, 230, 200);
@@ -257,19 +268,22 @@ void TipArt::OptionsTip(QPainter& p) const {
     p.fillRect(QRectF(optionsLeft, barTop + 1, optionsWidth, item), select);
     text(QStringLiteral("Options"), {optionsLeft + 6, barTop + 13}, Qt::white);
     text(QStringLiteral("Help"), {optionsLeft + optionsWidth + 6, barTop + 13}, Qt::black);
-    // The Options menu, Set Size highlighted.
-    const QString items[] = {QStringLiteral("Set Size"), QStringLiteral("Number of Glimbles"), QStringLiteral("Tiles"),
-                             QStringLiteral("Sound")};
-    const QRectF menu(optionsLeft, barTop + item + 2, width(items[1]) + 34, 4 * item + 6);
+    // The Options menu as the menu table has it, its first item (Set Size)
+    // highlighted and Sound checked, as it is until the player turns it off.
+    const std::span<const res::MenuItem> options = OptionsMenu();
+    const int optionCount = static_cast<int>(options.size());
+    qreal widestOption = 0;
+    for (const res::MenuItem& option : options) widestOption = std::max(widestOption, width(Text(option.text)));
+    const QRectF menu(optionsLeft, barTop + item + 2, widestOption + 34, optionCount * item + 6);
     panel(menu);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < optionCount; ++i) {
         const qreal y = menu.top() + 3 + i * item;
         const bool hot = i == 0;
         const QColor ink = hot ? Qt::white : Qt::black;
         if (hot) p.fillRect(QRectF(menu.left() + 2, y, menu.width() - 4, item), select);
-        text(items[i], {menu.left() + 16, y + 12}, ink);
-        if (i == 0 || i == 2) text(subMark, {menu.right() - 11, y + 12}, ink);
-        if (i == 3) text(check, {menu.left() + 4, y + 12}, ink);
+        text(Text(options[i].text), {menu.left() + 16, y + 12}, ink);
+        if (options[i].IsPopup()) text(subMark, {menu.right() - 11, y + 12}, ink);
+        if (options[i].command == res::ID_SOUND) text(check, {menu.left() + 4, y + 12}, ink);
     }
     // The Set Size sub-menu, one item a board size, the middle one checked.
     const int sizeCount = static_cast<int>(std::size(res::kBoardSizes));
