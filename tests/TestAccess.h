@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <utility>
 
 // The one way tests look at what the game keeps to itself. A class the tests
 // look inside names TestAccess as its friend; nothing in the game calls
@@ -42,8 +41,8 @@ struct TestAccess {
         return dialog.m_window;
     }
     template <class CountDialog>
-    static void SetPressWait(CountDialog& dialog, std::function<void()> wait) {
-        dialog.m_pressWait = std::move(wait);
+    static void SetPressWait(CountDialog& dialog, const std::function<void()>& wait) {
+        dialog.m_pressWait = wait;
     }
 
     // The picker's arrows: 0 normal, 1 lit, 2 pressed.
