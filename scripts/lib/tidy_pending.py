@@ -5,45 +5,123 @@ Usage: tidy_pending.py ROOT FOLDERS
 Reads ROOT/build/compile_commands.json, keeps the .cpp files under the
 "|"-separated FOLDERS once each, and leaves out those whose key has a stamp
 in ROOT/build-tidy/passed. A key covers the file, its compile command, the
-clang-tidy configurations and every header of FOLDERS. Writes the rest to
-ROOT/build-tidy/compile_commands.json and their keys, one a line, to
-ROOT/build-tidy/pending.
+clang-tidy configurations and the headers the file includes from ROOT (our
+own and those the build generates), as the compiler reported them to ninja
+in the Release build (`ninja -t deps`). Where the build has no such record
+of the file, or one older than the file or one of those headers, the key
+covers every header of FOLDERS instead. Writes the rest to
+ROOT/build-tidy/compile_commands.json, without the precompiled header the
+build forces into some files (clang cannot read the compiler's), and their
+keys, one a line, to ROOT/build-tidy/pending.
 """
 import hashlib
 import json
 import pathlib
 import re
+import shlex
+import subprocess
 import sys
+
+
+def ninja_deps(build):
+    """Maps each object file of the build, as a path, to the files its last
+    compilation read, as ninja recorded them; empty without a record."""
+    try:
+        text = subprocess.run(
+            ["ninja", "-C", str(build), "-t", "deps"],
+            check=True, capture_output=True, text=True,
+        ).stdout
+    except (OSError, subprocess.CalledProcessError):
+        return {}
+    deps, current = {}, None
+    for line in text.splitlines():
+        if not line.strip():
+            current = None
+        elif not line.startswith(" "):
+            target, _, state = line.partition(": #deps")
+            current = [] if "(VALID)" in state else None
+            if current is not None:
+                deps[build / target] = current
+        elif current is not None:
+            current.append(build / line.strip())  # relative to the build, if not absolute
+    return deps
+
+
+def object_of(arguments, directory):
+    """The object file a compile command writes, or None."""
+    for flag, value in zip(arguments, arguments[1:]):
+        if flag == "-o":
+            return pathlib.Path(directory) / value
+    return None
+
+
+def without_pch(arguments):
+    """The compile command without the precompiled header CMake forces in."""
+    kept, skip = [], False
+    for i, argument in enumerate(arguments):
+        if skip:
+            skip = False
+        elif argument == "-include" and i + 1 < len(arguments) and arguments[i + 1].endswith("/cmake_pch.hxx"):
+            skip = True
+        elif argument != "-Winvalid-pch":
+            kept.append(argument)
+    return kept
 
 
 def main():
     root, folders = pathlib.Path(sys.argv[1]), sys.argv[2]
     tidy = root / "build-tidy"
-    shared = hashlib.sha1()
-    shared.update((root / ".clang-tidy").read_bytes())
+    configs = hashlib.sha1()
+    configs.update((root / ".clang-tidy").read_bytes())
+    every_header = hashlib.sha1()
     for folder in folders.split("|"):
         for path in sorted((root / folder).rglob("*")):
-            if path.suffix == ".h" or path.name == ".clang-tidy":
-                shared.update(str(path).encode() + path.read_bytes())
+            if path.name == ".clang-tidy":
+                configs.update(str(path).encode() + path.read_bytes())
+            elif path.suffix == ".h":
+                every_header.update(str(path).encode() + path.read_bytes())
 
+    deps = ninja_deps(root / "build")
     ours = re.compile("^" + re.escape(str(root)) + "/(" + folders + ")/.*\\.cpp$")
-    pending, keys, seen = [], [], set()
+    pending, keys, seen, by_deps = [], [], set(), 0
     for entry in json.loads((root / "build/compile_commands.json").read_text()):
         name = entry["file"]
         if not ours.match(name) or name in seen:
             continue
         seen.add(name)
-        command = entry.get("command") or " ".join(entry["arguments"])
+        arguments = entry.get("arguments") or shlex.split(entry["command"])
+
+        # The headers from ROOT the file read when it was last compiled, if
+        # that compilation is newer than the file and each of them.
+        headers = None
+        output = object_of(arguments, entry["directory"])
+        read = deps.get(output) if output else None
+        if read is not None and output.exists():
+            built = output.stat().st_mtime
+            mine = [p for p in read if root in p.parents and p.suffix != ".gch" and p != pathlib.Path(name)]
+            if all(p.exists() and p.stat().st_mtime <= built for p in mine + [pathlib.Path(name)]):
+                headers = hashlib.sha1()
+                for path in sorted(set(mine)):
+                    headers.update(str(path).encode() + path.read_bytes())
+        if headers is None:
+            headers = every_header
+        else:
+            by_deps += 1
+
+        arguments = without_pch(arguments)
         key = hashlib.sha1(
-            shared.digest() + command.encode() + pathlib.Path(name).read_bytes()
+            configs.digest() + headers.digest() + shlex.join(arguments).encode() + pathlib.Path(name).read_bytes()
         ).hexdigest()
         if not (tidy / "passed" / key).exists():
-            pending.append(entry)
+            pending.append({"directory": entry["directory"], "arguments": arguments, "file": name})
             keys.append(key)
 
     (tidy / "compile_commands.json").write_text(json.dumps(pending, indent=1))
     (tidy / "pending").write_text("".join(key + "\n" for key in keys))
-    print(f"clang-tidy: {len(pending)} of {len(seen)} files to check")
+    print(
+        f"clang-tidy: {len(pending)} of {len(seen)} files to check"
+        f" ({by_deps} keyed on the headers they include)"
+    )
 
 
 if __name__ == "__main__":
