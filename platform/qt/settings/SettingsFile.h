@@ -14,7 +14,11 @@
 // link to one of them or to nothing at all) is no store: it reads as empty,
 // takes no writes and is never opened for writing, replaced or created. A
 // link to a missing file counts as no store rather than creating a file
-// wherever the link points.
+// wherever the link points. The store is the player's alone: a file, or a
+// link or the file it points to, that belongs to another user, and a file
+// in a folder that every user may write (without the sticky bit), are no
+// store and never followed. Folders the game makes are 0700, a new file and
+// every temporary file 0600; a file replaced keeps its mode.
 namespace platform::qt::settings_file {
 
 // A save writes its new contents into "<file name>.save-XXXXXX" beside the
@@ -29,9 +33,9 @@ inline constexpr std::chrono::seconds kStaleTemporaryAge{10};
 // be read or is no store. Never blocks on what it finds there.
 std::optional<QByteArray> Read(const QString& path);
 
-// One save: under the lock file "<path>.lock" (the one QSettings takes, so
+// One save, `path` being absolute: under the lock file "<path>.lock" (the one QSettings takes, so
 // older copies of the game wait for it too), reads the current contents
-// (empty when the file does not exist yet, making its folder), writes
+// (empty when the file does not exist yet, making its folders), writes
 // `change(contents)` to a temporary file, checks that every byte reached
 // the disk and renames it over the file, keeping the file's permissions; a
 // link keeps pointing at the file, which is the one replaced. False, with
