@@ -40,9 +40,11 @@ QString IniFileStore::UserFileName() {
     if (!configHome.isEmpty() && QDir::isAbsolutePath(configHome)) {
         return QDir::cleanPath(configHome + QLatin1Char('/') + QLatin1String(kUserFile));
     }
+    // An empty or relative HOME names no home: the file never lands below
+    // whatever folder the game was started in.
     const QString home = qEnvironmentVariable("HOME");
-    if (home.isEmpty()) return {};
-    return QDir::cleanPath(QDir(home).absoluteFilePath(QLatin1String(kConfigBelowHome)) + QLatin1Char('/') +
+    if (home.isEmpty() || !QDir::isAbsolutePath(home)) return {};
+    return QDir::cleanPath(home + QLatin1Char('/') + QLatin1String(kConfigBelowHome) + QLatin1Char('/') +
                            QLatin1String(kUserFile));
 }
 

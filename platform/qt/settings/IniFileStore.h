@@ -37,7 +37,8 @@ public:
     const QString& FileName() const { return m_fileName; }
 
     // Where the current user's file lives, or an empty text when the
-    // environment names no home folder at all (then nothing is stored).
+    // environment names no home folder, or only an empty or relative one
+    // (then nothing is stored).
     static QString UserFileName();
 
 private:
