@@ -31,7 +31,9 @@ QString NormalizedKey(std::string_view key) {
 IniFileStore::IniFileStore() : IniFileStore(UserFileName()) {}
 
 IniFileStore::IniFileStore(QString iniFile) : m_fileName(std::move(iniFile)) {
-    if (!m_fileName.isEmpty()) m_fileName = QFileInfo(m_fileName).absoluteFilePath();
+    if (m_fileName.isEmpty()) return;
+    m_fileName = QFileInfo(m_fileName).absoluteFilePath();
+    settings_file::RemoveStaleTemporaries(m_fileName);
 }
 
 QString IniFileStore::UserFileName() {

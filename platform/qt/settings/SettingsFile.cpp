@@ -184,23 +184,26 @@ bool IsTemporaryName(QByteArrayView name, QByteArrayView prefix) {
     return true;
 }
 
-// Removes the temporary files of saves that died before their rename: ours
-// by name and owner, regular files, and old enough that no save still
-// writes them (saves run under the lock anyway).
-void RemoveStaleTemporaries(const QByteArray& target) {
+// Whether temporary files of saves that died before their rename lie beside
+// `target`, removing them when `remove`: ours by name and owner, regular
+// files, and old enough that no save still writes them.
+bool StaleTemporaries(const QByteArray& target, bool remove) {
     const QByteArray folder = FolderOf(target);  // the path is absolute
     const QByteArray prefix = target.sliced(target.lastIndexOf('/') + 1) + kTemporaryInfix;
     const std::unique_ptr<DIR, FolderCloser> dir(opendir(folder.constData()));
-    if (!dir) return;
+    if (!dir) return false;
     const std::time_t now = std::time(nullptr);
+    bool found = false;
     while (const dirent* entry = readdir(dir.get())) {
         if (!IsTemporaryName(entry->d_name, prefix)) continue;
         struct stat info {};
         if (fstatat(dirfd(dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
             Ours(info) && now - info.st_mtime >= kStaleTemporaryAge.count()) {
-            unlinkat(dirfd(dir.get()), entry->d_name, 0);
+            found = true;
+            if (remove) unlinkat(dirfd(dir.get()), entry->d_name, 0);
         }
     }
+    return found;
 }
 
 }  // namespace
@@ -239,8 +242,16 @@ bool Save(const QString& path, const std::function<QByteArray(QByteArrayView)>& 
         mode = info.st_mode & kPermissionBits;
     }
     if (!Replace(target->path, change(current), mode)) return false;
-    RemoveStaleTemporaries(target->path);
+    StaleTemporaries(target->path, true);  // saves run under the lock
     return true;
+}
+
+void RemoveStaleTemporaries(const QString& path) {
+    const std::optional<Target> target = Resolve(QFile::encodeName(path));
+    // Only when there are any is the lock taken, so an ordinary start makes no lock file.
+    if (!target || !StaleTemporaries(target->path, false)) return;
+    QLockFile lock(path + kLockSuffix);
+    if (lock.tryLock(0)) StaleTemporaries(target->path, true);  // else a save runs, and removes them itself
 }
 
 }  // namespace platform::qt::settings_file
