@@ -93,7 +93,7 @@ class SettingsLeftovers : public testing::TestWithParam<Leftover> {};
 
 // Puts `leftover` beside the store `good` fills; its path.
 QString PutBeside(const ScratchFolder& folder, const Leftover& leftover, const QByteArray& good) {
-    const QString path = folder.Path() + "/" + QString::fromStdString(leftover.name);
+    QString path = folder.Path() + "/" + QString::fromStdString(leftover.name);
     if (leftover.folder) {
         EXPECT_TRUE(QDir().mkdir(path));
     } else {
