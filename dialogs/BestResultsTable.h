@@ -9,7 +9,8 @@
 #include "platform/SettingsStore.h"
 
 // The ten best results kept for every board and glimble count. Nothing is
-// cached: every use reads the store afresh and writes back at once.
+// cached: every use reads the store afresh, and a result's changes reach it
+// in one save.
 namespace best_results {
 
 // Which table: the board's columns, rows and glimble count, always in this order.
@@ -46,7 +47,9 @@ Table Load(platform::ISettingsStore& store, const TableKey& key);
 // or beats, every entry from there on moves down one place and the tenth
 // falls out; "BEST" plays and the player is asked for a name each time an
 // entry with a positive score and no name is written, and "WIN" plays when
-// the score earned no place.
+// the score earned no place. The places moved, the new score, its name and
+// the last name entered are saved together once the last prompt closes, so a
+// game ended while a prompt is open leaves the table as it was.
 void RecordResult(platform::ISettingsStore& store, const TableKey& key, int score, const NamePrompt& askName,
                   const WavePlayer& playWave);
 

@@ -1,34 +1,17 @@
 #include "shell/QuelmApp.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
 #include "resources/CommandIds.h"
 #include "shell/CatalogueText.h"
+#include "shell/DocumentFile.h"
 #include "shell/FileFilter.h"
 #include "shell/MainFrame.h"
 #include "shell/QuelmDoc.h"
 #include "shell/QuelmView.h"
-
-namespace {
-
-// Why `path` cannot be opened as the document, or an empty text when it can.
-// Only a plain file is opened, and only to learn that it can be read: a
-// pipe or a device at that name is never opened, so it cannot block.
-QString CannotOpenReason(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("there is no such file");
-    if (info.isDir()) return QStringLiteral("it is a folder");
-    if (!info.isFile()) return QStringLiteral("it is not a plain file");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("it cannot be read (%1)").arg(file.errorString());
-    return {};
-}
-
-}  // namespace
 
 CQuelmApp::CQuelmApp(ViewServices services) : m_services(services) {}
 

@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -35,6 +37,18 @@ constexpr auto kConnectPatience = 2s;
 // A play that could not start within this, waiting for the connection, is
 // dropped: the sound of a click heard late is worse than none.
 constexpr auto kPlayPatience = 250ms;
+
+// The sound server's address comes from this variable. No address, nor list
+// of addresses, is meaningfully longer than this; a longer one (the library
+// aborts the program on some) is refused before the library sees it, and
+// then there is no sound.
+constexpr char kServerVariable[] = "PULSE_SERVER";
+constexpr std::size_t kLongestServerAddress = 1024;
+
+bool ServerAddressTooLong() {
+    const char* address = std::getenv(kServerVariable);
+    return address != nullptr && std::strlen(address) > kLongestServerAddress;
+}
 
 // The samples belong to the player's caller and outlive the streams.
 void KeepSamples(void* /*samples*/) {}
@@ -161,6 +175,7 @@ void PulsePlayer::Loop::EnsureContext() {
         if (PA_CONTEXT_IS_GOOD(state) && Clock::now() - m_connectBegun < kConnectPatience) return;
         DropContext();
     }
+    if (ServerAddressTooLong()) return;
     m_context = pa_context_new(pa_threaded_mainloop_get_api(m_mainloop), m_client.c_str());
     if (m_context == nullptr) return;
     pa_context_set_state_callback(m_context, &OnContextState, this);

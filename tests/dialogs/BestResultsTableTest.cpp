@@ -233,7 +233,7 @@ TEST(RecordResult, ScoreBelowOneTouchesNothing) {
     }
 }
 
-TEST(RecordResult, WritesInTheOrderOfTheWalk) {
+TEST(RecordResult, SavesOnceInTheOrderOfTheWalkAfterThePrompt) {
     // One log for the store, the sounds and the prompt, to see their order.
     MemorySettingsStore store;
     std::vector<std::string> log;
@@ -249,7 +249,7 @@ TEST(RecordResult, WritesInTheOrderOfTheWalk) {
             log.push_back("sound " + std::string(name));
         });
 
-    const std::vector<std::string> expectedLog = {"writes so far 1", "sound BEST", "writes so far 1",
+    const std::vector<std::string> expectedLog = {"writes so far 0", "sound BEST", "writes so far 0",
                                                   "prompt offered [    ]"};
     EXPECT_EQ(log, expectedLog);
 
@@ -260,12 +260,35 @@ TEST(RecordResult, WritesInTheOrderOfTheWalk) {
         expected.push_back({"11_11_5_" + std::to_string(i) + "/Name", ""});
     }
     EXPECT_EQ(store.writes, expected);
+    EXPECT_EQ(store.saves, std::vector<std::size_t>{expected.size()}) << "one save for the whole result";
 
     // Each place: its score read, then (once taken) its old name read.
     ASSERT_GE(store.reads.size(), 3u);
     EXPECT_EQ(store.reads[0], "11_11_5_0/Rez");
     EXPECT_EQ(store.reads[1], "LasName");
     EXPECT_EQ(store.reads[2], "11_11_5_0/Name");
+}
+
+// The game killed while the name prompt is open: nothing of the result has
+// reached the store, so the old names keep their scores.
+TEST(RecordResult, TheTableIsAsItWasWhileThePromptIsOpen) {
+    MemorySettingsStore store;
+    store.values = {{Key(kTiny, 0, "Rez"), "50"},
+                    {Key(kTiny, 0, "Name"), "Old"},
+                    {Key(kTiny, 1, "Rez"), "40"},
+                    {Key(kTiny, 1, "Name"), "Older"},
+                    {"LasName", "Old"}};
+    const auto before = store.values;
+    best_results::RecordResult(
+        store, kTiny, 57,
+        [&](const std::string&) {
+            EXPECT_EQ(store.values, before);
+            return std::string("New");
+        },
+        [](std::string_view) {});
+    EXPECT_EQ(store.saves.size(), 1u);
+    EXPECT_EQ(best_results::Load(store, kTiny)[2], (Entry{"Older", 40}));
+    EXPECT_EQ(store.Read("LasName"), "New");
 }
 
 TEST(RecordResult, FailedWritesStillAskOnceAndGoOn) {

@@ -358,8 +358,12 @@ TEST(IniFileStoreLocation, FollowsXdgConfigHomeThenHomeLikeQSettings) {
     EXPECT_EQ(Where(EnvWith("", home.Path())).mid(0, 2), (QStringList{inHome, inHome}));
     // A relative XDG_CONFIG_HOME is ignored, as the XDG rules ask.
     EXPECT_EQ(Where(EnvWith("relative/config", home.Path())).value(0), inHome);
-    // No home at all: no store.
-    EXPECT_EQ(Where(EnvWith(QString(), QString())).value(0), "");
+    // No home at all, or an empty or relative one: no store, rather than
+    // one below the folder the game started in.
+    for (const QString& noHome : {QString(), QString(""), QString("relative/home"), QString(".")}) {
+        EXPECT_EQ(Where(EnvWith(QString(), noHome)).value(0), "") << "HOME=" << noHome.toStdString();
+        EXPECT_EQ(Where(EnvWith("relative/config", noHome)).value(0), "") << "HOME=" << noHome.toStdString();
+    }
 }
 
 TEST(IniFileStoreLocation, TheDefaultStoreWritesThereAndNowhereElse) {

@@ -1,6 +1,6 @@
 // Saves that cannot finish: a save that hits a file-size limit keeps the old
 // file whole, and the temporary files of saves that died before their rename
-// go at the next save, while anything else beside the file stays.
+// go at the next start or save, while anything else beside the file stays.
 #include "platform/qt/settings/IniFileStore.h"
 
 #include <QDir>
@@ -91,13 +91,11 @@ struct Leftover {
 
 class SettingsLeftovers : public testing::TestWithParam<Leftover> {};
 
-TEST_P(SettingsLeftovers, OnlyOldTemporariesOfOurOwnGo) {
-    ScratchFolder folder;
-    const QByteArray good = FilledStore(folder.File());
-    const Leftover& leftover = GetParam();
-    const QString path = folder.Path() + "/" + QString::fromStdString(leftover.name);
+// Puts `leftover` beside the store `good` fills; its path.
+QString PutBeside(const ScratchFolder& folder, const Leftover& leftover, const QByteArray& good) {
+    QString path = folder.Path() + "/" + QString::fromStdString(leftover.name);
     if (leftover.folder) {
-        ASSERT_TRUE(QDir().mkdir(path));
+        EXPECT_TRUE(QDir().mkdir(path));
     } else {
         WriteFile(path, good);  // what a save killed before its rename leaves
     }
@@ -105,12 +103,28 @@ TEST_P(SettingsLeftovers, OnlyOldTemporariesOfOurOwnGo) {
         const auto age = platform::qt::settings_file::kStaleTemporaryAge + std::chrono::seconds(50);
         const timespec then{time(nullptr) - static_cast<time_t>(age.count()), 0};
         const timespec times[2] = {then, then};
-        ASSERT_EQ(utimensat(AT_FDCWD, path.toLocal8Bit().constData(), times, 0), 0);
+        EXPECT_EQ(utimensat(AT_FDCWD, path.toLocal8Bit().constData(), times, 0), 0);
     }
+    return path;
+}
+
+TEST_P(SettingsLeftovers, OnlyOldTemporariesOfOurOwnGo) {
+    ScratchFolder folder;
+    const QString path = PutBeside(folder, GetParam(), FilledStore(folder.File()));
     IniFileStore store(folder.File());
     store.Write("Size", "14");
     EXPECT_EQ(store.Read("Size"), "14");
-    EXPECT_EQ(QFileInfo::exists(path), !leftover.removed) << leftover.name;
+    EXPECT_EQ(QFileInfo::exists(path), !GetParam().removed);
+}
+
+TEST_P(SettingsLeftovers, GoAtStartBeforeAnySave) {
+    ScratchFolder folder;
+    const QByteArray good = FilledStore(folder.File());
+    const QString path = PutBeside(folder, GetParam(), good);
+    const IniFileStore store(folder.File());  // as the game makes it at start
+    EXPECT_EQ(QFileInfo::exists(path), !GetParam().removed);
+    EXPECT_EQ(ReadFile(folder.File()), good);
+    EXPECT_FALSE(QFileInfo::exists(folder.File() + ".lock"));
 }
 
 const std::string kOurs = std::string("Glimbles.ini") + platform::qt::settings_file::kTemporaryInfix;

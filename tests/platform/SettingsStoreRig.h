@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the settings store tests: a scratch folder per test, file helpers,
-// the helper process (also under a file-size limit), and a guard under which
-// even root obeys file permissions.
+// the helper process (also under a file-size limit), and (from
+// ObeyFilePermissions.h) a guard under which even root obeys file permissions.
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -10,9 +10,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <linux/capability.h>
 #include <sys/resource.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -22,6 +20,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "tests/platform/ObeyFilePermissions.h"
 
 namespace settings_rig {
 
@@ -53,29 +53,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-};
-
-// While alive, this thread loses the capabilities that let root ignore file
-// permissions, so permission tests mean the same for every user.
-class ObeyFilePermissions {
-public:
-    ObeyFilePermissions() {
-        m_ok = syscall(SYS_capget, &m_header, m_saved) == 0;
-        if (!m_ok) return;
-        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
-        reduced[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH) | (1U << CAP_FOWNER));
-        m_ok = syscall(SYS_capset, &m_header, reduced) == 0;
-    }
-    ~ObeyFilePermissions() {
-        if (m_ok) syscall(SYS_capset, &m_header, m_saved);
-    }
-    ObeyFilePermissions(const ObeyFilePermissions&) = delete;
-    ObeyFilePermissions& operator=(const ObeyFilePermissions&) = delete;
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_saved[2]{};
-    bool m_ok = false;
 };
 
 // A second copy of the store in its own process (settings_store_helper serve).

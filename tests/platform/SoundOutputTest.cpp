@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstring>
 #include <optional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -142,6 +143,34 @@ TEST(SoundOutput, NeitherPlaysNorTheEndWaitForAServerThatNeverAnswers) {
     EXPECT_TRUE(g_messages.isEmpty()) << g_messages.join('\n').toStdString();
     EXPECT_EQ(written.Release(), "");
 }
+
+// A server address far longer than any real one: no sound, no word, and
+// above all the game goes on.
+class SoundOutputServerAddress : public testing::TestWithParam<int> {};
+
+TEST_P(SoundOutputServerAddress, FarTooLongMeansNoSoundAndNoWord) {
+    const QByteArray address(GetParam(), 'x');  // a host name, looked up by the sound library
+    ASSERT_TRUE(qputenv("PULSE_SERVER", address));
+    g_messages.clear();
+    pulse_rig::StderrCapture written;
+    const QtMessageHandler previous = qInstallMessageHandler(&Record);
+    {
+        std::optional<platform::qt::EmbeddedSoundOutput> sound(std::in_place);
+        for (const char* name : {"MOVE", "SELECT"}) {
+            EXPECT_LT(Took([&] { sound->PlayWave(name); }), kAtOnce) << name;
+            std::this_thread::sleep_for(100ms);  // the sound thread has tried to connect
+        }
+        EXPECT_LT(Took([&] { sound.reset(); }), kQuickEnd);
+    }
+    qInstallMessageHandler(previous);
+    ASSERT_TRUE(qputenv("PULSE_SERVER", kNowhere));
+    EXPECT_TRUE(g_messages.isEmpty()) << g_messages.join('\n').toStdString();
+    EXPECT_EQ(written.Release(), "");
+}
+
+// 10,179 characters is the shortest on which the sound library gives up the program.
+INSTANTIATE_TEST_SUITE_P(Lengths, SoundOutputServerAddress, testing::Values(2000, 10179, 65536),
+                         [](const auto& info) { return "Characters" + std::to_string(info.param); });
 
 }  // namespace
 

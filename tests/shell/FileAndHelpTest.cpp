@@ -15,15 +15,22 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <thread>
 
 #include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 #include "shell/CommandLine.h"
+#include "shell/DocumentFile.h"
 #include "shell/HelpWindow.h"
 #include "shell/QuelmDoc.h"
 #include "tests/TestAccess.h"
 #include "tests/dialogs/ModalAnswers.h"
+#include "tests/platform/ObeyFilePermissions.h"
 #include "tests/shell/ShellRig.h"
 
 namespace {
@@ -215,6 +222,54 @@ TEST(CommandLine, AFileThatCannotBeOpenedIsNamedInAMessageAndTheGameStarts) {
         EXPECT_TRUE(rig.Frame().isVisible());
         EXPECT_EQ(rig.Puzzle().GetScore(), 64);
     }
+}
+
+// A name turned to and fro between a file that may not be read and a FIFO
+// while it is checked: the check never waits in the FIFO's open for a writer
+// (each time the FIFO is in place a writer comes by, which would let a waiting
+// check on and have it take the FIFO for a document) and never takes either.
+TEST(CommandLine, ANameSwappedBetweenAFileAndAFifoNeverBlocksTheCheck) {
+    constexpr int kChecks = 3000;
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.filePath("name"));
+    const QByteArray file = QFile::encodeName(dir.filePath("file"));
+    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo"));
+    const QByteArray next = QFile::encodeName(dir.filePath("next"));
+    WriteFile(dir.filePath("file"), "x");
+    ASSERT_EQ(chmod(file.constData(), 0), 0);
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    ASSERT_EQ(link(file.constData(), name.constData()), 0);
+
+    std::atomic<bool> done = false;
+    std::atomic<int> accepted = 0;
+    std::atomic<bool> enforced = true;
+    std::thread checker([&] {
+        const settings_rig::ObeyFilePermissions obey;  // this thread only
+        if (const int probe = open(file.constData(), O_RDONLY | O_CLOEXEC); probe >= 0) {
+            close(probe);
+            enforced = false;
+        } else {
+            for (int i = 0; i < kChecks; ++i) {
+                if (CannotOpenReason(QFile::decodeName(name)).isEmpty()) ++accepted;
+            }
+        }
+        done = true;
+    });
+    int failedSwaps = 0;
+    for (bool toFifo = true; !done; toFifo = !toFifo) {
+        if (link(toFifo ? fifo.constData() : file.constData(), next.constData()) != 0 ||
+            rename(next.constData(), name.constData()) != 0) {
+            ++failedSwaps;
+        }
+        if (toFifo) {
+            const int writer = open(fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (writer >= 0) close(writer);
+        }
+    }
+    checker.join();
+    if (!enforced) GTEST_SKIP() << "file permissions are not enforced here";
+    EXPECT_EQ(failedSwaps, 0);
+    EXPECT_EQ(accepted, 0) << "a check took the FIFO, or the unreadable file, for a document";
 }
 
 TEST(CommandRouting, ViewThenDocumentThenFrameThenApplication) {

@@ -68,4 +68,20 @@ void BM_Write(benchmark::State& state) {
 }
 BENCHMARK(BM_Write)->Arg(0)->Arg(kTables);
 
+// Making the store, as the game does at start: a look into its folder for
+// what killed saves left. Arg: how many other files share the folder.
+void BM_MakeStore(benchmark::State& state) {
+    QTemporaryDir dir;
+    Filled(dir, kTables);
+    for (int i = 0; i < state.range(0); ++i) {
+        QFile other(dir.filePath("other" + QString::number(i)));
+        other.open(QIODevice::WriteOnly);
+    }
+    for ([[maybe_unused]] auto _ : state) {
+        IniFileStore store(dir.filePath("Glimbles.ini"));
+        benchmark::DoNotOptimize(store.FileName());
+    }
+}
+BENCHMARK(BM_MakeStore)->Arg(0)->Arg(100);
+
 }  // namespace

@@ -31,7 +31,9 @@ QString NormalizedKey(std::string_view key) {
 IniFileStore::IniFileStore() : IniFileStore(UserFileName()) {}
 
 IniFileStore::IniFileStore(QString iniFile) : m_fileName(std::move(iniFile)) {
-    if (!m_fileName.isEmpty()) m_fileName = QFileInfo(m_fileName).absoluteFilePath();
+    if (m_fileName.isEmpty()) return;
+    m_fileName = QFileInfo(m_fileName).absoluteFilePath();
+    settings_file::RemoveStaleTemporaries(m_fileName);
 }
 
 QString IniFileStore::UserFileName() {
@@ -40,9 +42,11 @@ QString IniFileStore::UserFileName() {
     if (!configHome.isEmpty() && QDir::isAbsolutePath(configHome)) {
         return QDir::cleanPath(configHome + QLatin1Char('/') + QLatin1String(kUserFile));
     }
+    // An empty or relative HOME names no home: the file never lands below
+    // whatever folder the game was started in.
     const QString home = qEnvironmentVariable("HOME");
-    if (home.isEmpty()) return {};
-    return QDir::cleanPath(QDir(home).absoluteFilePath(QLatin1String(kConfigBelowHome)) + QLatin1Char('/') +
+    if (home.isEmpty() || !QDir::isAbsolutePath(home)) return {};
+    return QDir::cleanPath(home + QLatin1Char('/') + QLatin1String(kConfigBelowHome) + QLatin1Char('/') +
                            QLatin1String(kUserFile));
 }
 

@@ -27,7 +27,8 @@ public:
     // The current user's file, $XDG_CONFIG_HOME/Pellix/Glimbles.ini, or
     // ~/.config/Pellix/Glimbles.ini when the variable is unset or empty.
     IniFileStore();
-    // A store kept in the INI file `iniFile`; an empty name is no store at all.
+    // A store kept in the INI file `iniFile`; an empty name is no store at
+    // all. What saves killed before they finished left beside it goes.
     explicit IniFileStore(QString iniFile);
 
     std::optional<std::string> Read(std::string_view key) override;
@@ -37,7 +38,8 @@ public:
     const QString& FileName() const { return m_fileName; }
 
     // Where the current user's file lives, or an empty text when the
-    // environment names no home folder at all (then nothing is stored).
+    // environment names no home folder, or only an empty or relative one
+    // (then nothing is stored).
     static QString UserFileName();
 
 private:

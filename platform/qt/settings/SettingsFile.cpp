@@ -1,8 +1,6 @@
 #include "platform/qt/settings/SettingsFile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLatin1StringView>
 #include <QLockFile>
 #include <QRandomGenerator>
@@ -27,8 +25,10 @@ constexpr QLatin1StringView kLockSuffix(".lock");
 constexpr std::chrono::milliseconds kLockWait{10000};
 constexpr int kTemporaryAttempts = 100;  // random names tried before giving up
 constexpr char kSuffixAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-constexpr mode_t kNewFileMode = 0666;  // less the umask, as for any new file
-constexpr mode_t kOwnerReadWrite = S_IRUSR | S_IWUSR;
+// The player's names and results are for the player alone: folders the game
+// makes and a new file are private whatever the umask.
+constexpr mode_t kNewFolderMode = S_IRWXU;
+constexpr mode_t kNewFileMode = S_IRUSR | S_IWUSR;
 constexpr mode_t kPermissionBits = 0777;
 constexpr qsizetype kReadChunk = qsizetype{64} * 1024;
 
@@ -75,26 +75,58 @@ std::optional<QByteArray> ReadRegular(int fd, struct stat& info) {
     }
 }
 
+// The folder that holds `path`, an absolute path.
+QByteArray FolderOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash > 0 ? path.first(slash) : QByteArray("/");
+}
+
+// Whether a file in `folder` can only be replaced by its owner: a folder
+// every user may write, without the sticky bit, lets anyone swap the file
+// for a link of theirs. A folder that does not exist yet is the game's to make.
+bool SafeFolder(const QByteArray& folder) {
+    struct stat info {};
+    if (stat(folder.constData(), &info) != 0) return errno == ENOENT;
+    return (info.st_mode & S_IWOTH) == 0 || (info.st_mode & S_ISVTX) != 0;
+}
+
+bool Ours(const struct stat& info) { return info.st_uid == geteuid(); }
+
 // The regular file that a save reads and replaces.
 struct Target {
     QByteArray path;  // the store's path, or where its link points
     bool exists = false;
 };
 
-// What lies at `path`: nullopt when it is no store.
+// What lies at `path`: nullopt when it is no store. A file, or a link, of
+// another user's, and anything in a folder every user may write, is no
+// store and never followed.
 std::optional<Target> Resolve(const QByteArray& path) {
+    if (!SafeFolder(FolderOf(path))) return std::nullopt;
     struct stat info {};
     if (lstat(path.constData(), &info) != 0) {
         if (errno == ENOENT) return Target{path, false};
         return std::nullopt;
     }
+    if (!Ours(info)) return std::nullopt;
     if (S_ISREG(info.st_mode)) return Target{path, true};
-    if (!S_ISLNK(info.st_mode) || stat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (!S_ISLNK(info.st_mode) || stat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode) || !Ours(info)) {
         return std::nullopt;
     }
     const std::unique_ptr<char, decltype(&std::free)> real(realpath(path.constData(), nullptr), &std::free);
     if (!real) return std::nullopt;
-    return Target{QByteArray(real.get()), true};
+    Target target{QByteArray(real.get()), true};
+    if (!SafeFolder(FolderOf(target.path))) return std::nullopt;
+    return target;
+}
+
+// Makes the missing folders of `folder`, an absolute path, private.
+bool MakeFolders(const QByteArray& folder) {
+    struct stat info {};
+    if (stat(folder.constData(), &info) == 0) return S_ISDIR(info.st_mode);
+    if (errno != ENOENT || folder == "/") return false;
+    if (!MakeFolders(FolderOf(folder))) return false;
+    return mkdir(folder.constData(), kNewFolderMode) == 0 || errno == EEXIST;
 }
 
 QByteArray RandomSuffix() {
@@ -118,15 +150,9 @@ bool WriteEvery(int fd, QByteArrayView bytes) {
     return true;
 }
 
-// The permissions of the file replaced, or for a new file those any new
-// file gets, with reading and writing for its owner.
-bool SetMode(int fd, std::optional<mode_t> mode) {
-    if (mode) return fchmod(fd, *mode) == 0;
-    struct stat info {};
-    if (fstat(fd, &info) != 0) return false;
-    if ((info.st_mode & kOwnerReadWrite) == kOwnerReadWrite) return true;
-    return fchmod(fd, (info.st_mode & kPermissionBits) | kOwnerReadWrite) == 0;
-}
+// The permissions of the file replaced, or for a new file reading and
+// writing for its owner alone.
+bool SetMode(int fd, std::optional<mode_t> mode) { return fchmod(fd, mode.value_or(kNewFileMode)) == 0; }
 
 // Writes `contents` to a new temporary file beside `target` and renames it
 // over `target`; the temporary file goes again when anything fails.
@@ -158,43 +184,47 @@ bool IsTemporaryName(QByteArrayView name, QByteArrayView prefix) {
     return true;
 }
 
-// Removes the temporary files of saves that died before their rename: ours
-// by name and owner, regular files, and old enough that no save still
-// writes them (saves run under the lock anyway).
-void RemoveStaleTemporaries(const QByteArray& target) {
-    const qsizetype slash = target.lastIndexOf('/');  // the path is absolute
-    const QByteArray folder = slash > 0 ? target.first(slash) : QByteArray("/");
-    const QByteArray prefix = target.sliced(slash + 1) + kTemporaryInfix;
+// Whether temporary files of saves that died before their rename lie beside
+// `target`, removing them when `remove`: ours by name and owner, regular
+// files, and old enough that no save still writes them.
+bool StaleTemporaries(const QByteArray& target, bool remove) {
+    const QByteArray folder = FolderOf(target);  // the path is absolute
+    const QByteArray prefix = target.sliced(target.lastIndexOf('/') + 1) + kTemporaryInfix;
     const std::unique_ptr<DIR, FolderCloser> dir(opendir(folder.constData()));
-    if (!dir) return;
+    if (!dir) return false;
     const std::time_t now = std::time(nullptr);
+    bool found = false;
     while (const dirent* entry = readdir(dir.get())) {
         if (!IsTemporaryName(entry->d_name, prefix)) continue;
         struct stat info {};
         if (fstatat(dirfd(dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
-            info.st_uid == geteuid() && now - info.st_mtime >= kStaleTemporaryAge.count()) {
-            unlinkat(dirfd(dir.get()), entry->d_name, 0);
+            Ours(info) && now - info.st_mtime >= kStaleTemporaryAge.count()) {
+            found = true;
+            if (remove) unlinkat(dirfd(dir.get()), entry->d_name, 0);
         }
     }
+    return found;
 }
 
 }  // namespace
 
 std::optional<QByteArray> Read(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
     // Looked at before opening, so a device or FIFO there is never opened;
     // the open cannot block, and what it opened is checked again.
-    if (stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    Descriptor file(Open(name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const std::optional<Target> target = Resolve(QFile::encodeName(path));
+    if (!target || !target->exists) return std::nullopt;
+    Descriptor file(Open(target->path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat info {};
     if (!file.Valid()) return std::nullopt;
-    return ReadRegular(file.Get(), info);
+    std::optional<QByteArray> contents = ReadRegular(file.Get(), info);
+    if (!contents || !Ours(info)) return std::nullopt;
+    return contents;
 }
 
 bool Save(const QString& path, const std::function<QByteArray(QByteArrayView)>& change) {
     const QByteArray name = QFile::encodeName(path);
     if (!Resolve(name)) return false;  // before making the folder or the lock file
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+    if (!MakeFolders(FolderOf(name))) return false;
     QLockFile lock(path + kLockSuffix);
     if (!lock.tryLock(kLockWait)) return false;
 
@@ -207,13 +237,21 @@ bool Save(const QString& path, const std::function<QByteArray(QByteArrayView)>& 
         Descriptor file(Open(target->path, O_RDWR | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
         struct stat info {};
         std::optional<QByteArray> contents = file.Valid() ? ReadRegular(file.Get(), info) : std::nullopt;
-        if (!contents) return false;
+        if (!contents || !Ours(info)) return false;
         current = std::move(*contents);
         mode = info.st_mode & kPermissionBits;
     }
     if (!Replace(target->path, change(current), mode)) return false;
-    RemoveStaleTemporaries(target->path);
+    StaleTemporaries(target->path, true);  // saves run under the lock
     return true;
+}
+
+void RemoveStaleTemporaries(const QString& path) {
+    const std::optional<Target> target = Resolve(QFile::encodeName(path));
+    // Only when there are any is the lock taken, so an ordinary start makes no lock file.
+    if (!target || !StaleTemporaries(target->path, false)) return;
+    QLockFile lock(path + kLockSuffix);
+    if (lock.tryLock(0)) StaleTemporaries(target->path, true);  // else a save runs, and removes them itself
 }
 
 }  // namespace platform::qt::settings_file
