@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "platform/qt/Text.h"
 #include "resources/BoardSizes.h"
 #include "resources/CommandIds.h"
 #include "tests/TestAccess.h"
@@ -130,8 +131,7 @@ TEST(CheckMarks, FollowTheGame) {
     EXPECT_TRUE(marks["Sand"]);
     EXPECT_FALSE(marks["Sound"]);
     int sizesChecked = 0;
-    for (const res::BoardSize& size : res::kBoardSizes)
-        sizesChecked += marks[QString::fromUtf8(size.name.data(), static_cast<qsizetype>(size.name.size()))];
+    for (const res::BoardSize& size : res::kBoardSizes) sizesChecked += marks[platform::qt::ToQString(size.name)];
     EXPECT_EQ(sizesChecked, 1);
 }
 
