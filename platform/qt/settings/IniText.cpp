@@ -357,12 +357,15 @@ void AppendEscapedText(QByteArray& out, const QString& text) {
         marked.prepend(kTypeMark);
     }
     const QByteArray utf8 = marked.toUtf8();
-    const qsizetype start = out.size();
-    bool needsQuotes = false;
+    // Spaces are written as they are, so the text begins or ends with one
+    // exactly when its escaped form does. The opening quote goes first: an
+    // insert into `out` afterwards would move the whole file written so far.
+    const bool needsQuotes = utf8.contains(';') || utf8.contains(',') || utf8.contains('=') || utf8.startsWith(' ') ||
+                             utf8.endsWith(' ');
+    if (needsQuotes) out += '"';
     bool escapeHexDigit = false;  // after "\x.." or "\0" a hex digit would join the escape
     for (qsizetype i = 0; i < utf8.size(); ++i) {
         const char c = utf8[i];
-        if (c == ';' || c == ',' || c == '=') needsQuotes = true;
         // A byte-order mark would be taken for one and dropped when the first
         // run of non-ASCII characters of a text begins with it: escaped, it
         // reads back as itself.
@@ -405,10 +408,22 @@ void AppendEscapedText(QByteArray& out, const QString& text) {
                 }
         }
     }
-    if (needsQuotes || (out.size() > start && (out[start] == ' ' || out.back() == ' '))) {
-        out.insert(start, '"');
-        out += '"';
+    if (needsQuotes) out += '"';
+}
+
+// The line that opens the section of the keys in group `section`, or of the
+// keys without a group when it is empty.
+void AppendHeader(QByteArray& out, QStringView section) {
+    QByteArray name;
+    AppendEscapedName(name, section);
+    if (name.isEmpty()) {
+        out += kGeneralHeader;
+    } else if (QByteArrayView(name).compare(kGeneral, Qt::CaseInsensitive) == 0) {
+        out += "[%" + name + ']';  // a group of that name, in its own case
+    } else {
+        out += '[' + name + ']';
     }
+    out += '\n';
 }
 
 // The keys of a file in their order, each with the text it reads as.
@@ -426,31 +441,27 @@ public:
 
     // Sections in the order of their first key, keys in their order.
     QByteArray Serialize() const {
-        std::vector<QStringView> sections;
+        // Each section's keys, found in one pass, so a save stays linear in
+        // the number of keys however many sections there are.
+        QHash<QStringView, std::size_t> sectionIndex;
+        std::vector<std::vector<const Change*>> sections;
         for (const Change& entry : m_keys) {
             const QStringView section = SectionOf(entry.key);
-            if (std::find(sections.begin(), sections.end(), section) == sections.end()) {
-                sections.push_back(section);
+            const std::size_t index = sectionIndex.value(section, sections.size());
+            if (index == sections.size()) {
+                sectionIndex.insert(section, index);
+                sections.emplace_back();
             }
+            sections[index].push_back(&entry);
         }
         QByteArray out;
-        for (const QStringView section : sections) {
+        for (const std::vector<const Change*>& section : sections) {
             if (!out.isEmpty()) out += '\n';
-            QByteArray header;
-            AppendEscapedName(header, section);
-            if (header.isEmpty()) {
-                out += kGeneralHeader;
-            } else if (QByteArrayView(header).compare(kGeneral, Qt::CaseInsensitive) == 0) {
-                out += "[%" + header + ']';  // a group of that name, in its own case
-            } else {
-                out += '[' + header + ']';
-            }
-            out += '\n';
-            for (const Change& entry : m_keys) {
-                if (SectionOf(entry.key) != section) continue;
-                AppendEscapedName(out, NameInSection(entry.key));
+            AppendHeader(out, SectionOf(section.front()->key));
+            for (const Change* entry : section) {
+                AppendEscapedName(out, NameInSection(entry->key));
                 out += '=';
-                AppendEscapedText(out, entry.text);
+                AppendEscapedText(out, entry->text);
                 out += '\n';
             }
         }
