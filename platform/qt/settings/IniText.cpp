@@ -1,11 +1,14 @@
 #include "platform/qt/settings/IniText.h"
 
-#include <QHash>
 #include <QLatin1StringView>
 #include <QStringDecoder>
 #include <QStringView>
 
 #include <algorithm>
+#include <cstdint>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace platform::qt::ini {
@@ -429,39 +432,50 @@ void AppendHeader(QByteArray& out, QStringView section) {
 // The keys of a file in their order, each with the text it reads as.
 class KeyList {
 public:
-    void Set(const QString& key, const QString& text) {
-        const auto found = m_index.constFind(key);
-        if (found != m_index.constEnd()) {
-            m_keys[*found].text = text;
+    // Room for about `count` keys.
+    explicit KeyList(std::size_t count) {
+        m_keys.reserve(count);
+        m_index.reserve(count);
+    }
+
+    void Set(QString key, QString text) {
+        const auto [found, added] = m_index.try_emplace(View(key), m_keys.size());
+        if (!added) {
+            m_keys[found->second].text = std::move(text);
             return;
         }
-        m_index.insert(key, m_keys.size());
-        m_keys.push_back({key, text});
+        // The view in the index points into the key's characters, which stay
+        // where they are when the list grows and moves its keys.
+        m_keys.push_back({std::move(key), std::move(text)});
     }
 
     // Sections in the order of their first key, keys in their order.
     QByteArray Serialize() const {
-        // Each section's keys, found in one pass, so a save stays linear in
-        // the number of keys however many sections there are.
-        QHash<QStringView, std::size_t> sectionIndex;
-        std::vector<std::vector<const Change*>> sections;
-        for (const Change& entry : m_keys) {
-            const QStringView section = SectionOf(entry.key);
-            const std::size_t index = sectionIndex.value(section, sections.size());
-            if (index == sections.size()) {
-                sectionIndex.insert(section, index);
-                sections.emplace_back();
+        // Each section's keys are chained in one pass, so a save stays linear
+        // in the number of keys however many sections there are.
+        constexpr std::size_t kNone = SIZE_MAX;
+        std::vector<std::size_t> next(m_keys.size(), kNone);  // the next key of the same section
+        std::vector<std::size_t> first;                       // each section's first key, in order
+        std::vector<std::size_t> last;
+        Index sectionIndex;
+        sectionIndex.reserve(m_keys.size());
+        for (std::size_t i = 0; i < m_keys.size(); ++i) {
+            const auto [found, added] = sectionIndex.try_emplace(View(SectionOf(m_keys[i].key)), first.size());
+            if (added) {
+                first.push_back(i);
+                last.push_back(i);
+            } else {
+                next[std::exchange(last[found->second], i)] = i;
             }
-            sections[index].push_back(&entry);
         }
         QByteArray out;
-        for (const std::vector<const Change*>& section : sections) {
+        for (const std::size_t head : first) {
             if (!out.isEmpty()) out += '\n';
-            AppendHeader(out, SectionOf(section.front()->key));
-            for (const Change* entry : section) {
-                AppendEscapedName(out, NameInSection(entry->key));
+            AppendHeader(out, SectionOf(m_keys[head].key));
+            for (std::size_t i = head; i != kNone; i = next[i]) {
+                AppendEscapedName(out, NameInSection(m_keys[i].key));
                 out += '=';
-                AppendEscapedText(out, entry->text);
+                AppendEscapedText(out, m_keys[i].text);
                 out += '\n';
             }
         }
@@ -478,8 +492,13 @@ private:
         return slash < 0 ? QStringView(key) : QStringView(key).sliced(slash + 1);
     }
 
+    // Names by their characters, to their place in a list. (QHash takes
+    // several times as long to fill, which a store of many keys feels.)
+    using Index = std::unordered_map<std::u16string_view, std::size_t>;
+    static std::u16string_view View(QStringView text) { return {text.utf16(), static_cast<std::size_t>(text.size())}; }
+
     std::vector<Change> m_keys;
-    QHash<QString, std::size_t> m_index;
+    Index m_index;
 };
 
 }  // namespace
@@ -498,13 +517,14 @@ std::optional<std::string> FindText(QByteArrayView contents, const QString& key)
 }
 
 QByteArray Merge(QByteArrayView contents, std::span<const Change> changes) {
-    KeyList keys;
+    // About one key a line: counting them first spares the list its growing.
+    KeyList keys(static_cast<std::size_t>(std::count(contents.begin(), contents.end(), '\n')) + changes.size());
     ForEachKey(contents, [&](const QString& prefix, QByteArrayView escapedName, QByteArrayView raw) {
         // A key with an empty part (a damaged header or name such as "[\x]"
         // or "a\\b") names nothing anyone can read, and could not be written
         // back as itself: it is dropped.
-        const QString key = prefix + UnescapeName(escapedName);
-        if (IsWellFormedKey(key)) keys.Set(key, TextOf(raw));
+        QString key = prefix + UnescapeName(escapedName);
+        if (IsWellFormedKey(key)) keys.Set(std::move(key), TextOf(raw));
     });
     for (const Change& change : changes) keys.Set(change.key, change.text);
     return keys.Serialize();
