@@ -30,7 +30,9 @@ public:
 
     // Stores every change in one save: afterwards the store holds all of them,
     // or, when the save fails, none, and the stored values stay as they were.
-    // A failed save is dropped silently. A key named twice keeps its last text.
+    // A failed save is dropped silently. A save that has to wait for another
+    // copy's may land later, with this store's next changes; reads through
+    // this store see it meanwhile. A key named twice keeps its last text.
     virtual void WriteAll(std::span<const SettingsChange> changes) = 0;
 
     // Stores `text` under `key` at once: a save of that one change.

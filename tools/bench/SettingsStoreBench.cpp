@@ -17,9 +17,8 @@ using platform::qt::IniFileStore;
 
 constexpr int kTables = 20;  // best-results tables filled in the large file (20 x 10 places x 2 keys)
 
-// A store holding the seven settings, plus `tables` full best-results tables.
-IniFileStore Filled(const QTemporaryDir& dir, int tables) {
-    IniFileStore store(dir.filePath("Glimbles.ini"));
+// Fills `store` with the seven settings, plus `tables` full best-results tables.
+void Fill(IniFileStore& store, int tables) {
     for (const char* key : {"Size", "Number", "Skin", "SoundOn", "ShowTips", "TipsNumber"}) {
         store.Write(key, "1");
     }
@@ -31,19 +30,20 @@ IniFileStore Filled(const QTemporaryDir& dir, int tables) {
             store.Write(prefix + "/Name", "Player");
         }
     }
-    return store;
 }
 
 void BM_ReadUnchangedFile(benchmark::State& state) {
     QTemporaryDir dir;
-    IniFileStore store = Filled(dir, static_cast<int>(state.range(0)));
+    IniFileStore store(dir.filePath("Glimbles.ini"));
+    Fill(store, static_cast<int>(state.range(0)));
     for ([[maybe_unused]] auto _ : state) benchmark::DoNotOptimize(store.Read("Size"));
 }
 BENCHMARK(BM_ReadUnchangedFile)->Arg(0)->Arg(kTables);
 
 void BM_ReadAfterAnotherWrite(benchmark::State& state) {
     QTemporaryDir dir;
-    IniFileStore store = Filled(dir, static_cast<int>(state.range(0)));
+    IniFileStore store(dir.filePath("Glimbles.ini"));
+    Fill(store, static_cast<int>(state.range(0)));
     QFile file(dir.filePath("Glimbles.ini"));
     file.open(QIODevice::ReadOnly);
     const QByteArray original = file.readAll();
@@ -64,7 +64,8 @@ BENCHMARK(BM_ReadAfterAnotherWrite)->Arg(0)->Arg(kTables);
 
 void BM_Write(benchmark::State& state) {
     QTemporaryDir dir;
-    IniFileStore store = Filled(dir, static_cast<int>(state.range(0)));
+    IniFileStore store(dir.filePath("Glimbles.ini"));
+    Fill(store, static_cast<int>(state.range(0)));
     int i = 0;
     for ([[maybe_unused]] auto _ : state) store.Write("Number", std::to_string(4 + (i++ % 5)));
 }
@@ -108,7 +109,10 @@ BENCHMARK(BM_ReadFromManyGroups)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(bench
 // what killed saves left. Arg: how many other files share the folder.
 void BM_MakeStore(benchmark::State& state) {
     QTemporaryDir dir;
-    Filled(dir, kTables);
+    {
+        IniFileStore store(dir.filePath("Glimbles.ini"));
+        Fill(store, kTables);
+    }
     for (int i = 0; i < state.range(0); ++i) {
         QFile other(dir.filePath("other" + QString::number(i)));
         other.open(QIODevice::WriteOnly);

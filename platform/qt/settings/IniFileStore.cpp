@@ -1,11 +1,13 @@
 #include "platform/qt/settings/IniFileStore.h"
 
+#include <QAbstractEventDispatcher>
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -21,6 +23,16 @@ namespace {
 constexpr char kUserFile[] = "Pellix/Glimbles.ini";
 constexpr char kConfigBelowHome[] = ".config";  // used when XDG_CONFIG_HOME is unusable
 
+// How long a save waits for another copy's save before it keeps its changes
+// for later: the window waits meanwhile. A save holds the lock a few
+// milliseconds, that of a store of many groups some tens.
+constexpr std::chrono::milliseconds kLockWait{100};
+// How soon kept changes try again.
+constexpr std::chrono::milliseconds kRetryInterval{250};
+// How long kept changes wait for the lock when the store goes; a lock held
+// longer belongs to a copy that hangs, and they are dropped.
+constexpr std::chrono::milliseconds kLastLockWait{10000};
+
 // A key as the file names it: parts joined by single slashes, none at either end.
 QString NormalizedKey(std::string_view key) {
     return ToQString(key).split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
@@ -31,9 +43,18 @@ QString NormalizedKey(std::string_view key) {
 IniFileStore::IniFileStore() : IniFileStore(UserFileName()) {}
 
 IniFileStore::IniFileStore(QString iniFile) : m_fileName(std::move(iniFile)) {
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(kRetryInterval);
+    m_retry.callOnTimeout([this] {
+        if (!SaveKept(kLockWait)) RetryLater();
+    });
     if (m_fileName.isEmpty()) return;
     m_fileName = QFileInfo(m_fileName).absoluteFilePath();
     settings_file::RemoveStaleTemporaries(m_fileName);
+}
+
+IniFileStore::~IniFileStore() {
+    if (!m_kept.empty()) SaveKept(kLastLockWait);
 }
 
 QString IniFileStore::UserFileName() {
@@ -53,6 +74,9 @@ QString IniFileStore::UserFileName() {
 std::optional<std::string> IniFileStore::Read(std::string_view key) {
     const QString normalized = NormalizedKey(key);
     if (m_fileName.isEmpty() || normalized.isEmpty()) return std::nullopt;
+    const auto kept = std::find_if(m_kept.begin(), m_kept.end(),
+                                   [&normalized](const ini::Change& change) { return change.key == normalized; });
+    if (kept != m_kept.end()) return kept->text.toStdString();
     const std::optional<QByteArray> contents = settings_file::Read(m_fileName);
     if (!contents) return std::nullopt;
     return ini::FindText(*contents, normalized);
@@ -60,15 +84,37 @@ std::optional<std::string> IniFileStore::Read(std::string_view key) {
 
 void IniFileStore::WriteAll(std::span<const SettingsChange> changes) {
     if (m_fileName.isEmpty()) return;
-    std::vector<ini::Change> normalized;
-    normalized.reserve(changes.size());
+    bool any = false;
     for (const SettingsChange& change : changes) {
         QString key = NormalizedKey(change.key);
-        if (!key.isEmpty()) normalized.push_back({std::move(key), ToQString(change.text)});
+        if (key.isEmpty()) continue;
+        any = true;
+        const auto kept = std::find_if(m_kept.begin(), m_kept.end(),
+                                       [&key](const ini::Change& earlier) { return earlier.key == key; });
+        if (kept != m_kept.end()) {
+            kept->text = ToQString(change.text);
+        } else {
+            m_kept.push_back({std::move(key), ToQString(change.text)});
+        }
     }
-    if (normalized.empty()) return;
+    if (any && !SaveKept(kLockWait)) RetryLater();
+}
+
+bool IniFileStore::SaveKept(std::chrono::milliseconds lockWait) {
     // A file with syntax errors is written over: its readable keys are kept, the rest dropped.
-    settings_file::Save(m_fileName, [&normalized](QByteArrayView current) { return ini::Merge(current, normalized); });
+    const settings_file::SaveResult result = settings_file::Save(m_fileName, lockWait, [this](QByteArrayView current) {
+        return ini::Merge(current, m_kept);
+    });
+    if (result == settings_file::SaveResult::kBusy) return false;
+    m_kept.clear();  // saved, or failed for good: a failed save is dropped
+    m_retry.stop();
+    return true;
+}
+
+void IniFileStore::RetryLater() {
+    // Without an event loop in this thread the timer could never fire: the
+    // changes then wait for the next write or for the store to go.
+    if (QAbstractEventDispatcher::instance() != nullptr) m_retry.start();
 }
 
 }  // namespace platform::qt

@@ -20,9 +20,6 @@ namespace platform::qt::settings_file {
 namespace {
 
 constexpr QLatin1StringView kLockSuffix(".lock");
-// How long a save waits for another copy's save; a lock held longer than
-// this belongs to a copy that hangs, and the save is dropped.
-constexpr std::chrono::milliseconds kLockWait{10000};
 constexpr int kTemporaryAttempts = 100;  // random names tried before giving up
 constexpr char kSuffixAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 // The player's names and results are for the player alone: folders the game
@@ -221,15 +218,18 @@ std::optional<QByteArray> Read(const QString& path) {
     return contents;
 }
 
-bool Save(const QString& path, const std::function<QByteArray(QByteArrayView)>& change) {
+SaveResult Save(const QString& path, std::chrono::milliseconds lockWait,
+                const std::function<QByteArray(QByteArrayView)>& change) {
     const QByteArray name = QFile::encodeName(path);
-    if (!Resolve(name)) return false;  // before making the folder or the lock file
-    if (!MakeFolders(FolderOf(name))) return false;
+    if (!Resolve(name)) return SaveResult::kFailed;  // before making the folder or the lock file
+    if (!MakeFolders(FolderOf(name))) return SaveResult::kFailed;
     QLockFile lock(path + kLockSuffix);
-    if (!lock.tryLock(kLockWait)) return false;
+    if (!lock.tryLock(lockWait)) {
+        return lock.error() == QLockFile::LockFailedError ? SaveResult::kBusy : SaveResult::kFailed;
+    }
 
     const std::optional<Target> target = Resolve(name);  // again, now that no other save runs
-    if (!target) return false;
+    if (!target) return SaveResult::kFailed;
     QByteArray current;
     std::optional<mode_t> mode;
     if (target->exists) {
@@ -237,13 +237,13 @@ bool Save(const QString& path, const std::function<QByteArray(QByteArrayView)>& 
         Descriptor file(Open(target->path, O_RDWR | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
         struct stat info {};
         std::optional<QByteArray> contents = file.Valid() ? ReadRegular(file.Get(), info) : std::nullopt;
-        if (!contents || !Ours(info)) return false;
+        if (!contents || !Ours(info)) return SaveResult::kFailed;
         current = std::move(*contents);
         mode = info.st_mode & kPermissionBits;
     }
-    if (!Replace(target->path, change(current), mode)) return false;
+    if (!Replace(target->path, change(current), mode)) return SaveResult::kFailed;
     StaleTemporaries(target->path, true);  // saves run under the lock
-    return true;
+    return SaveResult::kSaved;
 }
 
 void RemoveStaleTemporaries(const QString& path) {

@@ -34,16 +34,27 @@ inline constexpr std::chrono::seconds kStaleTemporaryAge{10};
 // be read or is no store. Never blocks on what it finds there.
 std::optional<QByteArray> Read(const QString& path);
 
+// What became of a save.
+enum class SaveResult {
+    kSaved,
+    kBusy,    // another save held the lock all the time the save waited: the file is untouched
+    kFailed,  // the file is untouched and a new try would fail the same
+};
+
 // One save, `path` being absolute: under the lock file "<path>.lock" (the
-// one QSettings takes, so older copies of the game wait for it too), reads
-// the current contents (empty when the file does not exist yet, making its
-// folders), writes `change(contents)` to a temporary file, checks that every
-// byte reached the disk and renames it over the file, keeping the file's
-// permissions; a link keeps pointing at the file, which is the one replaced.
-// False, with the file untouched, when any step fails: a file that cannot be
-// read and written, a folder that takes no new files, a short write (a full
-// disk, a file-size limit), no store at the path.
-bool Save(const QString& path, const std::function<QByteArray(QByteArrayView)>& change);
+// one QSettings takes, so older copies of the game wait for it too), taken
+// within `lockWait`, reads the current contents (empty when the file does
+// not exist yet, making its folders), writes `change(contents)` to a
+// temporary file, checks that every byte reached the disk and renames it
+// over the file, keeping the file's permissions; a link keeps pointing at
+// the file, which is the one replaced. A lock left by a copy of the game
+// that died is taken over at once; one whose copy still runs counts as
+// abandoned after QLockFile's stale time (30 s). kFailed, with the file
+// untouched, when any other step fails: a file that cannot be read and
+// written, a folder that takes no new files, a short write (a full disk, a
+// file-size limit), no store at the path.
+SaveResult Save(const QString& path, std::chrono::milliseconds lockWait,
+                const std::function<QByteArray(QByteArrayView)>& change);
 
 // Removes the temporary files that saves killed before their rename left
 // beside the file at `path`, an absolute path: ours by name and owner, and
