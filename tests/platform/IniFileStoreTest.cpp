@@ -160,6 +160,10 @@ INSTANTIATE_TEST_SUITE_P(
         HandEdit{"Invalid", "Size=@Invalid()", "Size", "@Invalid()"},
         // Plain INI syntax keeps its meaning.
         HandEdit{"SpacesAroundAreDropped", "Size= 14 ", "Size", "14"},
+        HandEdit{"TabsAroundAreDroppedBlanksInsideStay", "LasName=\t a \t b \t", "LasName", "a \t b"},
+        HandEdit{"EqualsSignsAfterTheFirst", "LasName==a=b", "LasName", "=a=b"},
+        HandEdit{"ControlCharactersAsTheyStand", "LasName=a\x01\x7f", "LasName", "a\x01\x7f"},
+        HandEdit{"OnlyBlanks", "LasName= \t ", "LasName", ""},
         HandEdit{"QuotesKeepSpaces", "Size=\" 14\"", "Size", " 14"}, HandEdit{"LeadingAt", "Size=@foo", "Size", "@foo"},
         HandEdit{"DoubledAt", "Size=@@foo", "Size", "@foo"},
         HandEdit{"LastOfTwoLines", "Size=1\nSize=17", "Size", "17"}, HandEdit{"ReadsEmptyValue", "Size=", "Size", ""},

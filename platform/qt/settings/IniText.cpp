@@ -5,9 +5,10 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <functional>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -26,6 +27,7 @@ constexpr int kWideEscapeDigits = 4;    // "%U0101"
 constexpr int kNarrowEscapeDigits = 2;  // "%2F"
 constexpr char16_t kLatin1End = 0x100;
 constexpr char16_t kLastControl = 0x1f;
+constexpr char16_t kDelete = 0x7f;
 
 // Texts that begin with "@" mark a value of another type; a text of our
 // own that begins so is written with "@@". A text holding a NUL is written
@@ -270,6 +272,18 @@ bool IsTypedValue(const QString& text) {
 
 // The text a key's value part reads as.
 QString TextOf(QByteArrayView raw) {
+    // Most values are plain ASCII with no escape, quote, comma or type mark:
+    // they read as they stand, without the blanks around them.
+    const bool plain = std::all_of(raw.begin(), raw.end(), [](char c) {
+        return static_cast<uchar>(c) < 0x80 && c != '\\' && c != '"' && c != ',';
+    });
+    if (plain) {
+        qsizetype begin = 0;
+        qsizetype end = raw.size();
+        while (begin < end && IsBlank(raw[begin])) ++begin;
+        while (end > begin && IsBlank(raw[end - 1])) --end;
+        if (begin == end || raw[begin] != '@') return QString::fromLatin1(raw.sliced(begin, end - begin));
+    }
     const Value value = UnescapeValue(raw);
     if (value.isList || IsTypedValue(value.text)) return QString::fromUtf8(raw.trimmed());
     if (value.text.startsWith(kStringType) && value.text.endsWith(u')')) {
@@ -349,10 +363,34 @@ void AppendEscapedName(QByteArray& out, QStringView name) {
     }
 }
 
+// The characters of a text, for the standard library.
+std::u16string_view View(QStringView text) { return {text.utf16(), static_cast<std::size_t>(text.size())}; }
+
+// Whether a text is written in quotes: when it holds ";", "," or "=", or
+// begins or ends with a space. Spaces are written as they are, so the text
+// begins or ends with one exactly when its escaped form does.
+template <typename Char>
+bool NeedsQuotes(std::basic_string_view<Char> text) {
+    const bool special = std::any_of(text.begin(), text.end(), [](Char c) { return c == ';' || c == ',' || c == '='; });
+    return special || (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+}
+
 // A text as QSettings writes a text: "@" doubled, a NUL inside wrapped in
 // "@String(...)", control characters escaped, quotes around it when it holds
 // ";", "," or "=" or begins or ends with a space.
 void AppendEscapedText(QByteArray& out, const QString& text) {
+    // Printable ASCII with no quote, backslash or type mark is written as it
+    // stands.
+    const bool plain = !text.startsWith(kTypeMark) && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() >= u' ' && c.unicode() < kDelete && c != u'"' && c != u'\\';
+    });
+    if (plain) {
+        const bool needsQuotes = NeedsQuotes(View(text));
+        if (needsQuotes) out += '"';
+        for (const QChar c : text) out += static_cast<char>(c.unicode());
+        if (needsQuotes) out += '"';
+        return;
+    }
     QString marked = text;
     if (text.contains(QChar(u'\0'))) {
         marked = QString(kStringType) + text + u')';
@@ -360,11 +398,9 @@ void AppendEscapedText(QByteArray& out, const QString& text) {
         marked.prepend(kTypeMark);
     }
     const QByteArray utf8 = marked.toUtf8();
-    // Spaces are written as they are, so the text begins or ends with one
-    // exactly when its escaped form does. The opening quote goes first: an
-    // insert into `out` afterwards would move the whole file written so far.
-    const bool needsQuotes = utf8.contains(';') || utf8.contains(',') || utf8.contains('=') || utf8.startsWith(' ') ||
-                             utf8.endsWith(' ');
+    // The opening quote goes first: an insert into `out` afterwards would
+    // move the whole file written so far.
+    const bool needsQuotes = NeedsQuotes(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (needsQuotes) out += '"';
     bool escapeHexDigit = false;  // after "\x.." or "\0" a hex digit would join the escape
     for (qsizetype i = 0; i < utf8.size(); ++i) {
@@ -429,19 +465,63 @@ void AppendHeader(QByteArray& out, QStringView section) {
     out += '\n';
 }
 
+// Places in a list by name: an open table of at least twice as many slots
+// as names, so that most lookups touch one slot and adding takes no
+// allocation of its own. The names' characters must outlive the index.
+class NameIndex {
+public:
+    explicit NameIndex(std::size_t count) { Resize(count); }
+
+    // The place of `name`; when it is new, `place`, which it is given.
+    // Whether it was new.
+    std::pair<std::size_t, bool> FindOrAdd(std::u16string_view name, std::size_t place) {
+        if (2 * (m_count + 1) > m_slots.size()) Resize(2 * m_count + 1);
+        Slot& slot = SlotOf(name);
+        if (slot.place != kNone) return {slot.place, false};
+        slot = {name, place};
+        ++m_count;
+        return {place, true};
+    }
+
+private:
+    static constexpr std::size_t kNone = SIZE_MAX;
+    static constexpr std::size_t kMinSlots = 16;
+    struct Slot {
+        std::u16string_view name;
+        std::size_t place = kNone;
+    };
+
+    // The slot that holds `name`, or the empty one where it belongs.
+    Slot& SlotOf(std::u16string_view name) {
+        const std::size_t mask = m_slots.size() - 1;  // the size is a power of two
+        for (std::size_t i = std::hash<std::u16string_view>()(name) & mask;; i = (i + 1) & mask) {
+            if (m_slots[i].place == kNone || m_slots[i].name == name) return m_slots[i];
+        }
+    }
+
+    // Room for `count` names, keeping those held.
+    void Resize(std::size_t count) {
+        std::vector<Slot> old = std::exchange(m_slots,
+                                              std::vector<Slot>(std::bit_ceil(std::max(2 * count, kMinSlots))));
+        for (const Slot& slot : old) {
+            if (slot.place != kNone) SlotOf(slot.name) = slot;
+        }
+    }
+
+    std::vector<Slot> m_slots;
+    std::size_t m_count = 0;
+};
+
 // The keys of a file in their order, each with the text it reads as.
 class KeyList {
 public:
     // Room for about `count` keys.
-    explicit KeyList(std::size_t count) {
-        m_keys.reserve(count);
-        m_index.reserve(count);
-    }
+    explicit KeyList(std::size_t count) : m_index(count) { m_keys.reserve(count); }
 
     void Set(QString key, QString text) {
-        const auto [found, added] = m_index.try_emplace(View(key), m_keys.size());
+        const auto [place, added] = m_index.FindOrAdd(View(key), m_keys.size());
         if (!added) {
-            m_keys[found->second].text = std::move(text);
+            m_keys[place].text = std::move(text);
             return;
         }
         // The view in the index points into the key's characters, which stay
@@ -457,15 +537,14 @@ public:
         std::vector<std::size_t> next(m_keys.size(), kNone);  // the next key of the same section
         std::vector<std::size_t> first;                       // each section's first key, in order
         std::vector<std::size_t> last;
-        Index sectionIndex;
-        sectionIndex.reserve(m_keys.size());
+        NameIndex sectionIndex(m_keys.size());
         for (std::size_t i = 0; i < m_keys.size(); ++i) {
-            const auto [found, added] = sectionIndex.try_emplace(View(SectionOf(m_keys[i].key)), first.size());
+            const auto [section, added] = sectionIndex.FindOrAdd(View(SectionOf(m_keys[i].key)), first.size());
             if (added) {
                 first.push_back(i);
                 last.push_back(i);
             } else {
-                next[std::exchange(last[found->second], i)] = i;
+                next[std::exchange(last[section], i)] = i;
             }
         }
         QByteArray out;
@@ -492,13 +571,8 @@ private:
         return slash < 0 ? QStringView(key) : QStringView(key).sliced(slash + 1);
     }
 
-    // Names by their characters, to their place in a list. (QHash takes
-    // several times as long to fill, which a store of many keys feels.)
-    using Index = std::unordered_map<std::u16string_view, std::size_t>;
-    static std::u16string_view View(QStringView text) { return {text.utf16(), static_cast<std::size_t>(text.size())}; }
-
     std::vector<Change> m_keys;
-    Index m_index;
+    NameIndex m_index;
 };
 
 }  // namespace
@@ -523,7 +597,8 @@ QByteArray Merge(QByteArrayView contents, std::span<const Change> changes) {
         // A key with an empty part (a damaged header or name such as "[\x]"
         // or "a\\b") names nothing anyone can read, and could not be written
         // back as itself: it is dropped.
-        QString key = prefix + UnescapeName(escapedName);
+        QString key = IsPlainName(escapedName) ? prefix + QLatin1StringView(escapedName)
+                                               : prefix + UnescapeName(escapedName);
         if (IsWellFormedKey(key)) keys.Set(std::move(key), TextOf(raw));
     });
     for (const Change& change : changes) keys.Set(change.key, change.text);
