@@ -162,6 +162,13 @@ QString UnescapeName(QByteArrayView escaped) {
     return name;
 }
 
+// True when a name as the file spells it is the name itself: plain ASCII
+// without "%" or "\\".
+bool IsPlainName(QByteArrayView escaped) {
+    return std::all_of(escaped.begin(), escaped.end(),
+                       [](char c) { return static_cast<uchar>(c) < 0x80 && c != '%' && c != '\\'; });
+}
+
 // What precedes the keys of the section a header line opens: "" for the
 // keys without a group, otherwise the group's name and "/".
 QString SectionPrefix(QByteArrayView header) {
@@ -170,6 +177,13 @@ QString SectionPrefix(QByteArrayView header) {
     if (name.compare(kGeneral, Qt::CaseInsensitive) == 0) return {};
     if (name.compare(kEscapedGeneral, Qt::CaseInsensitive) == 0) {
         return QString::fromLatin1(name.sliced(1)) + u'/';
+    }
+    if (IsPlainName(name)) {  // most are: made in one piece
+        QString prefix;
+        prefix.reserve(name.size() + 1);
+        prefix += QLatin1StringView(name);
+        prefix += u'/';
+        return prefix;
     }
     return UnescapeName(name) + u'/';
 }
@@ -328,13 +342,6 @@ void ForEachKey(QByteArrayView contents, Visit visit) {
     }
 }
 
-// True when a name as the file spells it is the name itself: plain ASCII
-// without "%" or "\\".
-bool IsPlainName(QByteArrayView escaped) {
-    return std::all_of(escaped.begin(), escaped.end(),
-                       [](char c) { return static_cast<uchar>(c) < 0x80 && c != '%' && c != '\\'; });
-}
-
 // ---- Writing ----------------------------------------------------------------
 
 // True when every part of `key` between its slashes holds something.
@@ -453,14 +460,16 @@ void AppendEscapedText(QByteArray& out, const QString& text) {
 // The line that opens the section of the keys in group `section`, or of the
 // keys without a group when it is empty.
 void AppendHeader(QByteArray& out, QStringView section) {
-    QByteArray name;
-    AppendEscapedName(name, section);
-    if (name.isEmpty()) {
+    if (section.isEmpty()) {
         out += kGeneralHeader;
-    } else if (QByteArrayView(name).compare(kGeneral, Qt::CaseInsensitive) == 0) {
-        out += "[%" + name + ']';  // a group of that name, in its own case
     } else {
-        out += '[' + name + ']';
+        // Escaping keeps letters as they are: a group named "general", in any
+        // case, is spelt so, and is written "[%general]" in its own case.
+        const bool general = section.compare(QLatin1StringView(kGeneral.data(), kGeneral.size()),
+                                             Qt::CaseInsensitive) == 0;
+        out += general ? "[%" : "[";
+        AppendEscapedName(out, section);
+        out += ']';
     }
     out += '\n';
 }
