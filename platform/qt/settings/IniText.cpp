@@ -487,24 +487,28 @@ public:
         if (2 * (m_count + 1) > m_slots.size()) Resize(2 * m_count + 1);
         Slot& slot = SlotOf(name);
         if (slot.place != kNone) return {slot.place, false};
-        slot = {name, place};
+        slot = {name.data(), static_cast<std::uint32_t>(name.size()), static_cast<std::uint32_t>(place)};
         ++m_count;
         return {place, true};
     }
 
 private:
-    static constexpr std::size_t kNone = SIZE_MAX;
+    // Sixteen bytes a slot: a file holds far fewer than 2^32 names, each far
+    // shorter, and a small table is quicker to fill.
+    static constexpr std::uint32_t kNone = UINT32_MAX;
     static constexpr std::size_t kMinSlots = 16;
     struct Slot {
-        std::u16string_view name;
-        std::size_t place = kNone;
+        const char16_t* name = nullptr;
+        std::uint32_t size = 0;
+        std::uint32_t place = kNone;
+        std::u16string_view Name() const { return {name, size}; }
     };
 
     // The slot that holds `name`, or the empty one where it belongs.
     Slot& SlotOf(std::u16string_view name) {
         const std::size_t mask = m_slots.size() - 1;  // the size is a power of two
         for (std::size_t i = std::hash<std::u16string_view>()(name) & mask;; i = (i + 1) & mask) {
-            if (m_slots[i].place == kNone || m_slots[i].name == name) return m_slots[i];
+            if (m_slots[i].place == kNone || m_slots[i].Name() == name) return m_slots[i];
         }
     }
 
@@ -513,7 +517,7 @@ private:
         std::vector<Slot> old = std::exchange(m_slots,
                                               std::vector<Slot>(std::bit_ceil(std::max(2 * count, kMinSlots))));
         for (const Slot& slot : old) {
-            if (slot.place != kNone) SlotOf(slot.name) = slot;
+            if (slot.place != kNone) SlotOf(slot.Name()) = slot;
         }
     }
 
@@ -600,8 +604,8 @@ std::optional<std::string> FindText(QByteArrayView contents, const QString& key)
 }
 
 QByteArray Merge(QByteArrayView contents, std::span<const Change> changes) {
-    // About one key a line: counting them first spares the list its growing.
-    KeyList keys(static_cast<std::size_t>(std::count(contents.begin(), contents.end(), '\n')) + changes.size());
+    // Every key line holds an "=": counting them first spares the list its growing.
+    KeyList keys(static_cast<std::size_t>(std::count(contents.begin(), contents.end(), '=')) + changes.size());
     ForEachKey(contents, [&](const QString& prefix, QByteArrayView escapedName, QByteArrayView raw) {
         // A key with an empty part (a damaged header or name such as "[\x]"
         // or "a\\b") names nothing anyone can read, and could not be written
