@@ -19,11 +19,12 @@ namespace platform::qt {
 // and SettingsFile.h for what may lie at its path).
 //
 // Every call opens the file afresh: a read sees what another running copy
-// wrote a moment ago, and a save goes to disk before it returns. A save
-// runs under a lock file, merges its changes into the file's current
-// contents and replaces the file in one rename once every byte is written,
-// so two copies writing different keys lose neither, and neither a crash
-// nor a full disk nor a file-size limit ever leaves half a file.
+// wrote a moment ago, and a save goes to disk before it returns unless
+// another copy's save holds the file (see below). A save runs under a lock
+// file, merges its changes into the file's current contents and replaces
+// the file in one rename once every byte is written, so two copies writing
+// different keys lose neither, and neither a crash nor a full disk nor a
+// file-size limit ever leaves half a file.
 //
 // A save waits only briefly for another copy's save, so the window never
 // freezes for long. When the lock stays taken, its changes are kept: reads
@@ -32,6 +33,7 @@ namespace platform::qt {
 // on a timer in the store's thread (when it runs an event loop), or when
 // the store goes, which waits for the lock as long as a hung copy may
 // plausibly need before it gives up.
+//
 // Texts are kept exactly as long as they are valid UTF-8; invalid byte
 // sequences come back as U+FFFD.
 class IniFileStore final : public ISettingsStore {

@@ -38,7 +38,7 @@ std::optional<QByteArray> Read(const QString& path);
 enum class SaveResult {
     kSaved,
     kBusy,    // another save held the lock all the time the save waited: the file is untouched
-    kFailed,  // the file is untouched and a new try would fail the same
+    kFailed,  // any other step failed (see Save): the file is untouched
 };
 
 // One save, `path` being absolute: under the lock file "<path>.lock" (the
