@@ -2,14 +2,16 @@
 
 Usage: tidy_pending.py ROOT FOLDERS
 
-Reads ROOT/build/compile_commands.json, keeps the .cpp files under the
-"|"-separated FOLDERS once each, and leaves out those whose key has a stamp
-in ROOT/build-tidy/passed. A key covers the file, its compile command, the
-clang-tidy configurations and the headers the file includes from ROOT (our
-own and those the build generates), as the compiler reported them to ninja
-in the Release build (`ninja -t deps`). Where the build has no such record
-of the file, or one older than the file or one of those headers, the key
-covers every header of FOLDERS instead. Writes the rest to
+Reads ROOT/build/compile_commands.json and keeps, once each, the .cpp files
+under the "|"-separated FOLDERS and the unity sources of the test binaries
+(each includes every .cpp file of one binary and stands for them), less
+those whose key has a stamp in ROOT/build-tidy/passed. A key covers the
+file, its compile command, the clang-tidy configurations and the files it
+includes from ROOT (our own and those the build generates), as the compiler
+reported them to ninja in the Release build (`ninja -t deps`). Where the
+build has no such record of the file, or one older than the file or one of
+those files, the key covers every header of FOLDERS instead, and a unity
+source's key the files it includes besides. Writes the rest to
 ROOT/build-tidy/compile_commands.json, without the precompiled header the
 build forces into some files (clang cannot read the compiler's), and their
 keys, one a line, to ROOT/build-tidy/pending.
@@ -68,6 +70,13 @@ def without_pch(arguments):
     return kept
 
 
+def unity_includes(path):
+    """The files a CMake unity source includes, or None for any other file."""
+    if "/Unity/unity_" not in str(path):
+        return None
+    return [pathlib.Path(m) for m in re.findall(r'^#include "(.*)"$', path.read_text(), re.MULTILINE)]
+
+
 def main():
     root, folders = pathlib.Path(sys.argv[1]), sys.argv[2]
     tidy = root / "build-tidy"
@@ -83,10 +92,11 @@ def main():
 
     deps = ninja_deps(root / "build")
     ours = re.compile("^" + re.escape(str(root)) + "/(" + folders + ")/.*\\.cpp$")
+    unity = re.compile("^" + re.escape(str(root)) + "/build/tests/.*/Unity/unity_[0-9]+_cxx\\.cxx$")
     pending, keys, seen, by_deps = [], [], set(), 0
     for entry in json.loads((root / "build/compile_commands.json").read_text()):
         name = entry["file"]
-        if not ours.match(name) or name in seen:
+        if not (ours.match(name) or unity.match(name)) or name in seen:
             continue
         seen.add(name)
         arguments = entry.get("arguments") or shlex.split(entry["command"])
@@ -104,7 +114,9 @@ def main():
                 for path in sorted(set(mine)):
                     headers.update(str(path).encode() + path.read_bytes())
         if headers is None:
-            headers = every_header
+            headers = every_header.copy()
+            for path in unity_includes(pathlib.Path(name)) or []:
+                headers.update(str(path).encode() + path.read_bytes())
         else:
             by_deps += 1
 

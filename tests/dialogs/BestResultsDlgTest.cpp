@@ -31,8 +31,8 @@ bool HasColour(const QImage& image, const QRect& area, const QColor& colour) {
     return false;
 }
 
-struct Rig {
-    Rig() { puzzle.Init(4, 11, 11); }
+struct PuzzleRig {
+    PuzzleRig() { puzzle.Init(4, 11, 11); }
     platform::fake::EventLog log;
     platform::fake::RecordingSound sound{log};
     platform::fake::FixedTickSource ticks{7};
@@ -41,7 +41,7 @@ struct Rig {
 };
 
 TEST(BestResultsDlg, ReadsTheTableOfTheEnginesBoardAndCount) {
-    Rig rig;
+    PuzzleRig rig;
     rig.store.values = {{"11_11_4_0/Rez", "90"},
                         {"11_11_4_0/Name", "Ann"},
                         {"11_11_4_1/Rez", "80"},
@@ -64,7 +64,7 @@ TEST(BestResultsDlg, WithoutAnEngineShowsTenEmptyPlacesAndReadsNothing) {
 }
 
 TEST(BestResultsDlg, SizeAndButtonFollowTheMeasuredLetter) {
-    Rig rig;
+    PuzzleRig rig;
     CBestResultsDlg dialog(&rig.puzzle, rig.store, EmbeddedPictures(), nullptr);
     const QFontMetrics metrics(TestAccess::TableFont(dialog));
     const best_results::Geometry expected = best_results::ComputeGeometry(metrics.horizontalAdvance(QLatin1Char('W')),
@@ -84,7 +84,7 @@ TEST(BestResultsDlg, SizeAndButtonFollowTheMeasuredLetter) {
 }
 
 TEST(BestResultsDlg, PaintsTheTableInItsColours) {
-    Rig rig;
+    PuzzleRig rig;
     rig.store.values = {{"11_11_4_0/Rez", "1234"}, {"11_11_4_0/Name", "WWWW"}};
     CBestResultsDlg dialog(&rig.puzzle, rig.store, EmbeddedPictures(), nullptr);
     dialog.show();
@@ -110,7 +110,7 @@ TEST(BestResultsDlg, PaintsTheTableInItsColours) {
 }
 
 TEST(BestResultsDlg, LongNamesStayInsideTheirColumn) {
-    Rig rig;
+    PuzzleRig rig;
     rig.store.values = {{"11_11_4_0/Name", std::string(10000, 'W')}, {"11_11_4_0/Rez", "7"}};
     CBestResultsDlg dialog(&rig.puzzle, rig.store, EmbeddedPictures(), nullptr);
     EXPECT_EQ(dialog.Results()[0].name.size(), 123u);

@@ -26,8 +26,8 @@ namespace {
 using platform::fake::Event;
 using platform::fake::MemorySettingsStore;
 
-struct Rig {
-    Rig() { puzzle.Init(8, 8, 8); }
+struct DialogsRig {
+    DialogsRig() { puzzle.Init(8, 8, 8); }
     std::vector<std::string> Sounds() const {
         std::vector<std::string> names;
         for (const Event& e : log.events) {
@@ -52,7 +52,7 @@ void TypeAndConfirm(CGetNameDlg& d, const QString& name) {
 }
 
 TEST(GameDialogsRecordResult, FirstResultAsksTheNameAfterBest) {
-    Rig rig;
+    DialogsRig rig;
     ModalAnswers answers;
     answers.Then<CGetNameDlg>([&rig](CGetNameDlg& d) {
         EXPECT_EQ(rig.Sounds(), std::vector<std::string>{"BEST"}) << "BEST plays before the prompt";
@@ -68,7 +68,7 @@ TEST(GameDialogsRecordResult, FirstResultAsksTheNameAfterBest) {
 }
 
 TEST(GameDialogsRecordResult, SoundOffStillAsksButPlaysNothing) {
-    Rig rig;
+    DialogsRig rig;
     rig.puzzle.SetSoundOff(1);
     ModalAnswers answers;
     answers.Then<CGetNameDlg>([](CGetNameDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); });
@@ -79,7 +79,7 @@ TEST(GameDialogsRecordResult, SoundOffStillAsksButPlaysNothing) {
 }
 
 TEST(GameDialogsRecordResult, UnnamedEntryMovedDownAsksAgainWithTheNewName) {
-    Rig rig;
+    DialogsRig rig;
     rig.store.values = {{"8_8_8_0/Rez", "30"}, {"8_8_8_0/Name", ""}, {"LasName", "Old"}};
     ModalAnswers answers;
     answers
@@ -100,7 +100,7 @@ TEST(GameDialogsRecordResult, UnnamedEntryMovedDownAsksAgainWithTheNewName) {
 }
 
 TEST(GameDialogs, DialogsOpenCentredOverTheMainWindow) {
-    Rig rig;
+    DialogsRig rig;
     QMainWindow main;
     main.setGeometry(200, 150, 700, 600);
     main.show();

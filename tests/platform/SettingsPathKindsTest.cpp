@@ -29,7 +29,7 @@ using settings_rig::ReadFile;
 using settings_rig::ScratchFolder;
 using settings_rig::WriteFile;
 
-QByteArray Local(const QString& path) { return path.toLocal8Bit(); }
+using settings_rig::Local;
 
 // What a path is, to tell whether anything there changed.
 struct Fingerprint {

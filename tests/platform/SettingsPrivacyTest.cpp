@@ -26,7 +26,7 @@ using settings_rig::ReadFile;
 using settings_rig::ScratchFolder;
 using settings_rig::WriteFile;
 
-QByteArray Local(const QString& path) { return QFile::encodeName(path); }
+using settings_rig::Local;
 
 mode_t ModeOf(const QString& path) {
     struct stat info {};

@@ -33,6 +33,9 @@ inline void EnsureApplication() {
     if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
 }
 
+// A path as the system calls take it.
+inline QByteArray Local(const QString& path) { return QFile::encodeName(path); }
+
 inline QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
