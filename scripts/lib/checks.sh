@@ -77,30 +77,46 @@ step_sanitizer_tests() {
   ctest --preset asan --parallel "$jobs" --label-exclude 'packaging|assets'
 }
 
-# Each fuzzer for $fuzz_seconds from its committed seeds; what it learns on
-# the way stays in build-fuzz/corpus, what breaks it in build-fuzz/artifacts.
+# Each fuzzer for $fuzz_seconds from its committed seeds, as many at once as
+# there are cores (each fuzzer runs on one); what it learns on the way stays
+# in build-fuzz/corpus, what breaks it in build-fuzz/artifacts.
 step_fuzzers() {
   cd "$root_dir" || return 1
   configure_once fuzz build-fuzz || return 1
   cmake --build --preset fuzz --parallel "$jobs" || return 1
   local symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
   [ -x "$symbolizer" ] && export ASAN_SYMBOLIZER_PATH="$symbolizer"
-  local name status=0
+  local name status=0 running=()
+  mkdir -p build-fuzz/artifacts
   for name in "${fuzz_targets[@]}"; do
-    mkdir -p "build-fuzz/corpus/$name" build-fuzz/artifacts
-    echo "== ${name}_fuzzer for ${fuzz_seconds} s"
-    if ! "build-fuzz/${name}_fuzzer" \
-        -max_total_time="$fuzz_seconds" -timeout=5 -rss_limit_mb=2048 -max_len=4096 \
-        -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name-" \
-        "build-fuzz/corpus/$name" "fuzz/corpus/$name" >"build-fuzz/$name.log" 2>&1; then
-      tail -n 60 "build-fuzz/$name.log"
-      status=1
-    else
-      grep -E '^(Done|stat::(number_of_executed_units|new_units_added|peak_rss_mb))' \
-        "build-fuzz/$name.log"
+    if [ ${#running[@]} -ge "$jobs" ]; then
+      report_fuzzer "${running[0]}" || status=1
+      running=("${running[@]:1}")
     fi
+    mkdir -p "build-fuzz/corpus/$name"
+    echo "== ${name}_fuzzer for ${fuzz_seconds} s"
+    "build-fuzz/${name}_fuzzer" \
+      -max_total_time="$fuzz_seconds" -timeout=5 -rss_limit_mb=2048 -max_len=4096 \
+      -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name-" \
+      "build-fuzz/corpus/$name" "fuzz/corpus/$name" >"build-fuzz/$name.log" 2>&1 &
+    running+=("$name:$!")
   done
+  for name in "${running[@]}"; do report_fuzzer "$name" || status=1; done
   return "$status"
+}
+
+# Waits for the fuzzer "NAME:PID" and shows its figures, or the end of its log
+# when it failed.
+report_fuzzer() {
+  local name="${1%%:*}"
+  if wait "${1#*:}"; then
+    echo "== ${name}_fuzzer"
+    grep -E '^(Done|stat::(number_of_executed_units|new_units_added|peak_rss_mb))' "build-fuzz/$name.log"
+  else
+    echo "== ${name}_fuzzer FAILED"
+    tail -n 60 "build-fuzz/$name.log"
+    return 1
+  fi
 }
 
 # clang-tidy with the committed .clang-tidy over our .cpp files in the
