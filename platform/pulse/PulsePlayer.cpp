@@ -11,6 +11,7 @@
 #include <pulse/thread-mainloop.h>
 #include <pulse/timeval.h>
 #include <sys/eventfd.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -48,6 +49,20 @@ constexpr std::size_t kLongestServerAddress = 1024;
 bool ServerAddressTooLong() {
     const char* address = std::getenv(kServerVariable);
     return address != nullptr && std::strlen(address) > kLongestServerAddress;
+}
+
+// Each connection of the sound library maps a memory pool of this size (its
+// default), and when the address space is too small for it (under a limit
+// such as `ulimit -v`) the library says so on standard error and makes no
+// connection. Address space for the pool is looked for first, without a
+// word, and without it there is no connection and no sound.
+constexpr std::size_t kLibraryPoolBytes = std::size_t{64} * 1024 * 1024;
+
+bool PoolFits() {
+    void* room = mmap(nullptr, kLibraryPoolBytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (room == MAP_FAILED) return false;
+    munmap(room, kLibraryPoolBytes);
+    return true;
 }
 
 // The samples belong to the player's caller and outlive the streams.
@@ -175,7 +190,7 @@ void PulsePlayer::Loop::EnsureContext() {
         if (PA_CONTEXT_IS_GOOD(state) && Clock::now() - m_connectBegun < kConnectPatience) return;
         DropContext();
     }
-    if (ServerAddressTooLong()) return;
+    if (ServerAddressTooLong() || !PoolFits()) return;
     m_context = pa_context_new(pa_threaded_mainloop_get_api(m_mainloop), m_client.c_str());
     if (m_context == nullptr) return;
     pa_context_set_state_callback(m_context, &OnContextState, this);

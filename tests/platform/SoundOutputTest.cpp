@@ -4,6 +4,7 @@
 // address below leads nowhere. The real server is in AudioPlaybackTest.cpp.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -14,6 +15,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <thread>
@@ -171,6 +173,48 @@ TEST_P(SoundOutputServerAddress, FarTooLongMeansNoSoundAndNoWord) {
 // 10,179 characters is the shortest on which the sound library gives up the program.
 INSTANTIATE_TEST_SUITE_P(Lengths, SoundOutputServerAddress, testing::Values(2000, 10179, 65536),
                          [](const auto& info) { return "Characters" + std::to_string(info.param); });
+
+// The address space this process has mapped, in bytes (0 when unknown).
+rlim_t AddressSpaceInUse() {
+    std::ifstream status("/proc/self/status");
+    for (std::string field; status >> field;) {
+        rlim_t kilobytes = 0;
+        if (field == "VmSize:" && status >> kilobytes) return kilobytes * 1024;
+    }
+    return 0;
+}
+
+// Under an address-space limit (`ulimit -v`) that leaves too little room for
+// the sound library's memory pool: no sound, and not a word either.
+TEST(SoundOutputAddressSpace, TooLittleLeftMeansNoSoundAndNoWord) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer's shadow memory leaves no address-space limit to set";
+#else
+    constexpr rlim_t kRoomLeft = rlim_t{24} * 1024 * 1024;  // plenty for the player, too little for the pool
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &before), 0);
+    const rlim_t inUse = AddressSpaceInUse();
+    ASSERT_GT(inUse, 0U);
+    if (before.rlim_max != RLIM_INFINITY && before.rlim_max < inUse + kRoomLeft) GTEST_SKIP() << "already limited";
+    g_messages.clear();
+    pulse_rig::StderrCapture written;
+    const QtMessageHandler previous = qInstallMessageHandler(&Record);
+    {
+        std::optional<platform::qt::EmbeddedSoundOutput> sound(std::in_place);
+        rlimit tight = before;
+        tight.rlim_cur = inUse + kRoomLeft;
+        ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
+        for (const char* name : {"MOVE", "SELECT", "MOVE"}) {
+            sound->PlayWave(name);
+            std::this_thread::sleep_for(100ms);  // the sound thread has tried to connect
+        }
+        ASSERT_EQ(setrlimit(RLIMIT_AS, &before), 0);
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(g_messages.isEmpty()) << g_messages.join('\n').toStdString();
+    EXPECT_EQ(written.Release(), "");
+#endif
+}
 
 }  // namespace
 
