@@ -7,9 +7,12 @@
 #include <QDeadlineTimer>
 #include <QLockFile>
 
+#include <sys/stat.h>
+
 #include <functional>
 
 #include "SettingsStoreRig.h"
+#include "platform/qt/settings/SettingsFile.h"
 
 namespace {
 
@@ -70,6 +73,23 @@ TEST(SettingsBusyLock, ChangesStillKeptLandWhenTheStoreGoes) {
         store.Write("Sand", "2");
         other.Finish();
     }
+    EXPECT_EQ(ReadFile(folder.File()), kAfter);
+}
+
+// A copy killed while taking the lock leaves the lock file empty, naming no
+// copy whose death would free it: once it is a little old, the next save
+// takes it over at once, long before QLockFile's own 30 s.
+TEST(SettingsBusyLock, AnEmptyLockFileLeftByAKilledCopyIsTakenOverOnceALittleOld) {
+    ScratchFolder folder;
+    WriteFile(folder.File(), kBefore);
+    const QString lockFile = folder.File() + ".lock";
+    WriteFile(lockFile, "");
+    const auto age = platform::qt::settings_file::kStaleLockAge + std::chrono::seconds(2);
+    const timespec times[2] = {{0, UTIME_OMIT}, {time(nullptr) - age.count(), 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, settings_rig::Local(lockFile).constData(), times, 0), 0);
+
+    IniFileStore store(folder.File());
+    store.Write("Sand", "2");
     EXPECT_EQ(ReadFile(folder.File()), kAfter);
 }
 

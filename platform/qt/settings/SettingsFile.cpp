@@ -224,6 +224,7 @@ SaveResult Save(const QString& path, std::chrono::milliseconds lockWait,
     if (!Resolve(name)) return SaveResult::kFailed;  // before making the folder or the lock file
     if (!MakeFolders(FolderOf(name))) return SaveResult::kFailed;
     QLockFile lock(path + kLockSuffix);
+    lock.setStaleLockTime(kStaleLockAge);
     if (!lock.tryLock(lockWait)) {
         return lock.error() == QLockFile::LockFailedError ? SaveResult::kBusy : SaveResult::kFailed;
     }
@@ -251,6 +252,7 @@ void RemoveStaleTemporaries(const QString& path) {
     // Only when there are any is the lock taken, so an ordinary start makes no lock file.
     if (!target || !StaleTemporaries(target->path, false)) return;
     QLockFile lock(path + kLockSuffix);
+    lock.setStaleLockTime(kStaleLockAge);
     if (lock.tryLock(0)) StaleTemporaries(target->path, true);  // else a save runs, and removes them itself
 }
 

@@ -29,6 +29,11 @@ inline constexpr int kTemporarySuffixLength = 6;
 // while saving; the next save, or the next start, removes it. Younger ones
 // are left alone.
 inline constexpr std::chrono::seconds kStaleTemporaryAge{10};
+// A lock file this old is abandoned: a save holds the lock for milliseconds
+// (well under a second even for a file of megabytes), so a lock this old
+// belongs to a copy that hangs, or it is the empty lock file of a copy
+// killed while it was taking the lock, which names no copy to ask after.
+inline constexpr std::chrono::seconds kStaleLockAge{5};
 
 // The contents of the file at `path`, or nullopt when it is absent, cannot
 // be read or is no store. Never blocks on what it finds there.
@@ -48,11 +53,10 @@ enum class SaveResult {
 // temporary file, checks that every byte reached the disk and renames it
 // over the file, keeping the file's permissions; a link keeps pointing at
 // the file, which is the one replaced. A lock left by a copy of the game
-// that died is taken over at once; one whose copy still runs counts as
-// abandoned after QLockFile's stale time (30 s). kFailed, with the file
-// untouched, when any other step fails: a file that cannot be read and
-// written, a folder that takes no new files, a short write (a full disk, a
-// file-size limit), no store at the path.
+// that died is taken over at once, any other once kStaleLockAge old.
+// kFailed, with the file untouched, when any other step fails: a file that
+// cannot be read and written, a folder that takes no new files, a short
+// write (a full disk, a file-size limit), no store at the path.
 SaveResult Save(const QString& path, std::chrono::milliseconds lockWait,
                 const std::function<QByteArray(QByteArrayView)>& change);
 
