@@ -2,7 +2,7 @@
 # Kills during settings saves: SIGKILL at random moments while the settings
 # file is being saved, then checks the file.
 #
-#   tools/stress/kills.py BUILD [--helper N] [--game N] [--seed S]
+#   tools/stress/kills.py BUILD [--helper N] [--game N] [--game-padding P] [--seed S]
 #
 # --helper N: N runs of BUILD/settings_store_helper serve, each writing one
 #   save after another (every save sets A, B (in [General]) and 60 padding
@@ -13,7 +13,9 @@
 # After every kill the file must read whole (only "[group]", "key=value" and
 # blank lines, a newline at the end, no key twice), every key of one save
 # must hold the same save's value, no older than the last save acknowledged,
-# and the game's values must be valid. Temporary files "Glimbles.ini.save-*"
+# and the game's values must be valid (with --game-padding P the game's file
+# also holds P extra sections, which make each save slower so more kills land
+# inside one, and which must all come through unchanged). Temporary files "Glimbles.ini.save-*"
 # left by a kill may stay while younger than 10 s; one that a later save
 # found 10 s old must be gone. At the end, after 11 s, one more start must
 # leave none. Everything runs in a temporary home (XDG_CONFIG_HOME there).
@@ -59,7 +61,7 @@ def helper_kills(build, runs, rng):
     helper = sl.helper_path(build)
     report = {"runs": runs, "killed": 0, "killed_while_waiting_for_ack": 0, "acked_saves": 0,
               "torn": 0, "mixed_values": 0, "stale_value": 0, "stale_kept": 0, "max_temporaries": 0,
-              "slow_saves_over_2s": 0, "helper_failed": 0, "empty_lock_left": 0,
+              "slow_saves_over_2s": 0, "helper_failed": 0, "empty_lock_left": 0, "killed_inside_a_save": 0,
               "runs_over_0.2s_with_no_save_answered": 0, "examples": []}
     last_acked = 0  # the value of the last save answered "ok"
     value = 0
@@ -111,8 +113,11 @@ def helper_kills(build, runs, rng):
         proc.stdout.close()
         report["max_temporaries"] = max(report["max_temporaries"], len(home.temporaries()))
         check_temporaries(home, last_save_done, report)
-        if lock_state(home) == "empty":
+        state = lock_state(home)
+        if state == "empty":
             report["empty_lock_left"] += 1
+        elif state == "with contents":  # killed while holding the lock: inside a save
+            report["killed_inside_a_save"] += 1
         if run_acks == 0 and time.time() - started > 0.2:
             report["runs_over_0.2s_with_no_save_answered"] += 1
         if not os.path.exists(home.ini):
@@ -202,13 +207,20 @@ def check_game_file(data, report, run):
     return general
 
 
-def game_kills(build, runs, rng):
+def padding_sections(count):
+    return b"".join(b"[pad%d]\nRez=%d\nName=n%d\n" % (i, i, i) for i in range(count))
+
+
+def game_kills(build, runs, rng, padding=0):
     home = sl.Home()
     desk = sl.Desktop(home)
-    home.store(b"[General]\nShowTips=1\nSoundOn=1\n")
+    # Padding sections make every save slower, so more kills land inside one.
+    home.store(b"[General]\nShowTips=1\nSoundOn=1\n" + padding_sections(padding))
     report = {"runs": runs, "killed": 0, "window_never_showed": 0, "runs_that_changed_file": 0,
               "saves_seen": 0, "torn": 0, "invalid_values": 0, "max_temporaries": 0,
-              "exited_before_kill": 0, "empty_lock_left": 0, "examples": []}
+              "exited_before_kill": 0, "empty_lock_left": 0, "killed_inside_a_save": 0,
+              "padding_sections": padding,
+              "padding_damaged": 0, "examples": []}
     try:
         for run in range(runs):
             with open(home.ini, "rb") as f:
@@ -239,13 +251,23 @@ def game_kills(build, runs, rng):
             typer.kill()
             typer.wait()
             report["max_temporaries"] = max(report["max_temporaries"], len(home.temporaries()))
-            if lock_state(home) == "empty":
+            state = lock_state(home)
+            if state == "empty":
                 report["empty_lock_left"] += 1
+            elif state == "with contents":  # killed while holding the lock: inside a save
+                report["killed_inside_a_save"] += 1
             with open(home.ini, "rb") as f:
                 after = f.read()
             if after != before or os.stat(home.ini).st_ino != st_before.st_ino:
                 report["runs_that_changed_file"] += 1
-            check_game_file(after, report, run)
+            sections = check_game_file(after, report, run)
+            if padding and sections is not None:
+                sections_all = sl.parse_ini(after)[0]
+                lost = [i for i in range(padding)
+                        if sections_all.get(f"pad{i}") != {"Rez": str(i), "Name": f"n{i}"}]
+                if lost:
+                    report["padding_damaged"] += 1
+                    report["examples"].append(f"game run {run}: {len(lost)} padding sections changed")
             if (run + 1) % 25 == 0:
                 sl.log(f"game kills: {run + 1}/{runs}")
         before = home.temporaries()
@@ -269,6 +291,8 @@ def main():
     parser.add_argument("build")
     parser.add_argument("--helper", type=int, default=1000)
     parser.add_argument("--game", type=int, default=200)
+    parser.add_argument("--game-padding", type=int, default=0,
+                        help="extra sections in the game's file, making each save slower")
     parser.add_argument("--seed", type=int, default=1)
     args = parser.parse_args()
     rng = random.Random(args.seed)
@@ -277,11 +301,11 @@ def main():
         results["helper"] = helper_kills(args.build, args.helper, rng)
         sl.log("helper kills:", results["helper"])
     if args.game:
-        results["game"] = game_kills(args.build, args.game, rng)
+        results["game"] = game_kills(args.build, args.game, rng, args.game_padding)
         sl.log("game kills:", results["game"])
     failed = any(r.get("torn") or r.get("mixed_values") or r.get("stale_value") or r.get("invalid_values")
                  or r.get("stale_kept") or r.get("temporaries_after_final_start")
-                 or r.get("empty_lock_left") for r in results.values())
+                 or r.get("empty_lock_left") or r.get("padding_damaged") for r in results.values())
     print("RESULT", "FAIL" if failed else "PASS", results)
     return 1 if failed else 0
 

@@ -8,10 +8,12 @@
 # its window, and plays a short session with xdotool (window focused first):
 # N clicks on the board, Ctrl+N, a board size change and a tiles change
 # through the Options menu (each a save), then Game > Exit. The XML report
-# goes to DIR/valgrind.xml; the script prints every error and definite or
-# possible leak whose stack has a frame in our code (the glimbles binary or
-# its sound module, or a function of our classes and namespaces), and the
-# totals of the rest (Qt's, the system's libraries').
+# goes to DIR/valgrind-PID.xml (one a process); the script prints every
+# error and definite or possible leak whose innermost caller above the C and
+# C++ runtime is our code (the glimbles binary or its sound module, or a
+# function of our classes and namespaces) as OURS, those with a frame of
+# ours further out (main and RunGame aside) as THROUGH-OURS, and the totals
+# of the rest (Qt's, the system's libraries').
 import argparse
 import os
 import random
@@ -29,11 +31,27 @@ OUR_FN = re.compile(r"^(C[A-Z]\w*::|(platform|engine|board|res|game_settings|bes
                     r"SetWindowIconAfterFirstPaint|CommandLineFile|GameDialogs|DesktopServices)")
 
 
+# Frames every stack of the program ends with: they make no error ours.
+OUTERMOST = re.compile(r"^(main|RunGame\(|_start|__libc_start)")
+# Libraries below everyone's code: an allocation or copy there is made for the caller.
+RUNTIME = re.compile(r"(vgpreload_memcheck|libc\.so|libstdc\+\+|ld-linux)")
+
+
 def ours(frame):
     obj = frame.findtext("obj") or ""
     fn = frame.findtext("fn") or ""
     name = os.path.basename(obj)
+    if OUTERMOST.match(fn):
+        return False
     return name == "glimbles" or name.startswith("libglimbles") or bool(OUR_FN.match(fn))
+
+
+def first_caller(frames):
+    """The innermost frame above the C and C++ runtime: whose code made the call."""
+    for f in frames:
+        if not RUNTIME.search(f.findtext("obj") or ""):
+            return f
+    return None
 
 
 def main():
@@ -41,14 +59,18 @@ def main():
     parser.add_argument("build")
     parser.add_argument("--out", default=".")
     parser.add_argument("--clicks", type=int, default=12)
+    parser.add_argument("--report-only", metavar="XML", help="only read an earlier run's XML report")
     args = parser.parse_args()
+    if args.report_only:
+        return report(args.report_only, {})
     os.makedirs(args.out, exist_ok=True)
-    xml = os.path.abspath(os.path.join(args.out, "valgrind.xml"))
+    # One report a process: %p is the process id (a forked child writes its own).
+    xml_pattern = os.path.abspath(os.path.join(args.out, "valgrind-%p.xml"))
     home = sl.Home()
     home.store(b"[General]\nShowTips=1\nSoundOn=1\nSize=8\nNumber=4\n")
     desk = sl.Desktop(home)
     vg = ["valgrind", "--tool=memcheck", "--leak-check=full", "--show-leak-kinds=definite,possible",
-          "--num-callers=40", "--xml=yes", f"--xml-file={xml}", "--track-origins=yes"]
+          "--num-callers=40", "--xml=yes", f"--xml-file={xml_pattern}", "--track-origins=yes"]
     started = time.time()
     proc = sl.start_game(args.build, desk.env, extra=vg)
     played = {"clicks": 0}
@@ -89,25 +111,47 @@ def main():
         desk.close()
         home.close()
     played["minutes"] = round((time.time() - started) / 60, 1)
-    tree = ET.parse(xml)
+    status = 0
+    main_xml = xml_pattern.replace("%p", str(proc.pid))
+    for name in sorted(os.listdir(args.out)):
+        if name.startswith("valgrind-") and name.endswith(".xml"):
+            path = os.path.join(args.out, name)
+            status |= report(path, played if path == main_xml else {"forked child of": proc.pid})
+    return status
+
+
+def report(xml, played):
+    # This valgrind writes the leak records after its closing tag: read it all under one root.
+    with open(xml, encoding="utf-8", errors="replace") as f:
+        text = re.sub(r"<\?xml[^>]*\?>", "", f.read())
+    root = ET.fromstring("<all>" + text + "</all>")
     totals = {}
     our_errors = []
-    for error in tree.getroot().iter("error"):
+    touching = []
+    for error in root.iter("error"):
         kind = error.findtext("kind")
         frames = [f for stack in error.findall("stack")[:1] for f in stack.findall("frame")]
-        is_ours = any(ours(f) for f in frames)
-        key = (kind, "ours" if is_ours else "elsewhere")
-        totals[key] = totals.get(key, 0) + 1
-        if is_ours:
+        caller = first_caller(frames)
+        if caller is not None and ours(caller):
+            where = "ours"       # our code made the bad access or the lost allocation
+        elif any(ours(f) for f in frames):
+            where = "through"    # inside a library, called from our code further out
+        else:
+            where = "elsewhere"  # no frame of ours but main
+        totals[(kind, where)] = totals.get((kind, where), 0) + 1
+        if where != "elsewhere":
             what = error.findtext("what") or error.findtext("xwhat/text")
-            stack = [f"{f.findtext('fn')} ({os.path.basename(f.findtext('obj') or '')})" for f in frames[:14]]
-            our_errors.append({"kind": kind, "what": what, "stack": stack})
-    for e in our_errors:
-        print("OURS", e["kind"], e["what"])
-        for line in e["stack"]:
-            print("    ", line)
-    print("RESULT", {"session": played, "errors_by_kind": {f"{k}/{o}": n for (k, o), n in sorted(totals.items())},
-                     "errors_in_our_code": len(our_errors)})
+            stack = [f"{f.findtext('fn')} ({os.path.basename(f.findtext('obj') or '')})" for f in frames[:16]]
+            (our_errors if where == "ours" else touching).append({"kind": kind, "what": what, "stack": stack})
+    for label, errors in (("OURS", our_errors), ("THROUGH-OURS", touching)):
+        for e in errors:
+            print(label, e["kind"], e["what"])
+            for line in e["stack"]:
+                print("    ", line)
+    pids = re.findall(r"<pid>(\d+)</pid>", text)
+    print("RESULT", {"report": xml, "pids": pids, "session": played,
+                     "errors_by_kind": {f"{k}/{o}": n for (k, o), n in sorted(totals.items())},
+                     "errors_in_our_code": len(our_errors), "errors_through_our_code": len(touching)})
     return 1 if our_errors else 0
 
 
