@@ -20,7 +20,7 @@
 #    into the same file for as long as the game plays. A size change that
 #    has not reached the file 25 s after its keys is lost (a save waits at
 #    most 10 s for the lock); the time each took is kept. No helper key may
-#    be lost.
+#    be lost. The window's width tells whether the game took the change.
 # The file must read whole after each round. Runs in a temporary home.
 import argparse
 import os
@@ -126,6 +126,7 @@ def serve(build, copies, count, rounds, report, padding=0):
 
 
 SIZES = [8, 11, 14, 17, 20]
+WIDTHS = [320, 440, 462, 459, 460]  # the boards' pixels across (resources/BoardSizes.h)
 
 
 def game(build, changes, count, report):
@@ -173,6 +174,10 @@ def game(build, changes, count, report):
                 if seen == str(SIZES[target]):
                     break
                 time.sleep(0.05)
+            # The window takes the new board's width whether or not the save got through.
+            geometry = desk.geometry(window)
+            if geometry and geometry[2] == WIDTHS[target] + 4:
+                report["game_changes_applied_on_screen"] += 1
             if seen == str(SIZES[target]):
                 latencies.append(time.time() - sent)
                 current = target
@@ -235,7 +240,8 @@ def main():
         results["serve x3 padded"] = rep
         sl.log("serve x3 padded:", rep)
     if args.game_changes:
-        rep = {"changes": 0, "lost": 0, "torn_files": 0, "game_changes": 0, "game_lost": 0, "examples": []}
+        rep = {"changes": 0, "lost": 0, "torn_files": 0, "game_changes": 0, "game_changes_applied_on_screen": 0,
+               "game_lost": 0, "examples": []}
         game(args.build, args.game_changes, args.count, rep)
         results["game+2helpers"] = rep
         sl.log("game + 2 helpers:", rep)

@@ -290,8 +290,6 @@ def run_case(build, name, setup, untouched, uid, as_other):
         stderr = proc.stderr.read().decode(errors="replace")
         result["stderr"] = stderr.strip()[:300]
         after = snapshot(path)
-        ours_regular = name not in NONFILE or name in ("read-only-file-400", "write-only-file-200",
-                                                       "unreadable-file-000", "world-writable-folder")
         if name in NONFILE and NONFILE[name][1] is not None:
             result["untouched"] = before == after
         if os.path.isfile(path) and not os.path.islink(path) and name not in NONFILE:
@@ -310,7 +308,6 @@ def run_case(build, name, setup, untouched, uid, as_other):
         ok = window and result["status"] == "exit 0" and result.get("untouched", True) \
             and result.get("reads_whole_after", True) and result.get("sound_change_saved", True)
         result["ok"] = bool(ok)
-        del ours_regular
     finally:
         if desk:
             desk.close()

@@ -23,7 +23,8 @@ run() {
     grep '^RESULT' "$out/$name.log"
 }
 run kills "$here/kills.py" "$build" --helper 1100 --game 200
-run concurrency "$here/concurrency.py" "$build"
+run kills-padded "$here/kills.py" "$build" --helper 0 --game 300 --game-padding 2500 --seed 2
+run concurrency "$here/concurrency.py" "$build" --padding 1000 --game-changes 12
 run damaged "$here/damaged.py" "$build"
 run soak "$here/soak.py" "$build" --minutes 40 --out "$out"
 run valgrind "$here/valgrind.py" "$build" --out "$out"
