@@ -3,18 +3,20 @@
 Usage: tidy_pending.py ROOT FOLDERS
 
 Reads ROOT/build/compile_commands.json and keeps, once each, the .cpp files
-under the "|"-separated FOLDERS and the unity sources of the test binaries
-(each includes every .cpp file of one binary and stands for them), less
-those whose key has a stamp in ROOT/build-tidy/passed. A key covers the
-file, its compile command, the clang-tidy configurations and the files it
-includes from ROOT (our own and those the build generates), as the compiler
-reported them to ninja in the Release build (`ninja -t deps`). Where the
-build has no such record of the file, or one older than the file or one of
-those files, the key covers every header of FOLDERS instead, and a unity
-source's key the files it includes besides. Writes the rest to
-ROOT/build-tidy/compile_commands.json, without the precompiled header the
-build forces into some files (clang cannot read the compiler's), and their
-keys, one a line, to ROOT/build-tidy/pending.
+under the "|"-separated FOLDERS: those of the test binaries and the tools as
+the unity sources CMake compiles them as (each includes every .cpp file of
+one target and stands for them), the others one by one with their unity
+source's compile command; less those whose key has a stamp in
+ROOT/build-tidy/passed. A key covers the file, its compile command, the
+clang-tidy configurations and the files it includes from ROOT (our own and
+those the build generates), as the compiler reported them to ninja in the
+Release build (`ninja -t deps`). Where the build has no such record of the
+file, or one older than the file or one of those files, the key covers
+every header of FOLDERS instead, and a unity source's key the files it
+includes besides. Writes the rest to ROOT/build-tidy/compile_commands.json,
+without the precompiled header the build forces into some files (clang
+cannot read the compiler's), and their keys, one a line, to
+ROOT/build-tidy/pending.
 """
 import hashlib
 import json
@@ -92,11 +94,17 @@ def main():
 
     deps = ninja_deps(root / "build")
     ours = re.compile("^" + re.escape(str(root)) + "/(" + folders + ")/.*\\.cpp$")
-    unity = re.compile("^" + re.escape(str(root)) + "/build/tests/.*/Unity/unity_[0-9]+_cxx\\.cxx$")
+    unity = re.compile("^" + re.escape(str(root)) + "/build/(.*)/Unity/unity_[0-9]+_cxx\\.cxx$")
+    # The test binaries and the tools are checked as their unity sources
+    # (without the analyser, which looks only at the functions of the file it
+    # is given); every other target file by file, with the unity source's
+    # compile command.
+    whole = re.compile("^(tests|tools)(/|$)")
     pending, keys, seen, by_deps = [], [], set(), 0
     for entry in json.loads((root / "build/compile_commands.json").read_text()):
         name = entry["file"]
-        if not (ours.match(name) or unity.match(name)) or name in seen:
+        in_unity = unity.match(name)
+        if not (ours.match(name) or in_unity) or name in seen:
             continue
         seen.add(name)
         arguments = entry.get("arguments") or shlex.split(entry["command"])
@@ -121,12 +129,21 @@ def main():
             by_deps += 1
 
         arguments = without_pch(arguments)
-        key = hashlib.sha1(
-            configs.digest() + headers.digest() + shlex.join(arguments).encode() + pathlib.Path(name).read_bytes()
-        ).hexdigest()
-        if not (tidy / "passed" / key).exists():
-            pending.append({"directory": entry["directory"], "arguments": arguments, "file": name})
-            keys.append(key)
+        checked = [(name, arguments)]
+        if in_unity and not whole.match(in_unity.group(1)):
+            checked = [
+                (str(path), [str(path) if a == name else a for a in arguments])
+                for path in unity_includes(pathlib.Path(name))
+                if ours.match(str(path))
+            ]
+            seen.update(file for file, _ in checked)
+        for file, command in checked:
+            key = hashlib.sha1(
+                configs.digest() + headers.digest() + shlex.join(command).encode() + pathlib.Path(file).read_bytes()
+            ).hexdigest()
+            if not (tidy / "passed" / key).exists():
+                pending.append({"directory": entry["directory"], "arguments": command, "file": file})
+                keys.append(key)
 
     (tidy / "compile_commands.json").write_text(json.dumps(pending, indent=1))
     (tidy / "pending").write_text("".join(key + "\n" for key in keys))

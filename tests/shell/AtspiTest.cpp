@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr char kCaption[] = "Glimbles - Glimbles";
+using desktop::kCaption;
 constexpr char kBusLauncher[] = "/usr/libexec/at-spi-bus-launcher";
 
 // A python3 that has the accessibility bus's bindings, or empty. Debian's own

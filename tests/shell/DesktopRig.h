@@ -22,6 +22,9 @@
 
 namespace desktop {
 
+// The game window's caption when it starts with no file open.
+inline constexpr char kCaption[] = "Glimbles - Glimbles";
+
 // The tools a test needs, or the first one missing.
 inline QString MissingTool(const QStringList& tools) {
     for (const QString& tool : tools) {

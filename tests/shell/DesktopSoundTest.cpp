@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr char kCaption[] = "Glimbles - Glimbles";
+using desktop::kCaption;
 constexpr double kOpeningSeconds = 0.05;  // how much of each sound's start is looked for
 constexpr float kMatch = 0.8F;
 // Four covered tiles of the Tiny board, apart on every line, in window

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr char kCaption[] = "Glimbles - Glimbles";
+using desktop::kCaption;
 
 // Skips the test when the desktop's tools are missing or it did not start.
 #define REQUIRE_DESKTOP(screen)                                                                \

@@ -1,20 +1,13 @@
 #include "tools/assetgen/BmpWriter.h"
 
+#include "tools/assetgen/LittleEndian.h"
+
 namespace assetgen {
 namespace {
 
 constexpr int kPixelsPerMetre = 3780;          // 96 dots per inch
 constexpr std::uint16_t kBmpMagic = 0x4D42;    // "BM"
 constexpr std::uint32_t kCompressionNone = 0;  // rows of plain pixels, not compressed
-
-void PutU16(QByteArray& out, std::uint16_t v) {
-    out.append(static_cast<char>(v & 0xFF));
-    out.append(static_cast<char>((v >> 8) & 0xFF));
-}
-
-void PutU32(QByteArray& out, std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) out.append(static_cast<char>((v >> shift) & 0xFF));
-}
 
 void PutHeaders(QByteArray& out, int width, int height, int bits, int paletteEntries) {
     const auto pixelBytes = static_cast<std::uint32_t>(BmpRowStride(width, bits) * height);

@@ -1,6 +1,7 @@
 #include "tools/assetgen/IcoWriter.h"
 
 #include "tools/assetgen/BmpWriter.h"
+#include "tools/assetgen/LittleEndian.h"
 #include "tools/assetgen/Quantizer.h"
 
 #include "resources/Pictures.h"
@@ -15,16 +16,6 @@ constexpr int kIconEntrySize = 16;
 constexpr std::uint16_t kIconType = 1;
 constexpr int kColours = res::kIconColours;
 static_assert(kColours == 16, "the images are stored at 4 bits per pixel");
-constexpr int kOpaqueAlpha = 128;
-
-void PutU16(QByteArray& out, std::uint32_t v) {
-    out.append(static_cast<char>(v & 0xFF));
-    out.append(static_cast<char>((v >> 8) & 0xFF));
-}
-
-void PutU32(QByteArray& out, std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) out.append(static_cast<char>((v >> shift) & 0xFF));
-}
 
 QByteArray IconImage(const QImage& source) {
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);

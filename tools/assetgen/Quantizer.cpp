@@ -10,7 +10,6 @@ namespace assetgen {
 namespace {
 
 constexpr int kRefineRounds = 4;
-constexpr int kOpaqueAlpha = 128;
 // Channel weights of the colour distance: the eye is most sensitive to green.
 constexpr std::array<double, 3> kWeight{2.0, 4.0, 3.0};
 

@@ -9,6 +9,9 @@
 
 namespace assetgen {
 
+// A pixel at least this opaque counts as opaque; fainter ones as transparent.
+inline constexpr int kOpaqueAlpha = 128;
+
 // A palette of at most maxColours colours for the pixels of `image` whose alpha
 // is at least half: the exact colours when there are few enough, otherwise a
 // variance-driven median cut refined by a few rounds of k-means. The result

@@ -1,5 +1,7 @@
 #include "tools/assetgen/WavWriter.h"
 
+#include "tools/assetgen/LittleEndian.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -9,15 +11,6 @@ namespace {
 
 constexpr int kFactSize = 4;
 const char* const kSoftwareName = "glimbles-assetgen";
-
-void PutU16(QByteArray& out, std::uint32_t v) {
-    out.append(static_cast<char>(v & 0xFF));
-    out.append(static_cast<char>((v >> 8) & 0xFF));
-}
-
-void PutU32(QByteArray& out, std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) out.append(static_cast<char>((v >> shift) & 0xFF));
-}
 
 // A chunk: four-character id, little-endian size, body, a pad byte when odd.
 void PutChunk(QByteArray& out, const char* id, const QByteArray& body) {

@@ -9,12 +9,13 @@
 
 #include "engine/Puzzle.h"
 #include "platform/fake/RecordingSurface.h"
+#include "tools/bench/WorstClick.h"
 
 namespace {
 
-constexpr int kHuge = res::kLargestBoard.n;  // the largest board: 20 x 20, 23-pixel cells
+using bench::kCentre;
+using bench::kHuge;
 constexpr int kCell = res::kLargestBoard.cellSize;
-constexpr int kCentre = 9;  // (9, 9): its four lines hold 75 other tiles, the most any tile has
 
 struct Rig {
     platform::fake::RecordingSurface surface;

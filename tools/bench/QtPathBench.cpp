@@ -18,11 +18,12 @@
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
 #include "tests/fakes/FakeServices.h"
+#include "tools/bench/WorstClick.h"
 
 namespace {
 
-constexpr int kHuge = res::kLargestBoard.n;
-constexpr int kCentre = 9;  // its four lines hold the most tiles
+using bench::kCentre;
+using bench::kHuge;
 
 // The game's window on the offscreen platform, on a Huge board.
 struct Game {

@@ -21,22 +21,6 @@ namespace {
 using pulse::ReadWave;
 using pulse::WaveSamples;
 
-struct Sound {
-    QByteArray file;      // the resource's bytes, lent by the program's image when it is stored as it is
-    WaveSamples samples;  // within `file`
-};
-
-std::optional<Sound> LoadSound(std::string_view name) {
-    Sound sound;
-    sound.file = EmbeddedBytes(WavePath(name));
-    if (sound.file.isEmpty()) return std::nullopt;  // missing, or a folder
-    const auto wave =
-        ReadWave(std::as_bytes(std::span(sound.file.constData(), static_cast<std::size_t>(sound.file.size()))));
-    if (!wave) return std::nullopt;
-    sound.samples = *wave;
-    return sound;
-}
-
 // The name the server's mixer shows for the game.
 std::string ClientName() {
     const QString name = QCoreApplication::applicationName();
@@ -52,12 +36,28 @@ public:
     std::optional<WaveSamples> Find(std::string_view name) {
         const std::lock_guard lock(m_mutex);
         auto it = m_sounds.find(name);
-        if (it == m_sounds.end()) it = m_sounds.emplace(std::string(name), LoadSound(name)).first;
+        if (it == m_sounds.end()) it = m_sounds.emplace(std::string(name), Load(name)).first;
         if (!it->second) return std::nullopt;
         return it->second->samples;
     }
 
 private:
+    struct Sound {
+        QByteArray file;      // the resource's bytes, lent by the program's image when it is stored as it is
+        WaveSamples samples;  // within `file`
+    };
+
+    static std::optional<Sound> Load(std::string_view name) {
+        Sound sound;
+        sound.file = EmbeddedBytes(WavePath(name));
+        if (sound.file.isEmpty()) return std::nullopt;  // missing, or a folder
+        const auto wave =
+            ReadWave(std::as_bytes(std::span(sound.file.constData(), static_cast<std::size_t>(sound.file.size()))));
+        if (!wave) return std::nullopt;
+        sound.samples = *wave;
+        return sound;
+    }
+
     std::mutex m_mutex;
     std::map<std::string, std::optional<Sound>, std::less<>> m_sounds;  // nothing: no such sound
 };
