@@ -100,7 +100,7 @@ def main():
     # is given); every other target file by file, with the unity source's
     # compile command.
     whole = re.compile("^(tests|tools)(/|$)")
-    pending, keys, seen, by_deps = [], [], set(), 0
+    pending, keys, seen, units, by_deps = [], [], set(), 0, 0
     for entry in json.loads((root / "build/compile_commands.json").read_text()):
         name = entry["file"]
         in_unity = unity.match(name)
@@ -121,12 +121,11 @@ def main():
                 headers = hashlib.sha1()
                 for path in sorted(set(mine)):
                     headers.update(str(path).encode() + path.read_bytes())
+        keyed_by_deps = headers is not None
         if headers is None:
             headers = every_header.copy()
             for path in unity_includes(pathlib.Path(name)) or []:
                 headers.update(str(path).encode() + path.read_bytes())
-        else:
-            by_deps += 1
 
         arguments = without_pch(arguments)
         checked = [(name, arguments)]
@@ -134,10 +133,12 @@ def main():
             checked = [
                 (str(path), [str(path) if a == name else a for a in arguments])
                 for path in unity_includes(pathlib.Path(name))
-                if ours.match(str(path))
+                if ours.match(str(path)) and str(path) not in seen
             ]
             seen.update(file for file, _ in checked)
         for file, command in checked:
+            units += 1
+            by_deps += keyed_by_deps
             key = hashlib.sha1(
                 configs.digest() + headers.digest() + shlex.join(command).encode() + pathlib.Path(file).read_bytes()
             ).hexdigest()
@@ -148,7 +149,7 @@ def main():
     (tidy / "compile_commands.json").write_text(json.dumps(pending, indent=1))
     (tidy / "pending").write_text("".join(key + "\n" for key in keys))
     print(
-        f"clang-tidy: {len(pending)} of {len(seen)} files to check"
+        f"clang-tidy: {len(pending)} of {units} files to check"
         f" ({by_deps} keyed on the headers they include)"
     )
 
