@@ -44,6 +44,16 @@ def read_sections(home, report, label):
     return sections
 
 
+def count_lost(report, group, indices, label):
+    """Counts the changes k<i> = i of `group`, and those the file lost."""
+    for i in indices:
+        report["changes"] += 1
+        if group.get(f"k{i}") != str(i):
+            report["lost"] += 1
+            if len(report["examples"]) < 10:
+                report["examples"].append(f"{label}/k{i} = {group.get(f'k{i}')}")
+
+
 def burst(build, copies, count, rounds, report):
     helper = sl.helper_path(build)
     for r in range(rounds):
@@ -57,13 +67,7 @@ def burst(build, copies, count, rounds, report):
                 report["helper_failed"] += 1
         sections = read_sections(home, report, f"burst x{copies} round {r}")
         for c in range(copies):
-            group = sections.get(f"c{c}", {})
-            for i in range(count):
-                report["changes"] += 1
-                if group.get(f"k{i}") != str(i):
-                    report["lost"] += 1
-                    if len(report["examples"]) < 10:
-                        report["examples"].append(f"burst x{copies} round {r}: c{c}/k{i} = {group.get(f'k{i}')}")
+            count_lost(report, sections.get(f"c{c}", {}), range(count), f"burst x{copies} round {r}: c{c}")
         report["temporaries_left"] += len(home.temporaries())
         home.close()
 
@@ -112,12 +116,7 @@ def serve(build, copies, count, rounds, report, padding=0):
             if group.get("a") != str(count):
                 report["examples"].append(f"serve x{copies} round {r}: s{c}/a = {group.get('a')}, want {count}")
                 report["lost"] += 1
-            for i in range(1, count + 1):
-                report["changes"] += 1
-                if group.get(f"k{i}") != str(i):
-                    report["lost"] += 1
-                    if len(report["examples"]) < 10:
-                        report["examples"].append(f"serve x{copies} round {r}: s{c}/k{i} = {group.get(f'k{i}')}")
+            count_lost(report, group, range(1, count + 1), f"serve x{copies} round {r}: s{c}")
         report["temporaries_left"] += len(home.temporaries())
         home.close()
     latencies.sort()
