@@ -72,8 +72,8 @@ void CBestResultsDlg::paintEvent(QPaintEvent*) {
 }
 
 QString CBestResultsDlg::Caption() const {
-    if (m_puzzle == nullptr) return QStringLiteral("Best results");
-    return QStringLiteral("Best results, %1 \u00D7 %2 board, %3 glimbles")
+    if (m_puzzle == nullptr) return QCoreApplication::translate("Best Results dialog", "Best results");
+    return QCoreApplication::translate("Best Results dialog", "Best results, %1 × %2 board, %3 glimbles")
         .arg(m_puzzle->GetColumns())
         .arg(m_puzzle->GetRows())
         .arg(m_puzzle->GetCount());

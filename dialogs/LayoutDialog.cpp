@@ -46,7 +46,7 @@ const ButtonPictures* FindPictures(int controlId) {
 bool Has(res::StyleFlags flags, res::StyleFlags flag) { return (flags & flag) != 0; }
 
 QWidget* MakeControl(const res::DialogControl& control, platform::qt::IPictureSource& pictures, QWidget* parent) {
-    const QString text = platform::qt::ToQString(control.text);
+    const QString text = platform::qt::Tr(control.text);
     switch (control.kind) {
         case ControlKind::StaticText: {
             auto* label = new QLabel(text, parent);
@@ -105,7 +105,7 @@ CLayoutDialog::CLayoutDialog(int layoutId, platform::qt::IPictureSource& picture
     if (m_layout == nullptr) m_layout = &kNoLayout;
     setModal(true);
     platform::qt::painted_parts::Install();  // for the dialogs that paint parts of themselves
-    setWindowTitle(platform::qt::ToQString(m_layout->title));
+    setWindowTitle(platform::qt::Tr(m_layout->title));
     if (!m_layout->fontName.empty()) {
         setFont(QFont(platform::qt::ToQString(m_layout->fontName), m_layout->fontPoints));
     }

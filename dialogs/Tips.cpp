@@ -106,8 +106,8 @@ namespace {
 
 // A tip's words as they read aloud: without the bold marks, paragraphs on
 // lines of their own.
-QString Spoken(std::string_view text) {
-    QString spoken = platform::qt::ToQString(text);
+QString Spoken(const res::Text& text) {
+    QString spoken = platform::qt::Tr(text);
     spoken.remove(QLatin1Char('*'));
     return spoken.replace(QStringLiteral("\n\n"), QStringLiteral("\n"));
 }
@@ -127,7 +127,7 @@ std::vector<PaintedPart> CTips::Parts() const {
         const res::TipText* tip = text();
         if (tip == nullptr) return QString();
         QString words = Spoken(tip->body);
-        if (!tip->aside.empty()) words += QLatin1Char('\n') + Spoken(tip->aside);
+        if (!tip->aside.English().empty()) words += QLatin1Char('\n') + Spoken(tip->aside);
         return words;
     };
     picture.rect = [] { return kPictureArea; };

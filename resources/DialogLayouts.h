@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+#include "resources/Text.h"
+
 // The five dialog layouts. Positions and sizes are in dialog units: a
 // horizontal unit is a quarter of the dialog font's average character width,
 // a vertical unit an eighth of its height.
@@ -64,7 +66,7 @@ struct DluRect {
 struct DialogControl {
     int id;  // IDC_STATIC (-1) for a text the code never addresses
     ControlKind kind;
-    std::string_view text;
+    Text text;
     DluRect rect;
     StyleFlags style;  // includes kControlStyle
 };
@@ -73,7 +75,7 @@ struct DialogLayout {
     int id;
     int width;   // dialog units
     int height;  // dialog units
-    std::string_view title;
+    Text title;
     std::string_view fontName;
     int fontPoints;
     StyleFlags style;
@@ -90,6 +92,6 @@ std::span<const DialogLayout> AllDialogs();
 const DialogLayout* FindDialog(int id);
 
 // The About box's second line: the maker's notice.
-inline constexpr std::string_view kMakersNotice = "(C) Pellix. Free software: GPL v3 or later.";
+inline constexpr Text kMakersNotice = GLIMBLES_TEXT("About dialog", "(C) Pellix. Free software: GPL v3 or later.");
 
 }  // namespace res

@@ -11,9 +11,9 @@ namespace res {
 namespace {
 
 constexpr MenuItem kGame[] = {
-    {"&New\tCtrl+N", ID_FILE_NEW, {}},
-    {"Show Tips", ID_SHOW_TIPS, {}},
-    {"E&xit", ID_APP_EXIT, {}},
+    {GLIMBLES_TEXT("Game menu", "&New\tCtrl+N"), ID_FILE_NEW, {}},
+    {GLIMBLES_TEXT("Game menu", "Show Tips"), ID_SHOW_TIPS, {}},
+    {GLIMBLES_TEXT("Game menu", "E&xit"), ID_APP_EXIT, {}},
 };
 
 // One item a board size, smallest first.
@@ -24,27 +24,27 @@ constexpr auto kSetSize = [] {
 }();
 
 constexpr MenuItem kTiles[] = {
-    {"Grass", ID_TILES_GRASS, {}},
-    {"Sand", ID_TILES_SAND, {}},
+    {GLIMBLES_TEXT("Tiles menu", "Grass"), ID_TILES_GRASS, {}},
+    {GLIMBLES_TEXT("Tiles menu", "Sand"), ID_TILES_SAND, {}},
 };
 
 constexpr MenuItem kOptions[] = {
-    {"Set Size", 0, kSetSize},
-    {"Number of Glimbles", ID_NUMBER_OF_GLIMBLES, {}},
-    {"Tiles", 0, kTiles},
-    {"Sound", ID_SOUND, {}},
+    {GLIMBLES_TEXT("Options menu", "Set Size"), 0, kSetSize},
+    {GLIMBLES_TEXT("Options menu", "Number of Glimbles"), ID_NUMBER_OF_GLIMBLES, {}},
+    {GLIMBLES_TEXT("Options menu", "Tiles"), 0, kTiles},
+    {GLIMBLES_TEXT("Options menu", "Sound"), ID_SOUND, {}},
 };
 
 constexpr MenuItem kHelp[] = {
-    {"&About ...", ID_APP_ABOUT, {}},
-    {"Help\tF1", ID_HELP, {}},
-    {"Best Results ...", ID_BEST_RESULTS, {}},
+    {GLIMBLES_TEXT("Help menu", "&About ..."), ID_APP_ABOUT, {}},
+    {GLIMBLES_TEXT("Help menu", "Help\tF1"), ID_HELP, {}},
+    {GLIMBLES_TEXT("Help menu", "Best Results ..."), ID_BEST_RESULTS, {}},
 };
 
 constexpr MenuItem kMenuBar[] = {
-    {"Game", 0, kGame},
-    {"Options", 0, kOptions},
-    {"&Help", 0, kHelp},
+    {GLIMBLES_TEXT("Menu bar", "Game"), 0, kGame},
+    {GLIMBLES_TEXT("Menu bar", "Options"), 0, kOptions},
+    {GLIMBLES_TEXT("Menu bar", "&Help"), 0, kHelp},
 };
 
 const MenuItem* FindIn(std::span<const MenuItem> items, int command) {

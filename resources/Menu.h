@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "resources/Text.h"
+
 // Menu 128, the main window's menu bar, as data: the shell builds its menus
 // from this table.
 namespace res {
@@ -10,7 +12,7 @@ namespace res {
 struct MenuItem {
     // The text as shown: "&" marks the access letter, "\t" sets the key name
     // apart at the right of the item.
-    std::string_view text;
+    Text text;
     // The command sent when the item is chosen; 0 for a pop-up or sub-menu.
     int command;
     // A pop-up's or sub-menu's items in screen order; empty for a command.

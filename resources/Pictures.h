@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "resources/Text.h"
+
 // What every picture of the program is: size, depth and frames. The files are
 // uncompressed bitmaps with a 40-byte information header, stored bottom-up;
 // a strip lays its frames out left to right, frame k at x = k * frame width.
@@ -26,6 +28,14 @@ std::span<const PictureInfo> AllPictures();
 
 // The row for `id`, or nullptr when the program has no such picture.
 const PictureInfo* FindPicture(int id);
+
+// The words drawn on pictures: the status strip's plates and the picture
+// buttons, which are also the buttons' names for assistive tools.
+inline constexpr Text kPointsWord = GLIMBLES_TEXT("Status strip", "Points");
+//: The status strip's count of the glimbles still hidden.
+inline constexpr Text kGlimblesWord = GLIMBLES_TEXT("Status strip", "Glimbles");
+inline constexpr Text kOkWord = GLIMBLES_TEXT("Picture buttons", "OK");
+inline constexpr Text kCancelWord = GLIMBLES_TEXT("Picture buttons", "Cancel");
 
 // Sizes the code lays things out by; the table below is made from them.
 inline constexpr int kButtonWidth = 120;  // every OK and Cancel picture

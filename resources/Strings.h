@@ -3,11 +3,13 @@
 #include <optional>
 #include <string_view>
 
+#include "resources/Text.h"
+
 // The string table entries the program's own code relies on.
 namespace res {
 
 // Looks up a string by id; nothing for an id the program does not have.
-std::optional<std::string_view> FindString(int id);
+std::optional<Text> FindString(int id);
 
 // The seven newline-separated fields of the document string (IDR_MAINFRAME).
 enum class DocField {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The one filter the standard Open and Save As dialogs offer: every file,
 // with or without a dot in its name ("*.*" would need one here).
-inline const QString kAllFilesFilter = QStringLiteral("All Files (*)");
+inline QString AllFilesFilter() { return QCoreApplication::translate("File dialogs", "All Files (*)"); }

@@ -13,6 +13,7 @@
 #include "resources/VersionInfo.h"
 #include "shell/CommandLine.h"
 #include "shell/GameServices.h"
+#include "shell/Language.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
 
@@ -77,6 +78,7 @@ int RunGame(int argc, char* argv[], const std::function<void(CQuelmApp&)>& start
     QApplication::setDesktopFileName(QStringLiteral("com.pellix.glimbles"));
     QApplication::setApplicationVersion(ProductVersion());
     QApplication application(argc, argv);
+    InstallTranslations(application);
 
     SetWindowIconAfterFirstPaint(application);
     DesktopServices services(SoundModuleFolders());

@@ -20,10 +20,10 @@ namespace {
 void AddItems(CMainFrame& frame, QMenu* menu, std::span<const res::MenuItem> items) {
     for (const res::MenuItem& item : items) {
         if (item.IsPopup()) {
-            AddItems(frame, menu->addMenu(platform::qt::ToQString(item.text)), item.items);
+            AddItems(frame, menu->addMenu(platform::qt::Tr(item.text)), item.items);
             continue;
         }
-        QAction* action = menu->addAction(platform::qt::ToQString(item.text));
+        QAction* action = menu->addAction(platform::qt::Tr(item.text));
         action->setData(item.command);
         const int command = item.command;
         QObject::connect(action, &QAction::triggered, &frame, [&frame, command] { frame.OnCommand(command); });
@@ -48,7 +48,7 @@ private:
 
 void CMainFrame::BuildMenus() {
     for (const res::MenuItem& popup : res::MainMenu()) {
-        QMenu* menu = menuBar()->addMenu(platform::qt::ToQString(popup.text));
+        QMenu* menu = menuBar()->addMenu(platform::qt::Tr(popup.text));
         AddItems(*this, menu, popup.items);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenu(menu); });
     }

@@ -2,6 +2,7 @@
 // game's paint and click.
 #include "shell/QuelmView.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -18,7 +19,7 @@ CQuelmView::CQuelmView(FitWindow fitWindow, ViewServices services, QWidget* pare
     setAttribute(Qt::WA_OpaquePaintEvent);   // every paint covers what it repaints
     setFocusPolicy(Qt::StrongFocus);         // the board cursor's keys
     platform::qt::painted_parts::Install();  // before anything asks how assistive tools see the view
-    setAccessibleName(QStringLiteral("Game board"));
+    setAccessibleName(QCoreApplication::translate("Screen reader", "Game board"));
 }
 
 CQuelmView::~CQuelmView() = default;

@@ -2,17 +2,27 @@
 // tile, row by row, and the two counters as labelled values.
 #include "shell/ViewAccessible.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "engine/TileCode.h"
+#include "platform/qt/Text.h"
+#include "resources/Pictures.h"
 #include "resources/StatusStrip.h"
 #include "shell/QuelmView.h"
 
-std::string DescribeTile(int column, int row, int code) {
-    std::string text = "column " + std::to_string(column + 1) + ", row " + std::to_string(row + 1) + ", ";
-    if (tile::IsCovered(code)) return text + "covered";
-    if (tile::IsFound(code)) text += "glimble found, ";
-    return text + std::to_string(tile::Number(code)) + " on its lines";
+QString DescribeTile(int column, int row, int code) {
+    // Whole sentences, so that a translation may put the words in any order.
+    const auto say = [column, row](const char* words, int number) {
+        return QCoreApplication::translate("Screen reader", words, nullptr, number).arg(column + 1).arg(row + 1);
+    };
+    if (tile::IsCovered(code)) return say(QT_TRANSLATE_NOOP("Screen reader", "column %1, row %2, covered"), -1);
+    if (tile::IsFound(code)) {
+        return say(QT_TRANSLATE_N_NOOP("Screen reader", "column %1, row %2, glimble found, %n on its lines"),
+                   tile::Number(code));
+    }
+    return say(QT_TRANSLATE_N_NOOP("Screen reader", "column %1, row %2, %n on its lines"), tile::Number(code));
 }
 
 std::vector<PaintedPart> CQuelmView::Parts() const {
@@ -25,7 +35,9 @@ std::vector<PaintedPart> CQuelmView::Parts() const {
 
     PaintedPart board;
     board.role = QAccessible::Table;
-    board.name = [columns, rows] { return QStringLiteral("Board, %1 by %2 tiles").arg(columns()).arg(rows()); };
+    board.name = [columns, rows] {
+        return QCoreApplication::translate("Screen reader", "Board, %1 by %2 tiles").arg(columns()).arg(rows());
+    };
     board.rect = [this] {
         return m_puzzle ? QRect(0, 0, m_puzzle->GetBoardWidth(), m_puzzle->GetBoardHeight()) : QRect();
     };
@@ -33,7 +45,7 @@ std::vector<PaintedPart> CQuelmView::Parts() const {
     board.columns = columns;
     board.cell = [this](int row, int column) {
         if (!m_puzzle) return QString();
-        return QString::fromStdString(DescribeTile(column, row, m_puzzle->GetTile(column, row)));
+        return DescribeTile(column, row, m_puzzle->GetTile(column, row));
     };
     board.cellRect = cellRect;
     board.cellFocused = [this](int row, int column) {
@@ -42,9 +54,9 @@ std::vector<PaintedPart> CQuelmView::Parts() const {
 
     // The counters as their plates name them, the numbers as the strip shows
     // them (a score below zero reads 0).
-    const auto counter = [this](const char* name, bool points) {
+    const auto counter = [this](const res::Text& name, bool points) {
         PaintedPart part;
-        part.name = [name] { return QString::fromLatin1(name); };
+        part.name = [name] { return platform::qt::Tr(name); };
         part.rect = [this, points] {
             if (!m_puzzle) return QRect();
             const status_strip::Layout at = status_strip::LayoutAt(m_puzzle->GetBoardWidth(),
@@ -65,7 +77,7 @@ std::vector<PaintedPart> CQuelmView::Parts() const {
         };
         return part;
     };
-    return {board, counter("Points", true), counter("Glimbles", false)};
+    return {board, counter(res::kPointsWord, true), counter(res::kGlimblesWord, false)};
 }
 
 void CQuelmView::AnnounceChanges() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <string_view>
@@ -9,6 +10,22 @@ namespace platform::qt {
 // The game keeps its texts in UTF-8; Qt shows them from a QString.
 inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// `english` in the player's language, as the translators put it under
+// `context`; the English words where there is no translation, and always for
+// a text without a context (a name that stays as it is). With a count `n`,
+// "%n" in the text becomes that number in the plural form it calls for.
+inline QString Translate(const char* context, const char* english, int n = -1) {
+    if (context == nullptr || *context == '\0') return QString::fromUtf8(english);
+    return QCoreApplication::translate(context, english, nullptr, n);
+}
+
+// A catalogue text (anything with a translators' context and English words)
+// in the player's language.
+template <class CatalogueText>
+QString Tr(const CatalogueText& text) {
+    return Translate(text.context, text.english);
 }
 
 }  // namespace platform::qt

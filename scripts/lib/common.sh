@@ -4,10 +4,11 @@
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Debian 12 packages the game needs to build and run: the compiler and build
-# tools, Qt's widgets, the sound server's client library and a font.
+# tools, Qt's widgets and translation tools, the sound server's client
+# library and a font.
 game_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libpulse-dev
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libpulse-dev
   fonts-dejavu-core
 )
 

@@ -56,8 +56,7 @@ TEST(AboutDlg, ShowsNameVersionAndNoticeAndEnterCloses) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("About 2Glimbles"));
         const QStringList texts = Labels(d);
         EXPECT_TRUE(texts.contains(QStringLiteral("2 Glimbles Version 1.5"))) << texts.join('|').toStdString();
-        EXPECT_TRUE(texts.contains(QString::fromUtf8(res::kMakersNotice.data(),
-                                                     static_cast<qsizetype>(res::kMakersNotice.size()))));
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(res::kMakersNotice.english)));
         EXPECT_EQ(d.focusWidget(), d.Control(res::IDOK));
         QTest::keyClick(&d, Qt::Key_Return);
     });

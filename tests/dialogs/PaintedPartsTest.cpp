@@ -76,10 +76,10 @@ TEST(PaintedParts, ATipsPictureReadsAsItsWords) {
     ASSERT_NE(picture, nullptr);
     for (int shown = 0; shown < 2; ++shown) {
         const res::TipText& words = res::kTipTexts[TestAccess::TipBitmap(tips) - 150];
-        EXPECT_EQ(picture->text(QAccessible::Name).toStdString(), words.title);
+        EXPECT_EQ(picture->text(QAccessible::Name).toStdString(), words.title.English());
         const QString description = picture->text(QAccessible::Description);
         EXPECT_FALSE(description.contains(QLatin1Char('*'))) << "no bold marks read out";
-        EXPECT_TRUE(description.startsWith(QString::fromUtf8(words.body.data(), 20).remove(QLatin1Char('*'))));
+        EXPECT_TRUE(description.startsWith(QString::fromUtf8(words.body.english, 20).remove(QLatin1Char('*'))));
         QTest::mouseClick(tips.NextButton(), Qt::LeftButton);
     }
     EXPECT_TRUE(listening.Heard(QAccessible::NameChanged));

@@ -102,10 +102,10 @@ TEST_P(DialogLayoutTest, ControlsLieInsideTheDialog) {
     const res::DialogLayout* layout = res::FindDialog(GetParam().id);
     ASSERT_NE(layout, nullptr);
     for (const res::DialogControl& c : layout->controls) {
-        EXPECT_GE(c.rect.x, 0) << c.text;
-        EXPECT_GE(c.rect.y, 0) << c.text;
-        EXPECT_LE(c.rect.x + c.rect.w, layout->width) << c.text;
-        EXPECT_LE(c.rect.y + c.rect.h, layout->height) << c.text;
+        EXPECT_GE(c.rect.x, 0) << c.text.English();
+        EXPECT_GE(c.rect.y, 0) << c.text.English();
+        EXPECT_LE(c.rect.x + c.rect.w, layout->width) << c.text.English();
+        EXPECT_LE(c.rect.y + c.rect.h, layout->height) << c.text.English();
     }
 }
 
@@ -140,9 +140,9 @@ TEST(DialogLayouts, UnknownIdsAreAbsent) {
 }
 
 TEST(DialogLayouts, MakersNoticeNamesTheMakerAndFitsItsLine) {
-    EXPECT_NE(res::kMakersNotice.find("Pellix"), std::string_view::npos);
+    EXPECT_NE(res::kMakersNotice.English().find("Pellix"), std::string_view::npos);
     // About four dialog units per character: the line is 178 units wide.
-    EXPECT_LE(res::kMakersNotice.size() * 4, 178u);
+    EXPECT_LE(res::kMakersNotice.English().size() * 4, 178u);
 }
 
 TEST(DialogLayouts, TipsControlsStayBelowThePictureArea) {
@@ -150,7 +150,7 @@ TEST(DialogLayouts, TipsControlsStayBelowThePictureArea) {
     // 130 dialog units, well below it at any usual font height.
     const res::DialogLayout* tips = res::FindDialog(res::IDD_TIPS);
     ASSERT_NE(tips, nullptr);
-    for (const res::DialogControl& c : tips->controls) EXPECT_GE(c.rect.y, 130) << c.text;
+    for (const res::DialogControl& c : tips->controls) EXPECT_GE(c.rect.y, 130) << c.text.English();
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ const std::vector<MenuRow> kMenuRows = {
 void Flatten(std::span<const res::MenuItem> items, const std::string& path, std::vector<MenuRow>& out) {
     for (const res::MenuItem& item : items) {
         if (item.IsPopup()) {
-            EXPECT_EQ(item.command, 0) << "pop-up " << item.text << " carries a command";
+            EXPECT_EQ(item.command, 0) << "pop-up " << item.text.English() << " carries a command";
             Flatten(item.items, path.empty() ? std::string(item.text) : path + " > " + std::string(item.text), out);
         } else {
             out.push_back({path, std::string(item.text), item.command});
@@ -157,11 +157,11 @@ TEST(KeyTable, MenuShortcutTextMatchesItsKeyEntry) {
     // "&New\tCtrl+N" must name the key that really sends ID_FILE_NEW.
     const res::MenuItem* item = res::FindMenuItem(res::ID_FILE_NEW);
     ASSERT_NE(item, nullptr);
-    const auto tab = item->text.find('\t');
+    const auto tab = item->text.English().find('\t');
     ASSERT_NE(tab, std::string_view::npos);
     bool bound = false;
     for (const res::KeyEntry& e : res::KeyTable()) {
-        if (e.command == res::ID_FILE_NEW && res::ShortcutName(e) == item->text.substr(tab + 1)) bound = true;
+        if (e.command == res::ID_FILE_NEW && res::ShortcutName(e) == item->text.English().substr(tab + 1)) bound = true;
     }
     EXPECT_TRUE(bound);
 }

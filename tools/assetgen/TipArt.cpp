@@ -30,7 +30,7 @@ QString Text(std::string_view text) { return QString::fromUtf8(text.data(), stat
 // The items of the menu bar's Options pop-up.
 std::span<const res::MenuItem> OptionsMenu() {
     for (const res::MenuItem& popup : res::MainMenu()) {
-        if (popup.text == "Options") return popup.items;
+        if (popup.text.English() == "Options") return popup.items;
     }
     return {};
 }
