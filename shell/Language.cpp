@@ -9,11 +9,18 @@
 
 namespace {
 
+QString& Picked() {
+    static QString code;
+    return code;
+}
+
 bool IsEnglish(const QLocale& locale) {
     return locale.language() == QLocale::English || locale.language() == QLocale::C;
 }
 
 }  // namespace
+
+QString CurrentLanguage() { return Picked(); }
 
 QString TranslationFile(const QString& code) { return QStringLiteral(":/i18n/glimbles_%1.qm").arg(code); }
 
@@ -53,6 +60,7 @@ QString InstallTranslations(QCoreApplication& application) {
     } else {
         delete qt;
     }
+    Picked() = code;
     const QLocale language(code);
     QLocale::setDefault(language);
     if (qobject_cast<QGuiApplication*>(&application) != nullptr) {

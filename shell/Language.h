@@ -21,5 +21,8 @@ QString PickLanguage(const QStringList& preferred, const std::function<bool(cons
 // code picked, empty for English.
 QString InstallTranslations(QCoreApplication& application);
 
+// The code InstallTranslations picked, empty for English.
+QString CurrentLanguage();
+
 // Where the game's translations are embedded: ":/i18n/glimbles_<code>.qm".
 QString TranslationFile(const QString& code);

@@ -11,6 +11,7 @@
 #include "shell/CatalogueText.h"
 #include "shell/HelpFile.h"
 #include "shell/HelpWindow.h"
+#include "shell/Language.h"
 #include "shell/QuelmView.h"
 
 namespace {
@@ -77,7 +78,7 @@ void CMainFrame::SetDocumentTitle(const QString& title) {
 }
 
 void CMainFrame::OnHelp() {
-    const QString manual = FindHelpFile();
+    const QString manual = FindHelpFile(CurrentLanguage());
     if (manual.isEmpty()) {
         QMessageBox::warning(this, AppTitle(), CatalogueString(res::IDS_FAILED_TO_LAUNCH_HELP));
         return;
