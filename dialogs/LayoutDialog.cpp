@@ -96,6 +96,27 @@ LayoutGeometry ComputeLayout(const res::DialogLayout& layout, QSize baseUnits) {
     return g;
 }
 
+void FitTexts(LayoutGeometry& geometry, const std::vector<int>& neededWidths) {
+    std::vector<QRect>& rects = geometry.controls;
+    for (std::size_t i = 0; i < rects.size() && i < neededWidths.size(); ++i) {
+        const int lacking = neededWidths[i] - rects[i].width();
+        if (lacking <= 0) continue;
+        const QRect before = rects[i];
+        rects[i].setWidth(neededWidths[i]);
+        for (std::size_t j = 0; j < rects.size(); ++j) {
+            const bool sameLine = rects[j].top() <= before.bottom() && rects[j].bottom() >= before.top();
+            if (j != i && sameLine && rects[j].left() > before.right()) rects[j].translate(lacking, 0);
+        }
+    }
+    for (const QRect& rect : rects) {
+        geometry.client = geometry.client.expandedTo({rect.right() + 1 + kEdgeMargin, geometry.client.height()});
+    }
+}
+
+void MirrorLayout(LayoutGeometry& geometry) {
+    for (QRect& rect : geometry.controls) rect.moveLeft(geometry.client.width() - rect.left() - rect.width());
+}
+
 CLayoutDialog::CLayoutDialog(int layoutId, platform::qt::IPictureSource& pictures, QWidget* parent,
                              const BaseUnitsAdjuster& adjust)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -112,14 +133,24 @@ CLayoutDialog::CLayoutDialog(int layoutId, platform::qt::IPictureSource& picture
     m_baseUnits = DialogBaseUnits(QFontMetrics(font()));
     if (adjust) m_baseUnits = adjust(m_baseUnits);
 
-    const LayoutGeometry geometry = ComputeLayout(*m_layout, m_baseUnits);
+    LayoutGeometry geometry = ComputeLayout(*m_layout, m_baseUnits);
+    std::vector<int> neededWidths;
+    for (const res::DialogControl& control : m_layout->controls) {
+        QWidget* widget = MakeControl(control, m_pictures, this);
+        m_controls.emplace_back(control.id, widget);
+        // A picture button's words are drawn to fit its picture.
+        const bool hasText = control.kind != ControlKind::PictureButton && control.kind != ControlKind::EditBox;
+        neededWidths.push_back(hasText ? widget->sizeHint().width() : 0);
+    }
+    FitTexts(geometry, neededWidths);
+    if (layoutDirection() == Qt::RightToLeft) MirrorLayout(geometry);
     setFixedSize(geometry.client);
 
     QWidget* previous = nullptr;
     QWidget* firstTabStop = nullptr;
     for (std::size_t i = 0; i < m_layout->controls.size(); ++i) {
         const res::DialogControl& control = m_layout->controls[i];
-        QWidget* widget = MakeControl(control, m_pictures, this);
+        QWidget* widget = m_controls[i].second;
         widget->setGeometry(geometry.controls[i]);
         if (Has(control.style, style::WS_TABSTOP)) {
             widget->setFocusPolicy(Qt::StrongFocus);
@@ -133,7 +164,6 @@ CLayoutDialog::CLayoutDialog(int layoutId, platform::qt::IPictureSource& picture
             if (control.id == res::IDOK) connect(button, &QAbstractButton::clicked, this, &QDialog::accept);
             if (control.id == res::IDCANCEL) connect(button, &QAbstractButton::clicked, this, &QDialog::reject);
         }
-        m_controls.emplace_back(control.id, widget);
     }
     // Enter means OK unless the layout names another default button.
     const bool hasDefault = std::any_of(m_layout->controls.begin(), m_layout->controls.end(),

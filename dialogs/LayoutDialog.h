@@ -23,6 +23,17 @@ struct LayoutGeometry {
 // only happens with fonts much smaller than the layout was made for.
 LayoutGeometry ComputeLayout(const res::DialogLayout& layout, QSize baseUnits);
 
+// Makes room for texts longer than their layout allows, as translations may
+// be: a control whose text needs more than its width (neededWidths, one per
+// control, 0 for no text) grows to the right by what it lacks, the controls
+// that stand to its right on the same line move over by as much, and the
+// client area grows with them. Where every text fits nothing changes.
+void FitTexts(LayoutGeometry& geometry, const std::vector<int>& neededWidths);
+
+// Places every control at its mirrored position, for a language written
+// right to left.
+void MirrorLayout(LayoutGeometry& geometry);
+
 // A modal dialog built from one of the catalogue's layouts: its title, its
 // font, its size and its controls in layout order, which is also the Tab
 // order. The first control that takes Tab has the focus when it opens. OK
