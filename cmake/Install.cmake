@@ -97,6 +97,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's X11 platform plug-in and the sound back ends come with the linked
 # libraries' packages; the Wayland plug-in is a package of its own.
 # xdg-utils opens the web page of the About box (Help needs nothing more).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, hicolor-icon-theme, xdg-utils")
+# The pictures with words are drawn in the player's language with the DejaVu
+# faces; Qt's own translations (file dialogs, message boxes) are a package of
+# their own, which the game plays without.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, hicolor-icon-theme, xdg-utils")
 
 include(CPack)

@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTranslator>
 
+#include "shell/Language.h"
 #include "tests/shell/DesktopRig.h"
 
 namespace {
@@ -121,9 +124,10 @@ struct Reading {
 // Reads the game's board until the reading has every line of `until`, for
 // up to `seconds`.
 Reading Read(const QString& python, const QProcessEnvironment& environment, qint64 pid, const QStringList& until,
-             int seconds) {
+             int seconds, const QStringList& options = {}) {
     QStringList arguments = {QStringLiteral(GLIMBLES_READ_TREE), QString::number(pid), QStringLiteral("--timeout"),
                              QString::number(seconds)};
+    arguments << options;
     for (const QString& line : until) arguments << QStringLiteral("--until") << line;
     QProcess reader;
     reader.setProcessEnvironment(environment);
@@ -221,6 +225,68 @@ TEST(AccessibilityBridge, AScreenReaderReadsTheBoardAndTheMoveAKeyPlays) {
     EXPECT_TRUE(tileName.match(played.CellName(0)).hasMatch()) << played.CellName(0).toStdString();
     EXPECT_NE(played.CellName(0), "column 1, row 1, covered") << "the played tile still reads covered";
 
+    EXPECT_EQ(game.state(), QProcess::Running);
+    desktop::Desktop::Stop(game);
+}
+
+// Reads the names of every object of the game's windows until each line of
+// `until` ("ROLE\tNAME") is among them.
+Reading ReadNames(const QString& python, const QProcessEnvironment& environment, qint64 pid, const QStringList& until) {
+    QStringList arguments{QStringLiteral("--names")};
+    for (const QString& line : until) arguments << QStringLiteral("--until") << line;
+    return Read(python, environment, pid, until, 15, arguments);
+}
+
+// A catalogue text as a translation shows it in a menu or on a button: its
+// access key's mark and a menu item's shortcut left out.
+QString Shown(const QTranslator& language, const char* context, const char* english) {
+    return language.translate(context, english).section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+}
+
+TEST(AccessibilityBridge, AGermanDesktopGetsTheGameAndQtsOwnDialogsInGerman) {
+    if (const QString missing = desktop::MissingTool(desktop::kTools + QStringList{QStringLiteral("dbus-run-session"),
+                                                                                   QStringLiteral("dbus-send")});
+        !missing.isEmpty())
+        GTEST_SKIP() << missing.toStdString() << " is not installed";
+    if (!QFileInfo(QLatin1String(kBusLauncher)).isExecutable())
+        GTEST_SKIP() << kBusLauncher << " is not installed (at-spi2-core)";
+    const QString python = PythonWithBindings();
+    if (python.isEmpty()) GTEST_SKIP() << "no python3 with pyatspi (python3-pyatspi)";
+    QTranslator german;
+    ASSERT_TRUE(german.load(TranslationFile(QStringLiteral("de"))));
+    QTranslator qtGerman;
+    if (!qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        GTEST_SKIP() << "Qt's German translation is not installed (qt6-translations-l10n)";
+
+    desktop::Desktop screen;
+    if (!screen.Ready()) GTEST_SKIP() << "the X display or openbox did not start";
+    screen.StoreSettings("[General]\nShowTips=0\nSize=8\nNumber=8\n");
+    const AccessibilityBus bus(screen.Environment());
+    ASSERT_TRUE(bus.Failure().isEmpty()) << bus.Failure().toStdString();
+    QProcessEnvironment environment = bus.Environment();
+    environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("QT_ACCESSIBILITY"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    QProcess& game = screen.StartGame(environment);
+    const unsigned long window = screen.WaitForWindow(game, kCaption);
+    ASSERT_NE(window, 0u) << "the game showed no window";
+
+    // The menu bar, the strip and the tips that open at the start.
+    const QStringList start{
+        "menu item\t" + Shown(german, "Menu bar", "Game"), "menu item\t" + Shown(german, "Menu bar", "Options"),
+        "label\t" + Shown(german, "Status strip", "Points"), "dialog\t" + Shown(german, "Tips dialog", "Tips for 2Glimbles"),
+        "push button\t" + Shown(german, "Tips dialog", "Next Tip")};
+    const Reading opened = ReadNames(python, bus.Environment(), game.processId(), start);
+    EXPECT_TRUE(opened.complete) << opened.text.toStdString();
+
+    // Qt's own Open dialog speaks German too.
+    ASSERT_TRUE(screen.Xdotool({"key", "Escape"}));
+    ASSERT_TRUE(screen.Xdotool({"windowactivate", "--sync", QString::number(window)}));
+    ASSERT_TRUE(screen.Xdotool({"key", "ctrl+o"}));
+    const QStringList open{"dialog\t" + Shown(german, "File dialogs", "Open"),
+                           "push button\t" + Shown(qtGerman, "QPlatformTheme", "Cancel")};
+    const Reading file = ReadNames(python, bus.Environment(), game.processId(), open);
+    EXPECT_TRUE(file.complete) << file.text.toStdString();
     EXPECT_EQ(game.state(), QProcess::Running);
     desktop::Desktop::Stop(game);
 }

@@ -3,6 +3,7 @@
 
     read_tree.py PID [--timeout SECONDS] [--until LINE]...
     read_tree.py PID --focus-events [--timeout SECONDS]
+    read_tree.py PID --names [--timeout SECONDS] [--until LINE]...
 
 Finds the application of process PID, then its "Game board" pane, and prints
 what a screen reader would find there, one tab-separated line each:
@@ -139,23 +140,48 @@ def listen_for_focus(pid, timeout):
     return 0
 
 
+def find_app(pid):
+    for app in pyatspi.Registry.getDesktop(0):
+        try:
+            if app is not None and app.get_process_id() == pid:
+                return app
+        except Exception:  # an application that went away while we asked
+            continue
+    return None
+
+
+def read_names(node, depth, lines):
+    """ "ROLE  NAME" for every named object of every window, as flat review
+    meets them."""
+    if node is None or depth < 0:
+        return lines
+    if node.name:
+        lines.append("%s\t%s" % (node.getRoleName(), node.name))
+    for i in range(node.childCount):
+        read_names(node.getChildAtIndex(i), depth - 1, lines)
+    return lines
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("pid", type=int)
     parser.add_argument("--timeout", type=float, default=10)
     parser.add_argument("--until", action="append", default=[])
     parser.add_argument("--focus-events", action="store_true")
+    parser.add_argument("--names", action="store_true")
     args = parser.parse_args()
     if args.focus_events:
         return listen_for_focus(args.pid, args.timeout)
+    find = (lambda pid: find_app(pid)) if args.names else find_board
+    reader = (lambda app: read_names(app, 14, [])) if args.names else read
 
     deadline = time.monotonic() + args.timeout
     lines = None
     while True:
         try:
-            board = find_board(args.pid)
+            board = find(args.pid)
             if board is not None:
-                lines = read(board)
+                lines = reader(board)
                 if all(want in lines for want in args.until):
                     break
         except Exception as error:  # the game still setting up its tree
