@@ -308,9 +308,9 @@ Jedno políčko může skrývat víc glimblů: klikněte na ně znovu a podívej
         <source>*Options &gt; Set Size* picks the board, from Tiny (8 × 8) up to Huge (20 × 20).
 
 *Options &gt; Number of Glimbles* sets how many hide: on an N × N board, from N/2 up to N.</source>
-        <translation>*Možnosti &gt; Velikost pole* vybírá hrací pole, od Drobného (8 × 8) po Obrovské (20 × 20).
+        <translation>*Možnosti &gt; Velikost pole* vybírá hrací pole, od Drobného (8&#xa0;×&#xa0;8) po Obrovské (20&#xa0;×&#xa0;20).
 
-*Možnosti &gt; Počet glimblů* určuje, kolik se jich schovává: na poli N × N od N/2 do N.</translation>
+*Možnosti &gt; Počet glimblů* určuje, kolik se jich schovává: na poli N&#xa0;×&#xa0;N od N/2 do N.</translation>
     </message>
     <message>
         <source>A zero clears four lines</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Get More Games</source>
-        <translation>Plus de jeux</translation>
+        <translation>D’autres jeux</translation>
     </message>
     <message>
         <source>About 2Glimbles</source>
@@ -306,7 +306,7 @@ Une case peut en cacher plusieurs&#xa0;: recliquez dessus pour voir. S’il n’
         <source>*Options &gt; Set Size* picks the board, from Tiny (8 × 8) up to Huge (20 × 20).
 
 *Options &gt; Number of Glimbles* sets how many hide: on an N × N board, from N/2 up to N.</source>
-        <translation>*Options &gt; Choisir la taille* choisit le plateau, de Minuscule (8&#xa0;×&#xa0;8) à Immense (20&#xa0;×&#xa0;20).
+        <translation>*Options &gt; Choisir la taille* règle le plateau, de Minuscule (8&#xa0;×&#xa0;8) à Immense (20&#xa0;×&#xa0;20).
 
 *Options &gt; Nombre de glimbles* fixe combien se cachent&#xa0;: sur un plateau N&#xa0;×&#xa0;N, de N/2 à N.</translation>
     </message>

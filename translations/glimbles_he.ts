@@ -306,9 +306,9 @@ One tile can hide several glimbles: click a found tile again to look. If none is
         <source>*Options &gt; Set Size* picks the board, from Tiny (8 × 8) up to Huge (20 × 20).
 
 *Options &gt; Number of Glimbles* sets how many hide: on an N × N board, from N/2 up to N.</source>
-        <translation>*אפשרויות &gt; גודל הלוח* בוחר את הלוח, מזעיר (8 × 8) ועד ענק (20 × 20).
+        <translation>*אפשרויות &gt; גודל הלוח* בוחר את הלוח, מזעיר (8&#xa0;×&#xa0;8) ועד ענק (20&#xa0;×&#xa0;20).
 
-*אפשרויות &gt; מספר הגלימבלים* קובע כמה מתחבאים: בלוח N × N, מ־N/2 ועד N.</translation>
+*אפשרויות &gt; מספר הגלימבלים* קובע כמה מתחבאים: בלוח N&#xa0;×&#xa0;N, מ־N/2 ועד N.</translation>
     </message>
     <message>
         <source>A zero clears four lines</source>

@@ -304,9 +304,9 @@ One tile can hide several glimbles: click a found tile again to look. If none is
         <source>*Options &gt; Set Size* picks the board, from Tiny (8 × 8) up to Huge (20 × 20).
 
 *Options &gt; Number of Glimbles* sets how many hide: on an N × N board, from N/2 up to N.</source>
-        <translation>*オプション &gt; 盤面のサイズ*で盤面を選びます。「極小」(8 × 8) から「特大」(20 × 20) まであります。
+        <translation>*オプション &gt; 盤面のサイズ*で盤面を選びます。「極小」(8&#xa0;×&#xa0;8) から「特大」(20&#xa0;×&#xa0;20) まであります。
 
-*オプション &gt; グリンブルの数*で隠れる数を決めます。N × N の盤面なら N/2 から N までです。</translation>
+*オプション &gt; グリンブルの数*で隠れる数を決めます。N&#xa0;×&#xa0;N の盤面なら N/2 から N までです。</translation>
     </message>
     <message>
         <source>A zero clears four lines</source>

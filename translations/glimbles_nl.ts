@@ -306,9 +306,9 @@ Eén tegel kan er meer verbergen: klik er nog eens op om te kijken. Is hij leeg,
         <source>*Options &gt; Set Size* picks the board, from Tiny (8 × 8) up to Huge (20 × 20).
 
 *Options &gt; Number of Glimbles* sets how many hide: on an N × N board, from N/2 up to N.</source>
-        <translation>*Opties &gt; Bordgrootte* kiest het bord, van Piepklein (8 × 8) tot Enorm (20 × 20).
+        <translation>*Opties &gt; Bordgrootte* kiest het bord, van Piepklein (8&#xa0;×&#xa0;8) tot Enorm (20&#xa0;×&#xa0;20).
 
-*Opties &gt; Aantal glimbels* bepaalt hoeveel er zich verstoppen: op een bord van N × N van N/2 tot N.</translation>
+*Opties &gt; Aantal glimbels* bepaalt hoeveel er zich verstoppen: op een bord van N&#xa0;×&#xa0;N van N/2 tot N.</translation>
     </message>
     <message>
         <source>A zero clears four lines</source>

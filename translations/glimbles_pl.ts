@@ -308,9 +308,9 @@ Pole może skrywać kilka glimbli: kliknij je ponownie, aby sprawdzić. Jeśli �
         <source>*Options &gt; Set Size* picks the board, from Tiny (8 × 8) up to Huge (20 × 20).
 
 *Options &gt; Number of Glimbles* sets how many hide: on an N × N board, from N/2 up to N.</source>
-        <translation>*Opcje &gt; Rozmiar planszy* wybiera planszę, od Malutkiej (8 × 8) do Ogromnej (20 × 20).
+        <translation>*Opcje &gt; Rozmiar planszy* wybiera planszę, od Malutkiej (8&#xa0;×&#xa0;8) do Ogromnej (20&#xa0;×&#xa0;20).
 
-*Opcje &gt; Liczba glimbli* ustala, ile się ich chowa: na planszy N × N od N/2 do N.</translation>
+*Opcje &gt; Liczba glimbli* ustala, ile się ich chowa: na planszy N&#xa0;×&#xa0;N od N/2 do N.</translation>
     </message>
     <message>
         <source>A zero clears four lines</source>

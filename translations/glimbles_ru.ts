@@ -308,9 +308,9 @@ One tile can hide several glimbles: click a found tile again to look. If none is
         <source>*Options &gt; Set Size* picks the board, from Tiny (8 × 8) up to Huge (20 × 20).
 
 *Options &gt; Number of Glimbles* sets how many hide: on an N × N board, from N/2 up to N.</source>
-        <translation>*Параметры &gt; Размер поля* выбирает поле: от Крошечного (8 × 8) до Огромного (20 × 20).
+        <translation>*Параметры &gt; Размер поля* выбирает поле: от Крошечного (8&#xa0;×&#xa0;8) до Огромного (20&#xa0;×&#xa0;20).
 
-*Параметры &gt; Число глимблей* задаёт, сколько их прячется: на поле N × N — от N/2 до N.</translation>
+*Параметры &gt; Число глимблей* задаёт, сколько их прячется: на поле N&#xa0;×&#xa0;N — от N/2 до N.</translation>
     </message>
     <message>
         <source>A zero clears four lines</source>

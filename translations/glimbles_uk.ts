@@ -284,7 +284,7 @@ This 3 sees three of them. Every glimble you collect lowers the numbers on its l
         <source>A glimble marks a tile where you found one. Its number means the same as on any other tile: the glimbles still hidden on its four lines.
 
 One tile can hide several glimbles: click a found tile again to look. If none is left, it costs nothing.</source>
-        <translation>Глімбель позначає клітинку, де ви його знайшли. Її число означає те саме, що й деінде: скільки глімблів ховається на її чотирьох лініях.
+        <translation>Глімбель позначає клітинку, де ви його знайшли. Її число означає те саме, що й деінде: скільки глімблів ще ховається на її чотирьох лініях.
 
 У клітинці їх може бути кілька: клацніть ще раз і перевірте. Якщо пусто, це нічого не коштує.</translation>
     </message>
@@ -308,9 +308,9 @@ One tile can hide several glimbles: click a found tile again to look. If none is
         <source>*Options &gt; Set Size* picks the board, from Tiny (8 × 8) up to Huge (20 × 20).
 
 *Options &gt; Number of Glimbles* sets how many hide: on an N × N board, from N/2 up to N.</source>
-        <translation>*Параметри &gt; Розмір поля* вибирає поле: від Крихітного (8 × 8) до Величезного (20 × 20).
+        <translation>*Параметри &gt; Розмір поля* вибирає поле: від Крихітного (8&#xa0;×&#xa0;8) до Величезного (20&#xa0;×&#xa0;20).
 
-*Параметри &gt; Кількість глімблів* задає, скільки їх ховається: на полі N × N — від N/2 до N.</translation>
+*Параметри &gt; Кількість глімблів* задає, скільки їх ховається: на полі N&#xa0;×&#xa0;N — від N/2 до N.</translation>
     </message>
     <message>
         <source>A zero clears four lines</source>

@@ -304,9 +304,9 @@ One tile can hide several glimbles: click a found tile again to look. If none is
         <source>*Options &gt; Set Size* picks the board, from Tiny (8 × 8) up to Huge (20 × 20).
 
 *Options &gt; Number of Glimbles* sets how many hide: on an N × N board, from N/2 up to N.</source>
-        <translation>*选项 &gt; 盘面大小*用来选择盘面，从“极小”（8 × 8）到“巨大”（20 × 20）。
+        <translation>*选项 &gt; 盘面大小*用来选择盘面，从“极小”（8&#xa0;×&#xa0;8）到“巨大”（20&#xa0;×&#xa0;20）。
 
-*选项 &gt; 格林宝数量*设定藏多少只：在 N × N 盘面上，从 N/2 到 N 只。</translation>
+*选项 &gt; 格林宝数量*设定藏多少只：在 N&#xa0;×&#xa0;N 盘面上，从 N/2 到 N 只。</translation>
     </message>
     <message>
         <source>A zero clears four lines</source>

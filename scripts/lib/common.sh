@@ -4,22 +4,22 @@
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Debian 12 packages the game needs to build and run: the compiler and build
-# tools, Qt's widgets and translation tools, the sound server's client
-# library and a font.
+# tools, Qt's widgets, its SVG module (the pictures with words are drawn in the
+# player's language at run time) and its translation tools, the sound
+# server's client library and a font.
 game_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libpulse-dev
+  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libpulse-dev
   fonts-dejavu-core
 )
 
 # Debian 12 packages the whole build needs besides: Qt's test and multimedia
-# modules, the test and benchmark libraries, Qt's SVG module for the asset
-# generator, the package tools and validators of the packaging tests, and
+# modules, the test and benchmark libraries, the package tools and validators of the packaging tests, and
 # clang-format-14 for the layout check of the release step, which runs even
 # in quick mode.
 build_packages=(
   "${game_packages[@]}"
-  qt6-multimedia-dev qt6-svg-dev
+  qt6-multimedia-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   dpkg-dev desktop-file-utils appstream lintian man-db groff-base
   clang-format-14
@@ -33,7 +33,7 @@ build_packages=(
 desktop_test_packages=(
   xvfb xauth openbox xdotool x11-utils
   pulseaudio pulseaudio-utils
-  dbus at-spi2-core python3-pyatspi
+  dbus at-spi2-core python3-pyatspi locales
   weston qt6-wayland
 )
 
