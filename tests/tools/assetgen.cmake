@@ -13,9 +13,11 @@ add_custom_command(OUTPUT ${GLIMBLES_GENERATED_ASSETS}.stamp
   VERBATIM)
 add_custom_target(glimbles_generated_assets DEPENDS ${GLIMBLES_GENERATED_ASSETS}.stamp)
 
-# The asset generator: its file writers, its sounds and that it repeats itself.
+# The asset generator: its file writers, its sounds, that it repeats itself
+# and that the pictures carry their words in any language.
 glimbles_add_test(assetgen_tests
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/AssetgenTest.cpp ${CMAKE_CURRENT_LIST_DIR}/GeneratedFolder.h
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/AssetgenTest.cpp ${CMAKE_CURRENT_LIST_DIR}/AssetgenWordsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GeneratedFolder.h
   LIBS glimbles_assetgen
   QT_MAIN)
 target_compile_definitions(assetgen_tests PRIVATE GLIMBLES_GENERATED_ASSETS="${GLIMBLES_GENERATED_ASSETS}")
