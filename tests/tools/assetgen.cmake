@@ -35,3 +35,14 @@ target_compile_definitions(committed_assets_tests PRIVATE
 add_dependencies(committed_assets_tests glimbles_generated_assets)
 add_test(NAME CommittedAssets.AreWhatTheGeneratorWrites COMMAND committed_assets_tests)
 set_tests_properties(CommittedAssets.AreWhatTheGeneratorWrites PROPERTIES LABELS "assets;unit")
+
+# Every translated word fits its picture: the generator draws the pictures
+# that carry words in each shipped language and fails on any that does not.
+foreach(code IN LISTS GLIMBLES_LANGUAGES)
+  add_test(NAME assetgen_words_fit_${code}
+    COMMAND glimbles-assetgen --words ${PROJECT_BINARY_DIR}/translations/glimbles_${code}.qm
+      --words-out ${CMAKE_CURRENT_BINARY_DIR}/translated-pictures/${code})
+  set_tests_properties(assetgen_words_fit_${code} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizer-suppressions.txt"
+    LABELS assets)
+endforeach()
