@@ -20,6 +20,9 @@ game_packages=(
 build_packages=(
   "${game_packages[@]}"
   qt6-multimedia-dev
+  # The asset generator's face for the Chinese and Japanese characters the
+  # DejaVu faces lack, when it draws the pictures in those languages.
+  fonts-droid-fallback
   libgtest-dev libgmock-dev libbenchmark-dev
   dpkg-dev desktop-file-utils appstream lintian man-db groff-base
   clang-format-14

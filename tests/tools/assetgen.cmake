@@ -13,9 +13,11 @@ add_custom_command(OUTPUT ${GLIMBLES_GENERATED_ASSETS}.stamp
   VERBATIM)
 add_custom_target(glimbles_generated_assets DEPENDS ${GLIMBLES_GENERATED_ASSETS}.stamp)
 
-# The asset generator: its file writers, its sounds and that it repeats itself.
+# The asset generator: its file writers, its sounds, that it repeats itself
+# and that the pictures carry their words in any language.
 glimbles_add_test(assetgen_tests
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/AssetgenTest.cpp ${CMAKE_CURRENT_LIST_DIR}/GeneratedFolder.h
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/AssetgenTest.cpp ${CMAKE_CURRENT_LIST_DIR}/AssetgenWordsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GeneratedFolder.h
   LIBS glimbles_assetgen
   QT_MAIN)
 target_compile_definitions(assetgen_tests PRIVATE GLIMBLES_GENERATED_ASSETS="${GLIMBLES_GENERATED_ASSETS}")
@@ -33,3 +35,14 @@ target_compile_definitions(committed_assets_tests PRIVATE
 add_dependencies(committed_assets_tests glimbles_generated_assets)
 add_test(NAME CommittedAssets.AreWhatTheGeneratorWrites COMMAND committed_assets_tests)
 set_tests_properties(CommittedAssets.AreWhatTheGeneratorWrites PROPERTIES LABELS "assets;unit")
+
+# Every translated word fits its picture: the generator draws the pictures
+# that carry words in each shipped language and fails on any that does not.
+foreach(code IN LISTS GLIMBLES_LANGUAGES)
+  add_test(NAME assetgen_words_fit_${code}
+    COMMAND glimbles-assetgen --words ${PROJECT_BINARY_DIR}/translations/glimbles_${code}.qm
+      --words-out ${CMAKE_CURRENT_BINARY_DIR}/translated-pictures/${code})
+  set_tests_properties(assetgen_words_fit_${code} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizer-suppressions.txt"
+    LABELS assets)
+endforeach()

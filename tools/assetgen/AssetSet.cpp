@@ -28,9 +28,22 @@ QByteArray Png(const QImage& image) {
 
 }  // namespace
 
-QImage DrawPicture(const FontSet& fonts, const res::PictureInfo& picture, int scale) {
+bool CarriesWords(int pictureId) {
+    switch (pictureId) {
+        case res::IDB_POINTS_LABEL:
+        case res::IDB_GLIMBLES_LABEL:
+        case res::IDB_OK:
+        case res::IDB_OK_PRESSED:
+        case res::IDB_CANCEL:
+        case res::IDB_CANCEL_PRESSED: return true;
+        default: return pictureId >= res::IDB_TIP_FIRST && pictureId <= res::IDB_TIP_LAST;
+    }
+}
+
+QImage DrawPicture(const FontSet& fonts, const res::PictureInfo& picture, int scale, const Words& words,
+                   std::vector<Misfit>* misfits) {
     const TileArt tiles(fonts, scale);
-    const WidgetArt widgets(fonts, scale);
+    const WidgetArt widgets(fonts, scale, words.direction);
     const int id = picture.id;
     for (const NumberStrip& s : NumberStrips())
         if (s.id == id) return tiles.NumberStrip(s.world, s.kind, FirstNumber(s), picture.frameCount);
@@ -41,16 +54,19 @@ QImage DrawPicture(const FontSet& fonts, const res::PictureInfo& picture, int sc
         case res::IDB_ARROW_DECREASE: return widgets.ArrowStrip(picture, ArrowDirection::Left);
         case res::IDB_ARROW_INCREASE: return widgets.ArrowStrip(picture, ArrowDirection::Right);
         case res::IDB_STATUS_PANEL: return widgets.Panel(picture);
-        case res::IDB_POINTS_LABEL: return widgets.Label(picture, QStringLiteral("Points"));
-        case res::IDB_GLIMBLES_LABEL: return widgets.Label(picture, QStringLiteral("Glimbles"));
-        case res::IDB_OK: return widgets.Button(picture, QStringLiteral("OK"), Kind::Confirm, false);
-        case res::IDB_OK_PRESSED: return widgets.Button(picture, QStringLiteral("OK"), Kind::Confirm, true);
-        case res::IDB_CANCEL: return widgets.Button(picture, QStringLiteral("Cancel"), Kind::Dismiss, false);
-        case res::IDB_CANCEL_PRESSED: return widgets.Button(picture, QStringLiteral("Cancel"), Kind::Dismiss, true);
+        case res::IDB_POINTS_LABEL: return widgets.Label(picture, words.text(res::kPointsWord), misfits);
+        case res::IDB_GLIMBLES_LABEL: return widgets.Label(picture, words.text(res::kGlimblesWord), misfits);
+        case res::IDB_OK: return widgets.Button(picture, words.text(res::kOkWord), Kind::Confirm, false, misfits);
+        case res::IDB_OK_PRESSED:
+            return widgets.Button(picture, words.text(res::kOkWord), Kind::Confirm, true, misfits);
+        case res::IDB_CANCEL:
+            return widgets.Button(picture, words.text(res::kCancelWord), Kind::Dismiss, false, misfits);
+        case res::IDB_CANCEL_PRESSED:
+            return widgets.Button(picture, words.text(res::kCancelWord), Kind::Dismiss, true, misfits);
         default: break;
     }
     if (id >= res::IDB_TIP_FIRST && id <= res::IDB_TIP_LAST)
-        return TipArt(fonts, tiles, widgets).Tip(id - res::IDB_TIP_FIRST);
+        return TipArt(fonts, tiles, widgets, words, misfits).Tip(id - res::IDB_TIP_FIRST);
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tools/assetgen/Fonts.h"
+#include "tools/assetgen/Words.h"
 
 #include "resources/Pictures.h"
 
@@ -20,8 +21,14 @@ struct GeneratedFile {
 
 // A catalogued picture in full colour, before it is stored (8-bit pictures
 // are quantised when they are written), drawn `scale` times finer than its
-// catalogued size. Null when there is no art for it.
-QImage DrawPicture(const FontSet& fonts, const res::PictureInfo& picture, int scale = 1);
+// catalogued size, its words in `words`' language; each text that does not
+// fit is added to `misfits` when given (and drawn all the same). Null when
+// there is no art for it.
+QImage DrawPicture(const FontSet& fonts, const res::PictureInfo& picture, int scale = 1,
+                   const Words& words = Words::English(), std::vector<Misfit>* misfits = nullptr);
+
+// The pictures that carry words (plates, picture buttons, tips).
+bool CarriesWords(int pictureId);
 
 // Where the picture drawn `scale` times finer is stored, e.g. "bitmaps/2x/131.png".
 QString FinerPicturePath(int id, int scale);

@@ -6,12 +6,14 @@
 #include "resources/StatusStrip.h"
 #include "resources/TipTexts.h"
 
+#include "tools/assetgen/Bidi.h"
 #include "tools/assetgen/Canvas.h"
 #include "tools/assetgen/Catalogue.h"
 #include "tools/assetgen/Glimble.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -19,18 +21,18 @@
 #include <iterator>
 #include <numbers>
 #include <span>
+#include <vector>
 
 namespace assetgen {
 namespace {
 
 using res::kTipTexts;
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// The items of the menu bar's Options pop-up.
-std::span<const res::MenuItem> OptionsMenu() {
-    for (const res::MenuItem& popup : res::MainMenu()) {
-        if (popup.text.English() == "Options") return popup.items;
+// The menu bar's pop-ups from Options on.
+std::span<const res::MenuItem> MenuBarFromOptions() {
+    const std::span<const res::MenuItem> bar = res::MainMenu();
+    for (std::size_t i = 0; i < bar.size(); ++i) {
+        if (bar[i].text.English() == "Options") return bar.subspan(i);
     }
     return {};
 }
@@ -45,6 +47,11 @@ const QColor kLineWash(255, 226, 80, 110);
 
 constexpr qreal kTextLeft = 214;
 constexpr qreal kTextMargin = 14;  // between the text column and the right edge
+// The Options tip's menus may grow with their words until the menu reaches the
+// picker's right edge and the sub-menu leaves the text this much room.
+constexpr qreal kMenuRight = 184;
+constexpr qreal kMinTextColumn = 150;
+constexpr qreal kBarWordRoom = 75;  // each word of the menu bar
 
 // Right edge of the text column; the tips share one size.
 qreal TextRight() { return Picture(res::IDB_TIP_FIRST).width - kTextMargin; }
@@ -118,24 +125,48 @@ void TipArt::Background(QPainter& p, QSizeF size) const {
     p.drawRect(QRectF(2.5, 2.5, w - 5, h - 5));
 }
 
-void TipArt::Title(QPainter& p, const QString& text, QPointF at) const {
-    p.fillPath(TextPath(m_fonts.bold, 17, text).translated(at), kTitle);
+void TipArt::Misfits(const QString& text, const char* where) const {
+    if (m_misfits != nullptr) m_misfits->push_back({m_pictureId, text, QString::fromLatin1(where)});
 }
 
-void TipArt::Body(QPainter& p, const QString& text, const QRectF& box, qreal size, qreal lineHeight) const {
+void TipArt::Title(QPainter& p, const res::Text& title, QPointF at) const {
+    const QString text = m_words.text(title);
+    const qreal size = 17;
+    const qreal width = TextWidth(m_fonts, true, size, text);
+    if (width > TextRight() - at.x()) Misfits(text, "tip title");
+    if (m_words.RightToLeft()) at.setX(TextRight() - width);
+    p.fillPath(TextPath(m_fonts, true, size, m_words.RightToLeft() ? VisualOrder(text) : text).translated(at), kTitle);
+}
+
+void TipArt::Body(QPainter& p, const res::Text& body, const QRectF& box, qreal size, qreal lineHeight) const {
+    const QString text = m_words.text(body);
     qreal y = box.top() + size;
+    qreal lastBaseline = y;
     for (const QString& paragraph : text.split(QStringLiteral("\n\n"))) {
-        for (const auto& line : WrapText(m_fonts, size, paragraph, box.width())) {
-            qreal x = box.left();
-            for (const TextRun& run : line) {
-                const QRawFont& face = run.bold ? m_fonts.bold : m_fonts.regular;
-                p.fillPath(TextPath(face, size, run.text).translated(x, y), kText);
-                x += TextWidth(face, size, run.text);
+        for (auto line : WrapText(m_fonts, size, paragraph, box.width())) {
+            qreal width = 0;
+            for (const TextRun& run : line) width += TextWidth(m_fonts, run.bold, size, run.text);
+            if (width > box.width()) {  // a word alone on its line, and wider still
+                QString words;
+                for (const TextRun& run : line) words += run.text;
+                Misfits(words, "tip body");
             }
+            qreal x = box.left();
+            if (m_words.RightToLeft()) {
+                line = VisualOrder(line);
+                x = box.right() - width;
+            }
+            for (const TextRun& run : line) {
+                p.fillPath(TextPath(m_fonts, run.bold, size, run.text).translated(x, y), kText);
+                x += TextWidth(m_fonts, run.bold, size, run.text);
+            }
+            lastBaseline = y;
             y += lineHeight;
         }
         y += lineHeight * 0.45;
     }
+    const qreal descent = m_fonts.regular.descent() * size / m_fonts.regular.pixelSize();
+    if (lastBaseline + descent > box.bottom()) Misfits(text, "tip body");
 }
 
 void TipArt::TileAt(QPainter& p, QPointF at, qreal cell, World world, char code) const {
@@ -191,8 +222,8 @@ void TipArt::NumbersTip(QPainter& p) const {
         const qreal reach = (k % 2 == 0) ? 1.75 * cell : 2.35 * cell;
         Arrow(p, centre + u * (k % 2 == 0 ? 0.62 : 0.85) * cell, centre + u * reach, kMark, 1.8);
     }
-    Title(p, Text(kTipTexts[0].title), {kTextLeft, 34});
-    Body(p, Text(kTipTexts[0].body), QRectF(kTextLeft, 46, TextRight() - kTextLeft, 140));
+    Title(p, kTipTexts[0].title, {kTextLeft, 34});
+    Body(p, kTipTexts[0].body, QRectF(kTextLeft, 46, TextRight() - kTextLeft, 140));
 }
 
 // Tip 2: the found tile.
@@ -214,8 +245,8 @@ void TipArt::FoundTip(QPainter& p) const {
     Sparkle(p, QPointF(110, 160), 4, QColor(255, 206, 40));
     Pointer(p, QPointF(80, 112), 24);
     const qreal textLeft = 204;
-    Title(p, Text(kTipTexts[1].title), {textLeft, 34});
-    Body(p, Text(kTipTexts[1].body), QRectF(textLeft, 46, TextRight() - textLeft, 150));
+    Title(p, kTipTexts[1].title, {textLeft, 34});
+    Body(p, kTipTexts[1].body, QRectF(textLeft, 46, TextRight() - textLeft, 150));
 }
 
 // Tip 3: the status strip under the board.
@@ -228,9 +259,9 @@ void TipArt::StatusTip(QPainter& p) const {
     const status_strip::Layout at = status_strip::LayoutAt(static_cast<int>(width), 0);
     const qreal x0 = o.x() + at.pointsLabelX;
     Widget(p, QPointF(x0, o.y() + at.labelY),
-           m_widgets.Label(Picture(res::IDB_POINTS_LABEL), QStringLiteral("Points")));
+           m_widgets.Label(Picture(res::IDB_POINTS_LABEL), m_words.text(res::kPointsWord)));
     Widget(p, QPointF(o.x() + at.glimblesLabelX, o.y() + at.labelY),
-           m_widgets.Label(Picture(res::IDB_GLIMBLES_LABEL), QStringLiteral("Glimbles")));
+           m_widgets.Label(Picture(res::IDB_GLIMBLES_LABEL), m_words.text(res::kGlimblesWord)));
     constexpr int kDigit = status_strip::kDigitSize;
     auto digits = [&](int x, const char* text) {
         for (int i = 0; text[i] != '\0'; ++i)
@@ -238,11 +269,11 @@ void TipArt::StatusTip(QPainter& p) const {
     };
     digits(at.pointsDigitsX, "187");
     digits(at.glimblesDigitsX, "04");
-    Title(p, Text(kTipTexts[2].title), {16, 28});
+    Title(p, kTipTexts[2].title, {16, 28});
     Arrow(p, QPointF(x0 + 60, 118), QPointF(x0 + 100, 96), kMark);
     Arrow(p, QPointF(x0 + 300, 118), QPointF(x0 + 285, 96), kMark);
-    Body(p, Text(kTipTexts[2].body), QRectF(16, 116, 200, 80));
-    Body(p, Text(kTipTexts[2].aside), QRectF(236, 116, 200, 80));
+    Body(p, kTipTexts[2].body, QRectF(16, 116, 200, 80));
+    Body(p, kTipTexts[2].aside, QRectF(236, 116, 200, 80));
 }
 
 // Tip 4: the Options menu.
@@ -250,9 +281,27 @@ void TipArt::OptionsTip(QPainter& p) const {
     const QColor menuFace(246, 246, 242), menuEdge(150, 150, 140), select(52, 112, 196);
     const qreal font = 11;
     const qreal item = 16;
-    auto width = [&](const QString& s) { return TextWidth(m_fonts.regular, font, s); };
-    auto text = [&](const QString& s, QPointF at, const QColor& c) {
+    auto width = [&](const QString& s) { return TextWidth(m_fonts, false, font, s); };
+    // A menu's words, squeezed sideways into `room` when wider.
+    auto text = [&](const QString& s, QPointF at, const QColor& c, qreal room) {
+        const QPainterPath path = TextPath(m_fonts, false, font, m_words.RightToLeft() ? VisualOrder(s) : s);
+        const qreal w = width(s);
+        QTransform t;
+        t.translate(at.x(), at.y());
+        if (w > room) t.scale(room / w, 1);
+        p.fillPath(w > room ? t.map(path) : path.translated(at), c);
+    };
+    auto mark = [&](const QString& s, QPointF at, const QColor& c) {
         p.fillPath(TextPath(m_fonts.regular, font, s).translated(at), c);
+    };
+    // The words of a menu, recording those wider than `room`; returns the widest that fits.
+    auto widestIn = [&](const std::vector<QString>& words, qreal room, const char* where) {
+        qreal widest = 0;
+        for (const QString& w : words) {
+            if (width(w) > room) Misfits(w, where);
+            widest = std::max(widest, std::min(width(w), room));
+        }
+        return widest;
     };
     auto panel = [&](const QRectF& r) {
         p.setPen(QPen(menuEdge, 1));
@@ -261,40 +310,47 @@ void TipArt::OptionsTip(QPainter& p) const {
     };
     const QString subMark = QStringLiteral("\u25B8"), check = QStringLiteral("\u2713");
     // The menu bar from Options on, with Options open.
+    const std::span<const res::MenuItem> bar = MenuBarFromOptions();
+    const QString optionsWord = MenuWords(m_words.text(bar[0].text));
+    const QString helpWord = bar.size() > 1 ? MenuWords(m_words.text(bar[1].text)) : QString();
     const qreal barLeft = 12, barTop = 14;
     const qreal optionsLeft = barLeft + 2;
-    const qreal optionsWidth = width(QStringLiteral("Options")) + 12;
-    panel(QRectF(barLeft, barTop, optionsWidth + width(QStringLiteral("Help")) + 26, item + 2));
+    const qreal optionsWidth = widestIn({optionsWord}, kBarWordRoom, "options menu") + 12;
+    panel(QRectF(barLeft, barTop, optionsWidth + widestIn({helpWord}, kBarWordRoom, "options menu") + 26, item + 2));
     p.fillRect(QRectF(optionsLeft, barTop + 1, optionsWidth, item), select);
-    text(QStringLiteral("Options"), {optionsLeft + 6, barTop + 13}, Qt::white);
-    text(QStringLiteral("Help"), {optionsLeft + optionsWidth + 6, barTop + 13}, Qt::black);
+    text(optionsWord, {optionsLeft + 6, barTop + 13}, Qt::white, kBarWordRoom);
+    text(helpWord, {optionsLeft + optionsWidth + 6, barTop + 13}, Qt::black, kBarWordRoom);
     // The Options menu as the menu table has it, its first item (Set Size)
     // highlighted and Sound checked, as it is until the player turns it off.
-    const std::span<const res::MenuItem> options = OptionsMenu();
+    const std::span<const res::MenuItem> options = bar[0].items;
     const int optionCount = static_cast<int>(options.size());
-    qreal widestOption = 0;
-    for (const res::MenuItem& option : options) widestOption = std::max(widestOption, width(Text(option.text)));
-    const QRectF menu(optionsLeft, barTop + item + 2, widestOption + 34, optionCount * item + 6);
+    std::vector<QString> optionWords;
+    for (const res::MenuItem& option : options) optionWords.push_back(MenuWords(m_words.text(option.text)));
+    const qreal optionRoom = kMenuRight - optionsLeft - 34;
+    const QRectF menu(optionsLeft, barTop + item + 2, widestIn(optionWords, optionRoom, "options menu") + 34,
+                      optionCount * item + 6);
     panel(menu);
     for (int i = 0; i < optionCount; ++i) {
         const qreal y = menu.top() + 3 + i * item;
         const bool hot = i == 0;
         const QColor ink = hot ? Qt::white : Qt::black;
         if (hot) p.fillRect(QRectF(menu.left() + 2, y, menu.width() - 4, item), select);
-        text(Text(options[i].text), {menu.left() + 16, y + 12}, ink);
-        if (options[i].IsPopup()) text(subMark, {menu.right() - 11, y + 12}, ink);
-        if (options[i].command == res::ID_SOUND) text(check, {menu.left() + 4, y + 12}, ink);
+        text(optionWords[static_cast<std::size_t>(i)], {menu.left() + 16, y + 12}, ink, optionRoom);
+        if (options[i].IsPopup()) mark(subMark, {menu.right() - 11, y + 12}, ink);
+        if (options[i].command == res::ID_SOUND) mark(check, {menu.left() + 4, y + 12}, ink);
     }
     // The Set Size sub-menu, one item a board size, the middle one checked.
     const int sizeCount = static_cast<int>(std::size(res::kBoardSizes));
-    qreal widest = 0;
-    for (const res::BoardSize& size : res::kBoardSizes) widest = std::max(widest, width(Text(size.name)));
-    const QRectF sub(menu.right() - 3, menu.top() + 2, widest + 26, sizeCount * item + 6);
+    std::vector<QString> sizeWords;
+    for (const res::BoardSize& size : res::kBoardSizes) sizeWords.push_back(MenuWords(m_words.text(size.name)));
+    const qreal subLeft = menu.right() - 3;
+    const qreal sizeRoom = TextRight() - kTextMargin - kMinTextColumn - subLeft - 26;
+    const QRectF sub(subLeft, menu.top() + 2, widestIn(sizeWords, sizeRoom, "size menu") + 26, sizeCount * item + 6);
     panel(sub);
     for (int i = 0; i < sizeCount; ++i) {
         const qreal y = sub.top() + 3 + i * item;
-        text(Text(res::kBoardSizes[i].name), {sub.left() + 16, y + 12}, Qt::black);
-        if (i == sizeCount / 2) text(check, {sub.left() + 4, y + 12}, Qt::black);
+        text(sizeWords[static_cast<std::size_t>(i)], {sub.left() + 16, y + 12}, Qt::black, sizeRoom);
+        if (i == sizeCount / 2) mark(check, {sub.left() + 4, y + 12}, Qt::black);
     }
     // The glimble-count picker.
     const QRectF picker(14, 130, 170, 56);
@@ -316,8 +372,8 @@ void TipArt::OptionsTip(QPainter& p) const {
     Pointer(p, QPointF(cx + d + 30, top + 22), 20);
 
     const qreal textLeft = sub.right() + 14;
-    Title(p, Text(kTipTexts[3].title), {textLeft, 34});
-    Body(p, Text(kTipTexts[3].body), QRectF(textLeft, 46, TextRight() - textLeft, 150));
+    Title(p, kTipTexts[3].title, {textLeft, 34});
+    Body(p, kTipTexts[3].body, QRectF(textLeft, 46, TextRight() - textLeft, 150));
 }
 
 // Tip 5: a zero clears its four lines.
@@ -346,12 +402,13 @@ void TipArt::ZeroTip(QPainter& p) const {
                 p.setPen(Qt::NoPen);
             }
         }
-    Title(p, Text(kTipTexts[4].title), {kTextLeft, 34});
-    Body(p, Text(kTipTexts[4].body), QRectF(kTextLeft, 46, TextRight() - kTextLeft, 150));
+    Title(p, kTipTexts[4].title, {kTextLeft, 34});
+    Body(p, kTipTexts[4].body, QRectF(kTextLeft, 46, TextRight() - kTextLeft, 150));
 }
 
 QImage TipArt::Tip(int index) const {
-    const res::PictureInfo& tip = Picture(res::IDB_TIP_FIRST + index);
+    m_pictureId = res::IDB_TIP_FIRST + index;
+    const res::PictureInfo& tip = Picture(m_pictureId);
     return Render(
         tip.width, tip.height,
         [&](QPainter& p) {

@@ -3,20 +3,24 @@
 #include "tools/assetgen/Fonts.h"
 #include "tools/assetgen/TileArt.h"
 #include "tools/assetgen/WidgetArt.h"
+#include "tools/assetgen/Words.h"
 
 #include <QImage>
 
+#include <utility>
 #include <vector>
 
 namespace assetgen {
 
 // The five tip panels: an illustration drawn with the game's own tiles and
-// widgets beside a short English text. They are drawn at the widgets' scale,
-// so the widget pictures they show are the ones of that scale.
+// widgets beside a short text in `words`' language. They are drawn at the
+// widgets' scale, so the widget pictures they show are the ones of that
+// scale. Texts that do not fit are added to `misfits` when it is given.
 class TipArt {
 public:
-    TipArt(const FontSet& fonts, const TileArt& tiles, const WidgetArt& widgets)
-        : m_fonts(fonts), m_tiles(tiles), m_widgets(widgets) {}
+    TipArt(const FontSet& fonts, const TileArt& tiles, const WidgetArt& widgets, Words words = Words::English(),
+           std::vector<Misfit>* misfits = nullptr)
+        : m_fonts(fonts), m_tiles(tiles), m_widgets(widgets), m_words(std::move(words)), m_misfits(misfits) {}
 
     // Tip `index` 0 to 4 (shown as tips 1 to 5, pictures IDB_TIP_FIRST on),
     // at its catalogued size.
@@ -24,9 +28,12 @@ public:
 
 private:
     void Background(QPainter& p, QSizeF size) const;
-    void Title(QPainter& p, const QString& text, QPointF at) const;
+    // A title on the baseline from `at` to the text column's right edge, at
+    // its left end (its right end when right to left).
+    void Title(QPainter& p, const res::Text& title, QPointF at) const;
     // Wraps `text` into `box`; text between asterisks is set in bold.
-    void Body(QPainter& p, const QString& text, const QRectF& box, qreal size = 13, qreal lineHeight = 16.5) const;
+    void Body(QPainter& p, const res::Text& body, const QRectF& box, qreal size = 13, qreal lineHeight = 16.5) const;
+    void Misfits(const QString& text, const char* where) const;
 
     void NumbersTip(QPainter& p) const;
     void FoundTip(QPainter& p) const;
@@ -48,6 +55,9 @@ private:
     const FontSet& m_fonts;
     const TileArt& m_tiles;
     const WidgetArt& m_widgets;
+    Words m_words;
+    std::vector<Misfit>* m_misfits;
+    mutable int m_pictureId = 0;  // the tip being drawn
 };
 
 }  // namespace assetgen

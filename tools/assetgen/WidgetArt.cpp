@@ -1,5 +1,6 @@
 #include "tools/assetgen/WidgetArt.h"
 
+#include "tools/assetgen/Bidi.h"
 #include "tools/assetgen/Canvas.h"
 #include "tools/assetgen/Catalogue.h"
 #include "tools/assetgen/Prng.h"
@@ -7,7 +8,9 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTransform>
 
+#include <algorithm>
 #include <vector>
 
 namespace assetgen {
@@ -54,13 +57,6 @@ void PaintPanelRows(QPainter& p, qreal width, qreal top) {
     p.restore();
 }
 
-QPainterPath CentredText(const QRawFont& font, qreal size, const QString& text, QPointF centre) {
-    const QPainterPath ref = TextPath(font, size, QStringLiteral("H"));
-    QPainterPath path = TextPath(font, size, text);
-    const QRectF box = path.boundingRect();
-    return path.translated(centre.x() - box.center().x(), centre.y() - ref.boundingRect().center().y());
-}
-
 QPainterPath Triangle(ArrowDirection d, QPointF c) {
     const qreal s = d == ArrowDirection::Left ? -1 : 1;
     QPainterPath t;
@@ -71,7 +67,29 @@ QPainterPath Triangle(ArrowDirection d, QPointF c) {
     return t;
 }
 
+// Room a word has on a plate or a button: the inside of its rounded ends.
+constexpr qreal kPlateWordInset = 2;
+constexpr qreal kButtonWordInset = 6;
+
 }  // namespace
+
+QPainterPath WidgetArt::Word(qreal size, const QString& text, QPointF centre, qreal room, int pictureId,
+                             const char* where, std::vector<Misfit>* misfits) const {
+    const QString drawn = m_direction == Qt::RightToLeft ? VisualOrder(text) : text;
+    const QPainterPath ref = TextPath(m_fonts.bold, size, QStringLiteral("H"));
+    const QPainterPath path = TextPath(m_fonts, true, size, drawn);
+    const QRectF box = path.boundingRect();
+    const qreal dy = centre.y() - ref.boundingRect().center().y();
+    if (box.width() <= room) return path.translated(centre.x() - box.center().x(), dy);
+    const qreal squeeze = room / box.width();
+    if (squeeze < kMinWordSqueeze && misfits != nullptr)
+        misfits->push_back({pictureId, text, QString::fromLatin1(where)});
+    QTransform t;
+    t.translate(centre.x(), dy);
+    t.scale(std::max(squeeze, kMinWordSqueeze), 1);
+    t.translate(-box.center().x(), 0);
+    return t.map(path);
+}
 
 QImage WidgetArt::Panel(const res::PictureInfo& panel) const {
     const int w = panel.width, h = panel.height;
@@ -88,7 +106,7 @@ QImage WidgetArt::Panel(const res::PictureInfo& panel) const {
         kSupersample, m_scale);
 }
 
-QImage WidgetArt::Label(const res::PictureInfo& plateInfo, const QString& text) const {
+QImage WidgetArt::Label(const res::PictureInfo& plateInfo, const QString& text, std::vector<Misfit>* misfits) const {
     const int width = plateInfo.width, height = plateInfo.height;
     return Render(
         width, height,
@@ -107,14 +125,16 @@ QImage WidgetArt::Label(const res::PictureInfo& plateInfo, const QString& text) 
             p.setBrush(shade);
             p.drawRoundedRect(plate, 8, 8);
             const qreal size = text.size() > 6 ? 17 : 18;
-            const QPainterPath words = CentredText(m_fonts.bold, size, text, plate.center());
+            const QPainterPath words = Word(size, text, plate.center(), plate.width() - 2 * kPlateWordInset,
+                                            plateInfo.id, "plate", misfits);
             p.fillPath(words.translated(0, 1), QColor(10, 30, 6, 200));
             p.fillPath(words, kLabelText);
         },
         kSupersample, m_scale);
 }
 
-QImage WidgetArt::Button(const res::PictureInfo& button, const QString& text, ButtonKind kind, bool pressed) const {
+QImage WidgetArt::Button(const res::PictureInfo& button, const QString& text, ButtonKind kind, bool pressed,
+                         std::vector<Misfit>* misfits) const {
     const ButtonColours& c = kind == ButtonKind::Confirm ? kConfirm : kDismiss;
     const int w = button.width, h = button.height;
     return Render(
@@ -153,7 +173,8 @@ QImage WidgetArt::Button(const res::PictureInfo& button, const QString& text, Bu
                 p.drawRoundedRect(gloss, radius - 5, radius - 5);
             }
             const qreal size = text.size() > 3 ? 22 : 25;
-            const QPainterPath words = CentredText(m_fonts.bold, size, text, body.center() + QPointF(0, 0.5));
+            const QPainterPath words = Word(size, text, body.center() + QPointF(0, 0.5),
+                                            body.width() - 2 * kButtonWordInset, button.id, "button", misfits);
             p.fillPath(words.translated(0, 1.5), QColor(c.border.red(), c.border.green(), c.border.blue(), 200));
             p.fillPath(words, pressed ? QColor(236, 236, 226) : Qt::white);
         },
