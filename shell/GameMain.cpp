@@ -14,6 +14,7 @@
 #include "shell/CommandLine.h"
 #include "shell/GameServices.h"
 #include "shell/Language.h"
+#include "shell/PicturesInLanguage.h"
 #include "shell/QuelmApp.h"
 #include "shell/QuelmView.h"
 
@@ -78,7 +79,7 @@ int RunGame(int argc, char* argv[], const std::function<void(CQuelmApp&)>& start
     QApplication::setDesktopFileName(QStringLiteral("com.pellix.glimbles"));
     QApplication::setApplicationVersion(ProductVersion());
     QApplication application(argc, argv);
-    InstallTranslations(application);
+    if (!InstallTranslations(application).isEmpty()) DrawPicturesInLanguage();
 
     SetWindowIconAfterFirstPaint(application);
     DesktopServices services(SoundModuleFolders());

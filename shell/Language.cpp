@@ -1,13 +1,15 @@
 #include "shell/Language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 namespace {
+
+constexpr auto kTranslationsFolder = ":/i18n";
 
 QString& Picked() {
     static QString code;
@@ -18,11 +20,25 @@ bool IsEnglish(const QLocale& locale) {
     return locale.language() == QLocale::English || locale.language() == QLocale::C;
 }
 
+void SetDirection(Qt::LayoutDirection direction) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+        QGuiApplication::setLayoutDirection(direction);
+    }
+}
+
 }  // namespace
 
-QString CurrentLanguage() { return Picked(); }
+QString TranslationFile(const QString& code) {
+    return QStringLiteral("%1/glimbles_%2.qm").arg(QLatin1String(kTranslationsFolder), code);
+}
 
-QString TranslationFile(const QString& code) { return QStringLiteral(":/i18n/glimbles_%1.qm").arg(code); }
+QStringList ShippedLanguages() {
+    QStringList codes;
+    for (const QString& file : QDir(QLatin1String(kTranslationsFolder)).entryList({QStringLiteral("glimbles_*.qm")})) {
+        codes << file.mid(9).chopped(3);  // "glimbles_" and ".qm"
+    }
+    return codes;
+}
 
 QString PickLanguage(const QStringList& preferred, const std::function<bool(const QString&)>& shipped) {
     for (const QString& tag : preferred) {
@@ -40,31 +56,37 @@ QString PickLanguage(const QStringList& preferred, const std::function<bool(cons
     return {};
 }
 
+SpokenLanguage::SpokenLanguage(const QString& code) {
+    if (code.isEmpty() || !m_game.load(TranslationFile(code))) return;
+    m_spoken = QCoreApplication::installTranslator(&m_game);
+    // Qt's own words: Debian ships them apart, and the game plays without.
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (m_qt.load(QStringLiteral("qtbase_") + code, qtFolder) ||
+        m_qt.load(QStringLiteral("qtbase_") + code.section(QLatin1Char('_'), 0, 0), qtFolder)) {
+        m_qtSpoken = QCoreApplication::installTranslator(&m_qt);
+    }
+    SetDirection(QLocale(code).textDirection());
+}
+
+SpokenLanguage::~SpokenLanguage() {
+    if (m_qtSpoken) QCoreApplication::removeTranslator(&m_qt);
+    if (m_spoken) {
+        QCoreApplication::removeTranslator(&m_game);
+        SetDirection(Qt::LeftToRight);
+    }
+}
+
 QString InstallTranslations(QCoreApplication& application) {
     const QString code = PickLanguage(QLocale::system().uiLanguages(), [](const QString& candidate) {
         return QFileInfo::exists(TranslationFile(candidate));
     });
     if (code.isEmpty()) return {};
-    auto* game = new QTranslator(&application);
-    if (!game->load(TranslationFile(code))) {
-        delete game;
-        return {};
-    }
-    QCoreApplication::installTranslator(game);
-    // Qt's own words: Debian ships them apart, and the game plays without.
-    auto* qt = new QTranslator(&application);
-    if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        qt->load(QStringLiteral("qtbase_") + code.section(QLatin1Char('_'), 0, 0),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(qt);
-    } else {
-        delete qt;
-    }
+    // Kept for the rest of the program, gone with the application.
+    auto* language = new SpokenLanguage(code);
+    QObject::connect(&application, &QObject::destroyed, [language] { delete language; });
+    if (!language->Spoken()) return {};
     Picked() = code;
-    const QLocale language(code);
-    QLocale::setDefault(language);
-    if (qobject_cast<QGuiApplication*>(&application) != nullptr) {
-        QGuiApplication::setLayoutDirection(language.textDirection());
-    }
     return code;
 }
+
+QString CurrentLanguage() { return Picked(); }

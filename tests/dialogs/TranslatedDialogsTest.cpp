@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "dialogs/LayoutDialog.h"
+#include "shell/Language.h"
 #include "tests/dialogs/EmbeddedPictures.h"
 #include "tests/fakes/PseudoLanguage.h"
 
@@ -73,6 +74,22 @@ TEST(TranslatedDialogs, EveryTextIsTranslatedAndFitsItsControl) {
             EXPECT_TRUE(PseudoLanguage::IsPseudo(text)) << text.toStdString();
             EXPECT_GE(widget->width(), widget->sizeHint().width()) << text.toStdString();
             EXPECT_TRUE(dialog.rect().contains(widget->geometry())) << text.toStdString();
+        }
+    }
+}
+
+TEST(TranslatedDialogs, EveryShippedLanguageFitsEveryDialog) {
+    for (const QString& code : ShippedLanguages()) {
+        const SpokenLanguage language(code);
+        ASSERT_TRUE(language.Spoken()) << code.toStdString();
+        for (const res::DialogLayout& layout : res::AllDialogs()) {
+            CLayoutDialog dialog(layout.id, EmbeddedPictures(), nullptr);
+            SCOPED_TRACE(code.toStdString() + ": " + layout.title.english);
+            EXPECT_NE(dialog.windowTitle(), QString::fromUtf8(layout.title.english));
+            for (const auto& [widget, text] : Texts(dialog)) {
+                EXPECT_GE(widget->width(), widget->sizeHint().width()) << text.toStdString();
+                EXPECT_TRUE(dialog.rect().contains(widget->geometry())) << text.toStdString();
+            }
         }
     }
 }

@@ -8,6 +8,9 @@
 
 #include <vector>
 
+#include "platform/qt/pictures/EmbeddedFiles.h"
+#include "shell/Language.h"
+#include "shell/PicturesInLanguage.h"
 #include "tools/screenshot/HelpPictures.h"
 
 namespace {
@@ -21,6 +24,22 @@ TEST(Screenshot, TheManualsPicturesAreWhatTheGameDrawsNow) {
         ASSERT_FALSE(shipped.isNull()) << file.toStdString();
         EXPECT_EQ(shipped.convertToFormat(QImage::Format_ARGB32), picture.image.convertToFormat(QImage::Format_ARGB32))
             << file.toStdString() << ": run glimbles-screenshot and read the manual's words again";
+    }
+}
+
+TEST(Screenshot, EachLanguageHasItsOwnPicturesWithWords) {
+    for (const QString& code : ShippedLanguages()) {
+        const SpokenLanguage language(code);
+        ASSERT_TRUE(DrawPicturesInLanguage());
+        for (const HelpPicture& picture : RenderHelpPictures()) {
+            if (!picture.words) continue;
+            const QString file = HelpPictureFile(QLatin1String(picture.name) + '.' + code, qApp->devicePixelRatio());
+            const QImage shipped(QStringLiteral(GLIMBLES_MANUAL_DIR "/") + file);
+            EXPECT_EQ(shipped.convertToFormat(QImage::Format_ARGB32),
+                      picture.image.convertToFormat(QImage::Format_ARGB32))
+                << file.toStdString() << ": run glimbles-screenshot";
+        }
+        platform::qt::EmbeddedFiles::Instance().DrawInstead({});
     }
 }
 

@@ -89,6 +89,9 @@ def check_language(code, args, sources, english_ids):
             faults.append(f"{code}: the manual's anchors differ from the English page's")
         if lang != code.replace("_", "-"):
             faults.append(f"{code}: the manual says lang={lang!r}")
+        with open(page, encoding="utf-8") as text:
+            if f'src="help-strip.{code}.png"' not in text.read():
+                faults.append(f"{code}: the manual does not show its own status strip, help-strip.{code}.png")
     return faults
 
 

@@ -79,9 +79,9 @@ QImage Example(const CPuzzle& puzzle, const QImage& picture, qreal scale) {
 
 }  // namespace
 
-QString HelpPictureFile(const char* name, qreal scale) {
+QString HelpPictureFile(const QString& name, qreal scale) {
     const QString suffix = scale == 1.0 ? QString() : QStringLiteral("@%1x").arg(scale);
-    return QLatin1String(name) + suffix + QStringLiteral(".png");
+    return name + suffix + QStringLiteral(".png");
 }
 
 std::vector<HelpPicture> RenderHelpPictures() {
@@ -100,7 +100,7 @@ std::vector<HelpPicture> RenderHelpPictures() {
         out.push_back({set.tiles, TilesOf(puzzle, picture, scale)});
         if (set.skin != game_settings::Skin::Grass) continue;
         const QRect strip(0, puzzle.GetBoardHeight(), puzzle.GetBoardWidth(), status_strip::kHeight);
-        out.push_back({"help-strip", picture.copy(platform::qt::ToDevice(strip, scale))});
+        out.push_back({"help-strip", picture.copy(platform::qt::ToDevice(strip, scale)), true});
         out.push_back({"help-example", Example(puzzle, picture, scale)});
     }
     return out;

@@ -11,11 +11,12 @@
 struct HelpPicture {
     const char* name;
     QImage image;
+    bool words = false;  // shows words: each language has its own, "name.<code>"
 };
 
 // The file a picture has beside the manual: "name.png" at scale 1,
 // "name@2x.png" at scale 2 (the name browsers and the help window look for).
-QString HelpPictureFile(const char* name, qreal scale);
+QString HelpPictureFile(const QString& name, qreal scale);
 
 // The manual's pictures, drawn by the real game on the worked example's
 // Tiny board (the same seed and clicks in both tile sets):

@@ -25,9 +25,12 @@ const QImage* EmbeddedFiles::Bitmap(int id, int fineness) {
     auto it = m_bitmaps.find(key);
     if (it == m_bitmaps.end()) {
         const QString path = BitmapPath(id, fineness);
-        QImage image;
-        if (IsResourceFile(path) && image.load(path, fineness == 1 ? "BMP" : "PNG"))
+        QImage image = m_drawer ? m_drawer(id, fineness) : QImage();
+        if (!image.isNull()) {
             image.convertTo(QImage::Format_RGB32);
+        } else if (IsResourceFile(path) && image.load(path, fineness == 1 ? "BMP" : "PNG")) {
+            image.convertTo(QImage::Format_RGB32);
+        }
         // A finer picture is taken only at its exact size: its frames must
         // lie where the catalogue's frames lie, times the fineness.
         const res::PictureInfo* info = res::FindPicture(id);

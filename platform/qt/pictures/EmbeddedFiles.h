@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -29,6 +30,15 @@ public:
     // image without a copy; empty when there is no such sound.
     QByteArray Wave(std::string_view name);
 
+    // Draws a picture in place of the embedded one (those with words, in the
+    // player's language); a null image leaves the embedded one. Set before
+    // the first picture is asked for.
+    using PictureDrawer = std::function<QImage(int id, int fineness)>;
+    void DrawInstead(PictureDrawer drawer) {
+        m_drawer = std::move(drawer);
+        m_bitmaps.clear();
+    }
+
     // The main window's icon: the two images of the icon file, with the
     // larger desktop renderings added. Null when no icon file is embedded.
     QIcon WindowIcon();
@@ -36,6 +46,7 @@ public:
 private:
     std::map<std::pair<int, int>, QImage> m_bitmaps;         // decoded pictures by id and fineness; null: absent
     std::map<std::string, QByteArray, std::less<>> m_waves;  // sound files, by name, once found
+    PictureDrawer m_drawer;  // pictures drawn at run time, or none
     QIcon m_icon;
     bool m_iconLoaded = false;
 };
