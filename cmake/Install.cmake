@@ -94,6 +94,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.pellix.com/)
 # The library packages come from the linked libraries (dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# xz, as dpkg-deb packs Debian's own packages.
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Qt's X11 platform plug-in and the sound back ends come with the linked
 # libraries' packages; the Wayland plug-in is a package of its own.
 # xdg-utils opens the web page of the About box (Help needs nothing more).

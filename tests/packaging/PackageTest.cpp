@@ -150,6 +150,10 @@ TEST(Package, ControlFieldsNameTheGameAndTheLibrariesItNeeds) {
         {"Depends", "libc6", true},
         // The About box's web page opens through xdg-open.
         {"Recommends", "xdg-utils", true},
+        // The pictures with words are drawn in the player's language with
+        // the DejaVu faces; Qt's own dialogs speak it with its translations.
+        {"Depends", "fonts-dejavu-core", true},
+        {"Recommends", "qt6-translations-l10n", true},
     };
     for (const Field& field : fields) {
         const ProgramRun run = RunProgram(QStringLiteral("dpkg-deb"),
@@ -162,6 +166,12 @@ TEST(Package, ControlFieldsNameTheGameAndTheLibrariesItNeeds) {
             EXPECT_EQ(value, QLatin1String(field.wanted)) << field.name;
         }
     }
+}
+
+TEST(Package, EveryLanguageFitsInFourMegabytes) {
+    const QString deb = PackageFile();
+    ASSERT_FALSE(deb.isEmpty()) << "no single .deb in " GLIMBLES_DEB_DIR;
+    EXPECT_LE(QFileInfo(deb).size(), 4'000'000) << deb.toStdString();
 }
 
 TEST(Package, HoldsExactlyTheFilesTheDesktopLooksFor) {

@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int kGap = 16;
-constexpr int kLabelWidth = 70;
+constexpr int kLabelWidth = 96;
 const QColor kSheet(236, 240, 232);
 
 struct Row {
