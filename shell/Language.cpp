@@ -69,6 +69,7 @@ SpokenLanguage::SpokenLanguage(const QString& code) {
 }
 
 SpokenLanguage::~SpokenLanguage() {
+    if (QCoreApplication::instance() == nullptr) return;  // gone with the application
     if (m_qtSpoken) QCoreApplication::removeTranslator(&m_qt);
     if (m_spoken) {
         QCoreApplication::removeTranslator(&m_game);
