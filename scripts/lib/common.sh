@@ -5,11 +5,12 @@ root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Debian 12 packages the game needs to build and run: the compiler and build
 # tools, Qt's widgets, its SVG module (the pictures with words are drawn in the
-# player's language at run time) and its translation tools, the sound
-# server's client library and a font.
+# player's language at run time), its translation tools and Qt's own
+# translations (its file dialogs and message boxes in the player's language),
+# the sound server's client library and a font.
 game_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libpulse-dev
+  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libpulse-dev
   fonts-dejavu-core
 )
 
@@ -31,8 +32,9 @@ build_packages=(
 # Debian 12 packages the tests that meet the real desktop need: an X display
 # with a window manager and tools to read and drive its windows, a sound
 # server with its recorder, and a session bus with the accessibility bus and
-# its Python bindings to read the game as a screen reader does, and a
-# headless Wayland compositor with Qt's Wayland platform.
+# its Python bindings to read the game as a screen reader does, the C
+# library's locale data for the tests in other languages, and a headless
+# Wayland compositor with Qt's Wayland platform.
 desktop_test_packages=(
   xvfb xauth openbox xdotool x11-utils
   pulseaudio pulseaudio-utils
