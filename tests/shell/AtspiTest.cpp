@@ -146,15 +146,21 @@ Reading Read(const QString& python, const QProcessEnvironment& environment, qint
     return reading;
 }
 
-TEST(AccessibilityBridge, AScreenReaderReadsTheBoardAndTheMoveAKeyPlays) {
+// Why the accessibility bus cannot be read here, or empty when it can.
+QString CannotReadTheBus() {
     if (const QString missing = desktop::MissingTool(desktop::kTools + QStringList{QStringLiteral("dbus-run-session"),
                                                                                    QStringLiteral("dbus-send")});
         !missing.isEmpty())
-        GTEST_SKIP() << missing.toStdString() << " is not installed";
+        return missing + QStringLiteral(" is not installed");
     if (!QFileInfo(QLatin1String(kBusLauncher)).isExecutable())
-        GTEST_SKIP() << kBusLauncher << " is not installed (at-spi2-core)";
+        return QLatin1String(kBusLauncher) + QStringLiteral(" is not installed (at-spi2-core)");
+    if (PythonWithBindings().isEmpty()) return QStringLiteral("no python3 with pyatspi (python3-pyatspi)");
+    return {};
+}
+
+TEST(AccessibilityBridge, AScreenReaderReadsTheBoardAndTheMoveAKeyPlays) {
+    if (const QString why = CannotReadTheBus(); !why.isEmpty()) GTEST_SKIP() << why.toStdString();
     const QString python = PythonWithBindings();
-    if (python.isEmpty()) GTEST_SKIP() << "no python3 with pyatspi (python3-pyatspi)";
 
     desktop::Desktop screen;
     if (!screen.Ready()) GTEST_SKIP() << "the X display or openbox did not start";
@@ -244,14 +250,8 @@ QString Shown(const QTranslator& language, const char* context, const char* engl
 }
 
 TEST(AccessibilityBridge, AGermanDesktopGetsTheGameAndQtsOwnDialogsInGerman) {
-    if (const QString missing = desktop::MissingTool(desktop::kTools + QStringList{QStringLiteral("dbus-run-session"),
-                                                                                   QStringLiteral("dbus-send")});
-        !missing.isEmpty())
-        GTEST_SKIP() << missing.toStdString() << " is not installed";
-    if (!QFileInfo(QLatin1String(kBusLauncher)).isExecutable())
-        GTEST_SKIP() << kBusLauncher << " is not installed (at-spi2-core)";
+    if (const QString why = CannotReadTheBus(); !why.isEmpty()) GTEST_SKIP() << why.toStdString();
     const QString python = PythonWithBindings();
-    if (python.isEmpty()) GTEST_SKIP() << "no python3 with pyatspi (python3-pyatspi)";
     QTranslator german;
     ASSERT_TRUE(german.load(TranslationFile(QStringLiteral("de"))));
     QTranslator qtGerman;
