@@ -11,10 +11,10 @@
 namespace res {
 
 struct BoardSize {
-    Text name;  // the Set Size item, and the tips' word for the board
-    int command;            // the item's command id (fixed values, not in the order of the sizes)
-    int n;                  // tiles across and down
-    int cellSize;           // edge of one tile on screen, in pixels
+    Text name;     // the Set Size item, and the tips' word for the board
+    int command;   // the item's command id (fixed values, not in the order of the sizes)
+    int n;         // tiles across and down
+    int cellSize;  // edge of one tile on screen, in pixels
 };
 
 inline constexpr BoardSize kBoardSizes[] = {

@@ -20,7 +20,11 @@ constexpr DialogControl kAbout[] = {
      GLIMBLES_TEXT("About dialog", "2 Glimbles Version 1.5"),
      {7, 7, 178, 8},
      kControlStyle | SS_CENTER | SS_NOPREFIX | WS_GROUP},
-    {IDOK, ControlKind::PushButton, GLIMBLES_TEXT("About dialog", "OK"), {7, 49, 57, 18}, kControlStyle | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP},
+    {IDOK,
+     ControlKind::PushButton,
+     GLIMBLES_TEXT("About dialog", "OK"),
+     {7, 49, 57, 18},
+     kControlStyle | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP},
     {IDC_GET_MORE_GAMES,
      ControlKind::PushButton,
      GLIMBLES_TEXT("About dialog", "Get More Games"),
@@ -48,8 +52,16 @@ constexpr DialogControl kBestResults[] = {
 };
 
 constexpr DialogControl kTips[] = {
-    {IDOK, ControlKind::PushButton, GLIMBLES_TEXT("Tips dialog", "Close"), {279, 130, 50, 21}, kControlStyle | BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {IDC_NEXT_TIP, ControlKind::PushButton, GLIMBLES_TEXT("Tips dialog", "Next Tip"), {205, 130, 50, 21}, kControlStyle | BS_PUSHBUTTON | WS_TABSTOP},
+    {IDOK,
+     ControlKind::PushButton,
+     GLIMBLES_TEXT("Tips dialog", "Close"),
+     {279, 130, 50, 21},
+     kControlStyle | BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {IDC_NEXT_TIP,
+     ControlKind::PushButton,
+     GLIMBLES_TEXT("Tips dialog", "Next Tip"),
+     {205, 130, 50, 21},
+     kControlStyle | BS_PUSHBUTTON | WS_TABSTOP},
     {IDC_DONT_SHOW_TIPS,
      ControlKind::CheckBox,
      GLIMBLES_TEXT("Tips dialog", "Do not show this dialog on the start."),
@@ -59,9 +71,12 @@ constexpr DialogControl kTips[] = {
 
 constexpr DialogLayout kDialogs[] = {
     {IDD_ABOUTBOX, 192, 74, GLIMBLES_TEXT("About dialog", "About 2Glimbles"), kFont, kFontPoints, kDialogStyle, kAbout},
-    {IDD_NUMBER_GLIMBLES, 228, 114, GLIMBLES_TEXT("Count dialog", "Set number of glimbles"), kFont, kFontPoints, kDialogStyle, kNumberGlimbles},
-    {IDD_GET_NAME, 186, 95, GLIMBLES_TEXT("Name dialog", "Enter your name"), kFont, kFontPoints, kDialogStyle, kGetName},
-    {IDD_BEST_RESULTS, 282, 159, GLIMBLES_TEXT("Best Results dialog", "Best Results"), kFont, kFontPoints, kDialogStyle, kBestResults},
+    {IDD_NUMBER_GLIMBLES, 228, 114, GLIMBLES_TEXT("Count dialog", "Set number of glimbles"), kFont, kFontPoints,
+     kDialogStyle, kNumberGlimbles},
+    {IDD_GET_NAME, 186, 95, GLIMBLES_TEXT("Name dialog", "Enter your name"), kFont, kFontPoints, kDialogStyle,
+     kGetName},
+    {IDD_BEST_RESULTS, 282, 159, GLIMBLES_TEXT("Best Results dialog", "Best Results"), kFont, kFontPoints, kDialogStyle,
+     kBestResults},
     {IDD_TIPS, 336, 158, GLIMBLES_TEXT("Tips dialog", "Tips for 2Glimbles"), kFont, kFontPoints, kDialogStyle, kTips},
 };
 

@@ -19,7 +19,8 @@ QString Refusal(const struct stat& info) {
 }
 
 QString CannotRead(int error) {
-    return QCoreApplication::translate("Messages", "it cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
+    return QCoreApplication::translate("Messages", "it cannot be read (%1)")
+        .arg(QString::fromLocal8Bit(std::strerror(error)));
 }
 
 QString NoSuchFile() { return QCoreApplication::translate("Messages", "there is no such file"); }

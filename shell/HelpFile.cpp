@@ -26,7 +26,7 @@ QString ReadablePage(const QString& name) {
 QString FindHelpFile(const QString& language) {
     const QString stem = QLatin1String(kHelpStem);
     if (!language.isEmpty()) {
-        const QString page = ReadablePage(stem + QLatin1Char('.') + language + QStringLiteral(".html"));
+        QString page = ReadablePage(stem + QLatin1Char('.') + language + QStringLiteral(".html"));
         if (!page.isEmpty()) return page;
     }
     return ReadablePage(stem + QStringLiteral(".html"));

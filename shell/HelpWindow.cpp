@@ -59,14 +59,16 @@ HelpWindow::HelpWindow(platform::IShellOpen& shell, QWidget* owner) : QWidget(ow
 
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QCoreApplication::translate("Help window", "&Back"), m_browser,
-                            &QTextBrowser::backward);
+    m_back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                            QCoreApplication::translate("Help window", "&Back"), m_browser, &QTextBrowser::backward);
     m_back->setShortcut(QKeySequence::Back);
-    m_forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QCoreApplication::translate("Help window", "&Forward"), m_browser,
+    m_forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                               QCoreApplication::translate("Help window", "&Forward"), m_browser,
                                &QTextBrowser::forward);
     m_forward->setShortcut(QKeySequence::Forward);
-    QAction* contents = bar->addAction(style()->standardIcon(QStyle::SP_ArrowUp), QCoreApplication::translate("Help window", "&Contents"),
-                                       m_browser, &QTextBrowser::home);
+    QAction* contents = bar->addAction(style()->standardIcon(QStyle::SP_ArrowUp),
+                                       QCoreApplication::translate("Help window", "&Contents"), m_browser,
+                                       &QTextBrowser::home);
     contents->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     m_back->setEnabled(false);
     m_forward->setEnabled(false);

@@ -78,9 +78,8 @@ SpokenLanguage::~SpokenLanguage() {
 }
 
 QString InstallTranslations(QCoreApplication& application) {
-    const QString code = PickLanguage(QLocale::system().uiLanguages(), [](const QString& candidate) {
-        return QFileInfo::exists(TranslationFile(candidate));
-    });
+    QString code = PickLanguage(QLocale::system().uiLanguages(),
+                                [](const QString& candidate) { return QFileInfo::exists(TranslationFile(candidate)); });
     if (code.isEmpty()) return {};
     // Kept for the rest of the program, gone with the application.
     auto* language = new SpokenLanguage(code);

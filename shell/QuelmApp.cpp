@@ -52,7 +52,8 @@ bool CQuelmApp::OnCommand(int id) {
 void CQuelmApp::OnAppAbout() { m_services.dialogs.RunAbout(); }
 
 void CQuelmApp::OnFileOpen() {
-    const QString path = QFileDialog::getOpenFileName(m_frame.get(), QCoreApplication::translate("File dialogs", "Open"), QString(),
+    const QString path = QFileDialog::getOpenFileName(m_frame.get(),
+                                                      QCoreApplication::translate("File dialogs", "Open"), QString(),
                                                       AllFilesFilter());
     if (path.isEmpty()) return;
     if (OpenDocumentFile(path)) m_frame->SetDocumentTitle(m_doc->Title());
@@ -64,7 +65,8 @@ bool CQuelmApp::OpenDocumentFile(const QString& path) {
         // A window not yet shown is no parent: the box then stands alone.
         QWidget* parent = m_frame && m_frame->isVisible() ? m_frame.get() : nullptr;
         QMessageBox::warning(parent, AppTitle(),
-                             QCoreApplication::translate("Messages", "Cannot open \"%1\": %2.").arg(QDir::toNativeSeparators(path), reason));
+                             QCoreApplication::translate("Messages", "Cannot open \"%1\": %2.")
+                                 .arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
     m_doc->OnOpenDocument(QFileInfo(path).absoluteFilePath());

@@ -17,7 +17,8 @@ bool CQuelmDoc::OnCommand(int id, QWidget* parent) {
     if (id != res::ID_FILE_SAVE) return false;
     QString path = m_path;
     if (path.isEmpty()) {
-        path = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("File dialogs", "Save As"), m_title, AllFilesFilter());
+        path = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("File dialogs", "Save As"), m_title,
+                                            AllFilesFilter());
         if (path.isEmpty()) return true;  // cancelled
     }
     if (SaveInto(path)) SetPathName(path);

@@ -23,14 +23,26 @@ struct FitCase {
 
 TEST(FitTexts, GrowsWhatLacksRoomAndMovesItsNeighbours) {
     const FitCase cases[] = {
-        {"texts that fit change nothing", {{10, 10, 50, 20}, {70, 10, 50, 20}}, {40, 50},
-         {{10, 10, 50, 20}, {70, 10, 50, 20}}, 200},
-        {"a wider text pushes its right-hand neighbour", {{10, 10, 50, 20}, {70, 10, 50, 20}}, {80, 0},
-         {{10, 10, 80, 20}, {100, 10, 50, 20}}, 200},
-        {"a control on another line stays", {{10, 10, 50, 20}, {70, 40, 50, 20}}, {80, 0},
-         {{10, 10, 80, 20}, {70, 40, 50, 20}}, 200},
-        {"the client grows to keep its margin", {{10, 10, 50, 20}, {70, 10, 50, 20}}, {0, 200},
-         {{10, 10, 50, 20}, {70, 10, 200, 20}}, 275},
+        {"texts that fit change nothing",
+         {{10, 10, 50, 20}, {70, 10, 50, 20}},
+         {40, 50},
+         {{10, 10, 50, 20}, {70, 10, 50, 20}},
+         200},
+        {"a wider text pushes its right-hand neighbour",
+         {{10, 10, 50, 20}, {70, 10, 50, 20}},
+         {80, 0},
+         {{10, 10, 80, 20}, {100, 10, 50, 20}},
+         200},
+        {"a control on another line stays",
+         {{10, 10, 50, 20}, {70, 40, 50, 20}},
+         {80, 0},
+         {{10, 10, 80, 20}, {70, 40, 50, 20}},
+         200},
+        {"the client grows to keep its margin",
+         {{10, 10, 50, 20}, {70, 10, 50, 20}},
+         {0, 200},
+         {{10, 10, 50, 20}, {70, 10, 200, 20}},
+         275},
     };
     for (const FitCase& c : cases) {
         LayoutGeometry g{{200, 100}, c.controls};

@@ -21,8 +21,9 @@ public:
         const QString words = tab < 0 ? english : english.left(tab);
         const QString shortcut = tab < 0 ? QString() : english.mid(tab);
         static const QString kPlain = QStringLiteral("aceinouyACEINOUY");
-        static const QString kAccented = QStringLiteral("\u00E0\u00E7\u00E9\u00EE\u00F1\u00F6\u00FC\u00FF"
-                                                        "\u00C0\u00C7\u00C9\u00CE\u00D1\u00D6\u00DC\u0178");
+        static const QString kAccented = QStringLiteral(
+            "\u00E0\u00E7\u00E9\u00EE\u00F1\u00F6\u00FC\u00FF"
+            "\u00C0\u00C7\u00C9\u00CE\u00D1\u00D6\u00DC\u0178");
         QString out;
         for (qsizetype i = 0; i < words.size(); ++i) {
             const QChar c = words[i];
@@ -34,7 +35,7 @@ public:
             const qsizetype at = kPlain.indexOf(c);
             out += at < 0 ? c : kAccented[at];
         }
-        const auto padding = static_cast<qsizetype>(std::ceil(words.size() * 0.4));
+        const auto padding = static_cast<qsizetype>(std::ceil(static_cast<double>(words.size()) * 0.4));
         return QString::fromUtf16(kOpen) + out + QString(padding, QLatin1Char('~')) + QString::fromUtf16(kClose) +
                shortcut;
     }

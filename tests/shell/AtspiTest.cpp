@@ -272,10 +272,11 @@ TEST(AccessibilityBridge, AGermanDesktopGetsTheGameAndQtsOwnDialogsInGerman) {
     ASSERT_NE(window, 0u) << "the game showed no window";
 
     // The menu bar, the strip and the tips that open at the start.
-    const QStringList start{
-        "menu item\t" + Shown(german, "Menu bar", "Game"), "menu item\t" + Shown(german, "Menu bar", "Options"),
-        "label\t" + Shown(german, "Status strip", "Points"), "dialog\t" + Shown(german, "Tips dialog", "Tips for 2Glimbles"),
-        "push button\t" + Shown(german, "Tips dialog", "Next Tip")};
+    const QStringList start{"menu item\t" + Shown(german, "Menu bar", "Game"),
+                            "menu item\t" + Shown(german, "Menu bar", "Options"),
+                            "label\t" + Shown(german, "Status strip", "Points"),
+                            "dialog\t" + Shown(german, "Tips dialog", "Tips for 2Glimbles"),
+                            "push button\t" + Shown(german, "Tips dialog", "Next Tip")};
     const Reading opened = ReadNames(python, bus.Environment(), game.processId(), start);
     EXPECT_TRUE(opened.complete) << opened.text.toStdString();
 

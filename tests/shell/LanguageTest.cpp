@@ -1,7 +1,6 @@
 // Which language the game speaks for a desktop's preferred languages.
 #include <gtest/gtest.h>
 
-
 #include "shell/Language.h"
 
 namespace {
@@ -14,17 +13,18 @@ TEST(PickLanguage, TheFirstPreferredLanguageTheGameSpeaks) {
         const char* picked;
     } cases[] = {
         {{"de-DE", "de"}, "de"},
-        {{"de-AT"}, "de"},                   // by the language alone
-        {{"pt-BR", "pt"}, "pt_BR"},          // whole
-        {{"pt"}, "pt_BR"},                   // Portuguese alone is Brazil's
+        {{"de-AT"}, "de"},           // by the language alone
+        {{"pt-BR", "pt"}, "pt_BR"},  // whole
+        {{"pt"}, "pt_BR"},           // Portuguese alone is Brazil's
         {{"zh-Hans-CN", "zh-CN", "zh"}, "zh_CN"},
-        {{"fi-FI", "de-DE"}, "de"},          // past a language the game lacks
-        {{"en-GB", "de-DE"}, ""},            // English first: English
+        {{"fi-FI", "de-DE"}, "de"},  // past a language the game lacks
+        {{"en-GB", "de-DE"}, ""},    // English first: English
         {{"C"}, ""},
-        {{"fi-FI"}, ""},                     // nothing it speaks: English
+        {{"fi-FI"}, ""},  // nothing it speaks: English
         {{}, ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(PickLanguage(c.preferred, speaks), c.picked) << c.preferred.join(',').toStdString();
+    for (const auto& c : cases)
+        EXPECT_EQ(PickLanguage(c.preferred, speaks), c.picked) << c.preferred.join(',').toStdString();
 }
 
 TEST(ShippedLanguages, EachHasItsTranslationEmbedded) {

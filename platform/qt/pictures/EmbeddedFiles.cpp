@@ -26,11 +26,8 @@ const QImage* EmbeddedFiles::Bitmap(int id, int fineness) {
     if (it == m_bitmaps.end()) {
         const QString path = BitmapPath(id, fineness);
         QImage image = m_drawer ? m_drawer(id, fineness) : QImage();
-        if (!image.isNull()) {
-            image.convertTo(QImage::Format_RGB32);
-        } else if (IsResourceFile(path) && image.load(path, fineness == 1 ? "BMP" : "PNG")) {
-            image.convertTo(QImage::Format_RGB32);
-        }
+        if (image.isNull() && IsResourceFile(path)) image.load(path, fineness == 1 ? "BMP" : "PNG");
+        if (!image.isNull()) image.convertTo(QImage::Format_RGB32);
         // A finer picture is taken only at its exact size: its frames must
         // lie where the catalogue's frames lie, times the fineness.
         const res::PictureInfo* info = res::FindPicture(id);

@@ -46,7 +46,7 @@ public:
 private:
     std::map<std::pair<int, int>, QImage> m_bitmaps;         // decoded pictures by id and fineness; null: absent
     std::map<std::string, QByteArray, std::less<>> m_waves;  // sound files, by name, once found
-    PictureDrawer m_drawer;  // pictures drawn at run time, or none
+    PictureDrawer m_drawer;                                  // pictures drawn at run time, or none
     QIcon m_icon;
     bool m_iconLoaded = false;
 };
