@@ -23,7 +23,16 @@ void AddItems(CMainFrame& frame, QMenu* menu, std::span<const res::MenuItem> ite
             AddItems(frame, menu->addMenu(platform::qt::Tr(item.text)), item.items);
             continue;
         }
-        QAction* action = menu->addAction(platform::qt::Tr(item.text));
+        // The words are the item's name; the shortcut after the tab is shown in
+        // the menu's own column and read by assistive tools as its key
+        // binding. Only shown: the key table's shortcut sends the command.
+        const QString text = platform::qt::Tr(item.text);
+        const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+        QAction* action = menu->addAction(tab < 0 ? text : text.left(tab));
+        if (tab >= 0) {
+            action->setShortcut(QKeySequence(text.mid(tab + 1), QKeySequence::PortableText));
+            action->setShortcutContext(Qt::WidgetShortcut);
+        }
         action->setData(item.command);
         const int command = item.command;
         QObject::connect(action, &QAction::triggered, &frame, [&frame, command] { frame.OnCommand(command); });

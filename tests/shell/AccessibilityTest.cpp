@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QAction>
 #include <QTest>
 
 #include <algorithm>
@@ -119,6 +120,21 @@ TEST(Accessibility, ABoardOfAnotherSizeHasItsOwnCells) {
     EXPECT_EQ(rig.Board()->childCount(), 400);
     EXPECT_EQ(rig.Board()->tableInterface()->cellAt(19, 19)->text(QAccessible::Name),
               QStringLiteral("column 20, row 20, covered"));
+}
+
+TEST(Accessibility, MenuItemsAreNamedApartFromTheShortcutTheyShow) {
+    ReadRig rig;
+    QAction* newGame = nullptr;
+    for (QAction* action : rig.Frame().findChildren<QAction*>()) {
+        if (action->data().toInt() == res::ID_FILE_NEW) newGame = action;
+    }
+    ASSERT_NE(newGame, nullptr);
+    EXPECT_EQ(newGame->text(), QStringLiteral("&New"));
+    EXPECT_EQ(newGame->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N)) << "the key binding tools read";
+    rig.ShellRig::View().OnLButtonDown(QPoint(5, 5));
+    ASSERT_EQ(rig.Puzzle().GetScore(), 63);
+    QTest::keyClick(&rig.Frame(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(rig.Puzzle().GetScore(), 64) << "Ctrl+N still starts a new game, not taken for two";
 }
 
 }  // namespace
