@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
 #include <QKeySequence>
 #include <QScreen>
 #include <QScrollBar>
@@ -13,33 +12,16 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "platform/ShellOpen.h"
+#include "shell/ManualBrowser.h"
+#include "shell/PlaceBeside.h"
 
 namespace {
 
 // The window's first size, in logical pixels, when the screen has room.
 constexpr QSize kFirstSize(720, 640);
-
-// The manual's pictures come as "name.png" and, twice as fine, "name@2x.png"
-// (as browsers take them from srcset); the page gives each its size in
-// pixels, so the finer one fills the same place with more device pixels.
-class ManualBrowser final : public QTextBrowser {
-public:
-    using QTextBrowser::QTextBrowser;
-
-    QVariant loadResource(int type, const QUrl& name) override {
-        if (type == QTextDocument::ImageResource && devicePixelRatioF() > 1.0) {
-            const QUrl url = source().resolved(name);
-            const QString path = url.toLocalFile();
-            if (url.isLocalFile() && path.endsWith(QLatin1String(".png"))) {
-                const QImage finer(path.chopped(4) + QStringLiteral("@2x.png"));
-                if (!finer.isNull()) return finer;
-            }
-        }
-        return QTextBrowser::loadResource(type, name);
-    }
-};
 
 // Addresses that only the desktop can open.
 bool IsWebAddress(const QUrl& url) {
@@ -96,7 +78,17 @@ HelpWindow::HelpWindow(platform::IShellOpen& shell, QWidget* owner) : QWidget(ow
 
 void HelpWindow::ShowContents(const QString& manual) {
     const QUrl contents = QUrl::fromLocalFile(QFileInfo(manual).absoluteFilePath());
-    if (m_browser->source() == contents) {
+    if (!isVisible()) {
+        // Opening afresh: the contents from their top, and no way back to
+        // what was read before the window was closed.
+        m_browser->setSource(contents);
+        m_browser->clearHistory();
+        m_browser->horizontalScrollBar()->setValue(0);
+        m_browser->verticalScrollBar()->setValue(0);
+        m_browser->DropLinkFocus();
+        Place();
+        m_placeOnceShown = true;
+    } else if (m_browser->source() == contents) {
         m_browser->verticalScrollBar()->setValue(0);
     } else {
         m_browser->setSource(contents);
@@ -108,6 +100,20 @@ void HelpWindow::ShowContents(const QString& manual) {
     }
     raise();
     activateWindow();
+    if (m_placeOnceShown && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The window's own frame is known once the window manager has framed it
+    // and it is on the screen: placed again with that frame, it stays whole
+    // on the screen where the owner's frame, standing in, was smaller.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed() &&
+        m_placeOnceShown) {
+        m_placeOnceShown = false;
+        windowHandle()->removeEventFilter(this);
+        Place();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HelpWindow::Follow(const QUrl& link) {
@@ -118,6 +124,25 @@ void HelpWindow::Follow(const QUrl& link) {
     }
     // Pages and places of the manual itself; anything else leads nowhere.
     if (target.isLocalFile() && QFileInfo(target.toLocalFile()).isFile()) m_browser->setSource(target);
+}
+
+void HelpWindow::Place() {
+    const QWidget* owner = parentWidget();
+    if (owner == nullptr || owner->screen() == nullptr) return;  // the desktop places it
+    const QRect ownerFrame = owner->frameGeometry();
+    // Before the window manager has framed this window its frame is not
+    // known: the owner's, from the same window manager, stands in for it.
+    QMargins edges = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    if (edges.isNull()) {
+        const QRect ownerInside = owner->geometry();
+        edges = QMargins(ownerInside.left() - ownerFrame.left(), ownerInside.top() - ownerFrame.top(),
+                         ownerFrame.right() - ownerInside.right(), ownerFrame.bottom() - ownerInside.bottom());
+    }
+    const QPoint corner = PlaceBeside(ownerFrame, size().grownBy(edges), owner->screen()->availableGeometry());
+    // Placed by the window's own corner inside the frame, not the frame's
+    // (move): on X11 the frame's is put right only while the window's frame
+    // is known to Qt, which it is not between a close and the next framing.
+    setGeometry(QRect(corner + QPoint(edges.left(), edges.top()), size()));
 }
 
 void HelpWindow::ShowTitle() {

@@ -25,6 +25,10 @@ namespace desktop {
 // The game window's caption when it starts with no file open.
 inline constexpr char kCaption[] = "Glimbles - Glimbles";
 
+// The screen's size in pixels.
+inline constexpr int kScreenWidth = 1280;
+inline constexpr int kScreenHeight = 1024;
+
 // The tools a test needs, or the first one missing.
 inline QString MissingTool(const QStringList& tools) {
     for (const QString& tool : tools) {
@@ -59,7 +63,8 @@ public:
         // The display picks a free number and tells it on the given descriptor.
         m_xvfb.start(QStringLiteral("Xvfb"),
                      {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                      QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                      QStringLiteral("%1x%2x24").arg(kScreenWidth).arg(kScreenHeight), QStringLiteral("-nolisten"),
+                      QStringLiteral("tcp")});
         QString number;
         QElapsedTimer waited;
         waited.start();
@@ -162,6 +167,26 @@ public:
         return Geometry{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt()};
     }
 
+    // The window's frame, its decorations included, where the window manager
+    // put it on the screen. (xdotool's position of a decorated window is off
+    // by the decorations' width and height.)
+    std::optional<Geometry> FrameOf(unsigned long window) const {
+        const auto text = Output(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)}, m_env);
+        if (!text) return std::nullopt;
+        static const QRegularExpression inside(
+            QStringLiteral(
+                R"(Absolute upper-left X:\s+(-?\d+).*Absolute upper-left Y:\s+(-?\d+).*Width: (\d+).*Height: (\d+))"),
+            QRegularExpression::DotMatchesEverythingOption);
+        static const QRegularExpression edges(QStringLiteral(R"(= (\d+), (\d+), (\d+), (\d+))"));
+        const QRegularExpressionMatch m = inside.match(*text);
+        const QRegularExpressionMatch e = edges.match(Property(window, QStringLiteral("_NET_FRAME_EXTENTS")));
+        if (!m.hasMatch() || !e.hasMatch()) return std::nullopt;
+        const int left = e.captured(1).toInt(), right = e.captured(2).toInt();
+        const int top = e.captured(3).toInt(), bottom = e.captured(4).toInt();
+        return Geometry{m.captured(1).toInt() - left, m.captured(2).toInt() - top, m.captured(3).toInt() + left + right,
+                        m.captured(4).toInt() + top + bottom};
+    }
+
     // Runs xdotool with `arguments`; true when it succeeded.
     bool Xdotool(const QStringList& arguments) const {
         return Output(QStringLiteral("xdotool"), arguments, m_env).has_value();
@@ -194,6 +219,6 @@ private:
 
 // The tools of the desktop; a test without them is skipped.
 inline const QStringList kTools = {QStringLiteral("Xvfb"), QStringLiteral("openbox"), QStringLiteral("xdotool"),
-                                   QStringLiteral("xprop")};
+                                   QStringLiteral("xprop"), QStringLiteral("xwininfo")};
 
 }  // namespace desktop

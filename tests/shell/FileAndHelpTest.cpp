@@ -27,6 +27,7 @@
 #include "shell/CommandLine.h"
 #include "shell/DocumentFile.h"
 #include "shell/HelpWindow.h"
+#include "shell/ManualBrowser.h"
 #include "shell/QuelmDoc.h"
 #include "tests/TestAccess.h"
 #include "tests/dialogs/ModalAnswers.h"

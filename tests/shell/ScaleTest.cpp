@@ -30,6 +30,7 @@
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 #include "shell/HelpWindow.h"
+#include "shell/ManualBrowser.h"
 #include "tests/TestAccess.h"
 #include "tests/shell/ShellRig.h"
 
