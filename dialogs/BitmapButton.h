@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <QRect>
 
 #include "platform/qt/pictures/PictureSource.h"
 #include "resources/Pictures.h"
@@ -8,7 +9,9 @@
 // A push button drawn from two pictures: one at rest, one while it is held
 // down by the mouse or the Space key. It takes the size of its picture and
 // otherwise behaves like any button of its dialog (Space when focused, Enter
-// when it is the default or the focused button). No focus or disabled look.
+// when it is the default or the focused button). Inside its face it shows
+// the focus ring while it has the keyboard focus, and the thinner default
+// ring while Enter presses it from elsewhere (focus_ring). No disabled look.
 class CBitmapButton final : public QPushButton {
     Q_OBJECT
 
@@ -31,6 +34,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Where the picture shown now has its face, in the button's pixels.
+    QRect Face() const;
+
     platform::qt::IPictureSource& m_pictures;
     int m_normalId = 0;   // picture at rest
     int m_pressedId = 0;  // picture while held down

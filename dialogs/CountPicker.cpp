@@ -36,31 +36,22 @@ void CountPicker::OnMouseMove(platform::IDrawSurface& dc, int x, int y) {
 }
 
 void CountPicker::OnLButtonDown(platform::IDrawSurface& dc, const std::function<void()>& wait) {
-    if (m_rightState == kLit) {
-        m_rightState = kPressed;
-        ++m_number;
-    }
-    if (m_leftState == kLit) {
-        m_leftState = kPressed;
-        --m_number;
-    }
-    StepBackIntoRange();
-    DrawArrows(dc);
-    if (m_rightState == kPressed) m_rightState = kLit;
-    if (m_leftState == kPressed) m_leftState = kLit;
-    if (wait) wait();
-    DrawNumber(dc);
-    DrawArrows(dc);
+    const int step = m_rightState == kLit ? 1 : m_leftState == kLit ? -1 : 0;
+    Press(dc, step, wait);
 }
 
 void CountPicker::OnStepKey(platform::IDrawSurface& dc, int step, const std::function<void()>& wait) {
-    int& arrow = step > 0 ? m_rightState : m_leftState;
-    const int before = arrow;
-    arrow = kPressed;
-    m_number += step > 0 ? 1 : -1;
+    Press(dc, step > 0 ? 1 : -1, wait);
+}
+
+void CountPicker::Press(platform::IDrawSurface& dc, int step, const std::function<void()>& wait) {
+    int* arrow = step > 0 ? &m_rightState : step < 0 ? &m_leftState : nullptr;
+    const int before = arrow != nullptr ? *arrow : kNormal;
+    if (arrow != nullptr) *arrow = kPressed;
+    m_number += step;
     StepBackIntoRange();
     DrawArrows(dc);
-    arrow = before;
+    if (arrow != nullptr) *arrow = before;
     if (wait) wait();
     DrawNumber(dc);
     DrawArrows(dc);

@@ -36,9 +36,9 @@ public:
     // the arrows are drawn. A step past a limit is taken back one step.
     void OnLButtonDown(platform::IDrawSurface& dc, const std::function<void()>& wait);
 
-    // A key that steps the number (`step` +1 raises, -1 lowers): as a click
-    // on that arrow lit, with the same pressed picture, wait and step back at
-    // a limit; afterwards the arrow shows what it showed before.
+    // A key that steps the number (`step` +1 raises, -1 lowers): the press of
+    // a click on that arrow, with the same pressed picture, wait and step back
+    // at a limit; afterwards the arrow shows what it showed before.
     void OnStepKey(platform::IDrawSurface& dc, int step, const std::function<void()>& wait);
 
     // Draws the two digits; a number below 10 shows a leading 0. A digit that
@@ -61,6 +61,10 @@ public:
 
 private:
     friend struct TestAccess;
+    // A press, by click or key: the number takes `step` (-1, 0 or +1) and the
+    // arrow of that step is drawn pressed while `wait` runs; then the number
+    // is drawn and the arrows as they were.
+    void Press(platform::IDrawSurface& dc, int step, const std::function<void()>& wait);
     // One step back at a limit, not a clamp: a number handed in outside the
     // range only moves towards it.
     void StepBackIntoRange();

@@ -10,8 +10,8 @@
 
 // Picks the number of glimbles for the next games: two large digits between
 // a decrease and an increase arrow, which light under the pointer and step
-// the number on a click; OK and Cancel picture buttons below. There is no
-// keyboard control of the number.
+// the number on a click, or on a step key which presses its arrow as a
+// click does; OK and Cancel picture buttons below.
 class CNumberGlimb final : public CLayoutDialog, public IPaintedParts {
     Q_OBJECT
 
@@ -22,8 +22,8 @@ public:
     // The number chosen; read after OK.
     int GetNumber() const { return m_picker.GetNumber(); }
 
-    // How long a click shows the pressed arrow, holding the user-interface
-    // thread.
+    // How long a click or a step key shows the pressed arrow, holding the
+    // user-interface thread.
     static constexpr unsigned long kPressMilliseconds = 100;
 
     // The number, read out as a spin box with its range.
@@ -57,5 +57,5 @@ private:
     qreal m_scale = 1;          // device pixels per logical pixel of m_window
     bool m_presenting = false;  // a paint that only shows m_window, not a paint request
     std::function<void()>
-        m_pressWait;  // runs while a click shows the pressed arrow: by default waits kPressMilliseconds
+        m_pressWait;  // runs while a press shows the pressed arrow: by default waits kPressMilliseconds
 };

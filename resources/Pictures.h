@@ -40,6 +40,16 @@ inline constexpr Text kCancelWord = GLIMBLES_TEXT("Picture buttons", "Cancel");
 // Sizes the code lays things out by; the table below is made from them.
 inline constexpr int kButtonWidth = 120;  // every OK and Cancel picture
 inline constexpr int kButtonHeight = 50;
+// The raised face of every OK and Cancel picture: a body whose ends are
+// kButtonFaceRadius round, kButtonFaceInset in from the left, right and top
+// edges and kButtonFaceHeight high, that sinks kButtonPressSink in the
+// pressed pictures. Its word keeps kButtonWordInset clear of its ends,
+// leaving room for the ring that shows the keyboard focus.
+inline constexpr int kButtonFaceInset = 3;
+inline constexpr int kButtonFaceHeight = 40;
+inline constexpr int kButtonFaceRadius = 14;
+inline constexpr int kButtonPressSink = 3;
+inline constexpr int kButtonWordInset = 8;
 inline constexpr int kArrowFrame = 30;  // the square frames of the two arrows
 inline constexpr int kTipWidth = 450;   // every tip picture
 inline constexpr int kTipHeight = 200;

@@ -30,8 +30,9 @@ struct TestAccess {
         return view.m_cursor;
     }
 
-    // The count dialog's picker, its retained picture, and what a click does
-    // while the pressed arrow shows (a test need not hold the thread).
+    // The count dialog's picker, its retained picture, and what a click or a
+    // step key does while the pressed arrow shows (a test need not hold the
+    // thread).
     template <class CountDialog>
     static const auto& Picker(const CountDialog& dialog) {
         return dialog.m_picker;

@@ -157,6 +157,41 @@ TEST(CountPicker, PressedPictureShowsEvenAtTheLimit) {
     EXPECT_EQ(rig.picker.GetNumber(), 8);
 }
 
+// What a press draws: the arrows with one pressed, the wait, the number
+// `shown` and the arrows again, the increase arrow as `rightAfter`.
+std::vector<Event> PressDrawn(int left, int right, int shown, int rightAfter) {
+    return {LeftArrow(left),
+            RightArrow(right),
+            Wait(),  // the press seen
+            Digit(shown % 10, kX0 + 40),
+            Digit(shown / 10, kX0),
+            LeftArrow(0),
+            RightArrow(rightAfter)};
+}
+
+// A step key presses its arrow as a click does, lit under the pointer or not,
+// and leaves it as it found it.
+TEST(CountPicker, StepKeyPressesItsArrowLikeAClick) {
+    struct KeyCase {
+        int start;
+        int step;
+        int pointerX;  // where the pointer rests: over the increase arrow, or neither
+        std::vector<Event> expected;
+    };
+    const KeyCase cases[] = {
+        {6, 1, 5, PressDrawn(0, 2, 7, 0)},           {6, -1, 5, PressDrawn(2, 0, 5, 0)},
+        {6, 1, kRight + 20, PressDrawn(0, 2, 7, 1)}, {6, -1, kRight + 20, PressDrawn(2, 1, 5, 1)},
+        {8, 1, 5, PressDrawn(0, 2, 8, 0)},
+    };
+    for (const KeyCase& c : cases) {
+        Rig rig(4, 8, c.start);
+        rig.Move(c.pointerX, 70);
+        rig.log.Clear();
+        rig.picker.OnStepKey(rig.surface, c.step, [&rig] { rig.log.events.push_back(Wait()); });
+        EXPECT_EQ(rig.log.events, c.expected) << c.start << " step " << c.step << " pointer at " << c.pointerX;
+    }
+}
+
 TEST(CountPicker, NumberShowsTwoDigitsWithALeadingZero) {
     struct DigitCase {
         int number;

@@ -67,9 +67,8 @@ QPainterPath Triangle(ArrowDirection d, QPointF c) {
     return t;
 }
 
-// Room a word has on a plate or a button: the inside of its rounded ends.
+// Room a word has on a plate: the inside of its rounded ends.
 constexpr qreal kPlateWordInset = 2;
-constexpr qreal kButtonWordInset = 6;
 
 }  // namespace
 
@@ -141,9 +140,10 @@ QImage WidgetArt::Button(const res::PictureInfo& button, const QString& text, Bu
         w, h,
         [&](QPainter& p) {
             p.fillRect(QRectF(0, 0, w, h), kDialogGreen);
-            const qreal sink = pressed ? 3 : 0;
-            const QRectF body(3, 3 + sink, w - 6, h - 10);
-            const qreal radius = 14;
+            const qreal sink = pressed ? res::kButtonPressSink : 0;
+            const QRectF body(res::kButtonFaceInset, res::kButtonFaceInset + sink, w - 2 * res::kButtonFaceInset,
+                              res::kButtonFaceHeight);
+            const qreal radius = res::kButtonFaceRadius;
             p.setPen(Qt::NoPen);
             if (!pressed) {  // a soft shadow under the raised button
                 p.setBrush(QColor(60, 140, 60, 110));
@@ -174,7 +174,7 @@ QImage WidgetArt::Button(const res::PictureInfo& button, const QString& text, Bu
             }
             const qreal size = text.size() > 3 ? 22 : 25;
             const QPainterPath words = Word(size, text, body.center() + QPointF(0, 0.5),
-                                            body.width() - 2 * kButtonWordInset, button.id, "button", misfits);
+                                            body.width() - 2 * res::kButtonWordInset, button.id, "button", misfits);
             p.fillPath(words.translated(0, 1.5), QColor(c.border.red(), c.border.green(), c.border.blue(), 200));
             p.fillPath(words, pressed ? QColor(236, 236, 226) : Qt::white);
         },
