@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dialogs/DesktopFont.h"
 #include "dialogs/DialogColours.h"
+#include "dialogs/ScreenRoom.h"
 #include "engine/Puzzle.h"
 #include "platform/qt/pictures/DeviceScale.h"
 #include "resources/CommandIds.h"
@@ -38,15 +40,24 @@ void FrameRect(QPainter& painter, const QRect& r, const QColor& colour) {
 
 CBestResultsDlg::CBestResultsDlg(const CPuzzle* puzzle, platform::ISettingsStore& store,
                                  platform::qt::IPictureSource& pictures, QWidget* parent)
-    : CLayoutDialog(res::IDD_BEST_RESULTS, pictures, parent), m_puzzle(puzzle), m_tableFont(QApplication::font()) {
-    // Crisp text, in the table's colour only.
-    m_tableFont.setStyleStrategy(QFont::NoAntialias);
+    : CLayoutDialog(res::IDD_BEST_RESULTS, pictures, parent), m_puzzle(puzzle) {
     LoadResults(store);
 
-    // The whole dialog follows the size of a "W" in the table's font; it is
-    // laid out once, here, before it shows.
-    const QFontMetrics metrics(m_tableFont);
-    m_geometry = best_results::ComputeGeometry(metrics.horizontalAdvance(QLatin1Char('W')), metrics.height());
+    // The whole dialog follows the size of a "W" in the table's font, the
+    // desktop's, made smaller only where the screen has no room for it,
+    // though never below the default size. It is laid out once, here, before
+    // it shows.
+    const QFont desktopFont = QApplication::font();
+    const auto layOut = [this, &desktopFont](qreal scale) {
+        m_tableFont = desktop_font::Scaled(desktopFont, scale);
+        // Crisp text, in the table's colour only.
+        m_tableFont.setStyleStrategy(QFont::NoAntialias);
+        const QFontMetrics metrics(m_tableFont);
+        m_geometry = best_results::ComputeGeometry(metrics.horizontalAdvance(QLatin1Char('W')), metrics.height());
+        return QSize(m_geometry.width, m_geometry.height);
+    };
+    screen_room::FittingScale(1, 1 / desktop_font::Scale(desktopFont), screen_room::RoomFor(parent, desktopFont),
+                              layOut);
     setFixedSize(m_geometry.width, m_geometry.height);
     if (QWidget* ok = Control(res::IDOK)) ok->setGeometry(ToQRect(m_geometry.okButton));
 }

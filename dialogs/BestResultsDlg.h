@@ -38,6 +38,6 @@ private:
 
     const CPuzzle* m_puzzle;            // selects the table; not owned; may be null
     best_results::Table m_results;      // place 1 first
-    QFont m_tableFont;                  // the application's default font, not the layout's
+    QFont m_tableFont;                  // the desktop's font as far as the screen has room, not the layout's
     best_results::Geometry m_geometry;  // from the measured "W"
 };

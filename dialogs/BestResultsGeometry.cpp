@@ -1,5 +1,7 @@
 #include "dialogs/BestResultsGeometry.h"
 
+#include <algorithm>
+
 namespace best_results {
 namespace {
 
@@ -8,6 +10,7 @@ constexpr int kWidthLetters = 30;
 constexpr int kHeightLines = 16;
 constexpr int kHeightExtraPixels = 130;  // room for the button under the table
 constexpr int kButtonRaisePixels = 80;   // the button's top above the bottom edge
+constexpr int kButtonClearPixels = 10;   // at least between the frame and the button
 constexpr int kFirstRowLine = 2;         // place 1 starts two lines down
 constexpr int kRowLines = 2;             // each row is two lines high
 constexpr int kNameLeft = 2;
@@ -28,8 +31,12 @@ Geometry ComputeGeometry(int letterWidth, int letterHeight) {
     const int ch = letterHeight;
     Geometry g;
     g.width = kWidthLetters * cw;
-    g.height = kHeightLines * ch + kHeightExtraPixels;
-    g.okButton = {(g.width - kButtonWidth) / 2, g.height - kButtonRaisePixels, kButtonWidth, kButtonHeight};
+    // Lines taller than 40 pixels would bring the frame down onto the
+    // button: then the button moves down, and the dialog grows with it.
+    const int buttonTop = std::max(kHeightLines * ch + kHeightExtraPixels - kButtonRaisePixels,
+                                   kFrameBottomLine * ch + kButtonClearPixels);
+    g.height = buttonTop + kButtonRaisePixels;
+    g.okButton = {(g.width - kButtonWidth) / 2, buttonTop, kButtonWidth, kButtonHeight};
     for (int i = 0; i < game_settings::kResultPlaces; ++i) {
         // Rows lie two lines apart plus half a line more per place, the half
         // cut off to whole pixels.

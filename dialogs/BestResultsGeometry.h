@@ -6,7 +6,9 @@
 #include "platform/DrawSurface.h"
 
 // Where the best-results dialog puts everything, in pixels, worked out from
-// the size of the letter "W" in the table's font when the dialog opens.
+// the size of the letter "W" in the table's font when the dialog opens. The
+// button keeps clear of the table's frame, the dialog growing for it where
+// the lines are very tall.
 namespace best_results {
 
 // The OK picture button, 120 x 50 pixels.
@@ -20,7 +22,7 @@ struct RowGeometry {
 
 struct Geometry {
     int width = 0;                                               // the dialog: 30 letters wide
-    int height = 0;                                              // 16 lines and 130 pixels high
+    int height = 0;                                              // 16 lines and 130 pixels high, or more (below)
     platform::Rect okButton;                                     // centred across, 80 pixels above the bottom edge
     std::array<RowGeometry, game_settings::kResultPlaces> rows;  // place 1 first
     platform::Rect frame;                                        // the one-pixel frame around the table

@@ -1,5 +1,6 @@
 #include "dialogs/LayoutDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFont>
 #include <QFontMetrics>
@@ -10,7 +11,9 @@
 #include <algorithm>
 
 #include "dialogs/BitmapButton.h"
+#include "dialogs/DesktopFont.h"
 #include "dialogs/DialogUnits.h"
+#include "dialogs/ScreenRoom.h"
 #include "platform/qt/Text.h"
 #include "platform/qt/accessibility/PaintedParts.h"
 #include "resources/CommandIds.h"
@@ -82,13 +85,16 @@ QWidget* MakeControl(const res::DialogControl& control, platform::qt::IPictureSo
 
 }  // namespace
 
-LayoutGeometry ComputeLayout(const res::DialogLayout& layout, QSize baseUnits) {
+LayoutGeometry ComputeLayout(const res::DialogLayout& layout, QSize baseUnits, QSize defaultUnits) {
+    if (defaultUnits.isEmpty()) defaultUnits = baseUnits;
     LayoutGeometry g;
     g.client = DialogUnitsToPixels(baseUnits, {0, 0, layout.width, layout.height}).size();
     for (const res::DialogControl& control : layout.controls) {
         QRect rect = DialogUnitsToPixels(baseUnits, control.rect);
         if (control.kind == ControlKind::PictureButton) {
-            rect.setSize({CBitmapButton::kWidth, CBitmapButton::kHeight});
+            const QRect atDefault = DialogUnitsToPixels(defaultUnits, control.rect);
+            rect = QRect(atDefault.topLeft() + rect.center() - atDefault.center(),
+                         QSize(CBitmapButton::kWidth, CBitmapButton::kHeight));
         }
         g.client = g.client.expandedTo({rect.right() + 1 + kEdgeMargin, rect.bottom() + 1 + kEdgeMargin});
         g.controls.push_back(rect);
@@ -127,22 +133,20 @@ CLayoutDialog::CLayoutDialog(int layoutId, platform::qt::IPictureSource& picture
     setModal(true);
     platform::qt::painted_parts::Install();  // for the dialogs that paint parts of themselves
     setWindowTitle(platform::qt::Tr(m_layout->title));
-    if (!m_layout->fontName.empty()) {
-        setFont(QFont(platform::qt::ToQString(m_layout->fontName), m_layout->fontPoints));
-    }
-    m_baseUnits = DialogBaseUnits(QFontMetrics(font()));
-    if (adjust) m_baseUnits = adjust(m_baseUnits);
 
-    LayoutGeometry geometry = ComputeLayout(*m_layout, m_baseUnits);
-    std::vector<int> neededWidths;
+    SetLayoutFont(1);
+    const QSize defaultUnits = MeasureBaseUnits(adjust);
     for (const res::DialogControl& control : m_layout->controls) {
-        QWidget* widget = MakeControl(control, m_pictures, this);
-        m_controls.emplace_back(control.id, widget);
-        // A picture button's words are drawn to fit its picture.
-        const bool hasText = control.kind != ControlKind::PictureButton && control.kind != ControlKind::EditBox;
-        neededWidths.push_back(hasText ? widget->sizeHint().width() : 0);
+        m_controls.emplace_back(control.id, MakeControl(control, m_pictures, this));
     }
-    FitTexts(geometry, neededWidths);
+    // The font grows with the desktop's, as far as the screen has room.
+    const QFont desktopFont = QApplication::font();
+    LayoutGeometry geometry;
+    screen_room::FittingScale(desktop_font::Scale(desktopFont), 1, screen_room::RoomFor(parent, desktopFont),
+                              [&](qreal scale) {
+                                  geometry = Arrange(scale, defaultUnits, adjust);
+                                  return geometry.client;
+                              });
     if (layoutDirection() == Qt::RightToLeft) MirrorLayout(geometry);
     setFixedSize(geometry.client);
 
@@ -172,6 +176,31 @@ CLayoutDialog::CLayoutDialog(int layoutId, platform::qt::IPictureSource& picture
                                         });
     if (auto* ok = ControlAs<QPushButton>(res::IDOK); ok != nullptr && !hasDefault) ok->setDefault(true);
     if (firstTabStop != nullptr) firstTabStop->setFocus();
+}
+
+void CLayoutDialog::SetLayoutFont(qreal scale) {
+    if (m_layout->fontName.empty()) return;
+    setFont(desktop_font::Scaled(QFont(platform::qt::ToQString(m_layout->fontName), m_layout->fontPoints), scale));
+}
+
+QSize CLayoutDialog::MeasureBaseUnits(const BaseUnitsAdjuster& adjust) const {
+    const QSize measured = DialogBaseUnits(QFontMetrics(font()));
+    return adjust ? adjust(measured) : measured;
+}
+
+LayoutGeometry CLayoutDialog::Arrange(qreal scale, QSize defaultUnits, const BaseUnitsAdjuster& adjust) {
+    SetLayoutFont(scale);
+    m_baseUnits = MeasureBaseUnits(adjust);
+    LayoutGeometry geometry = ComputeLayout(*m_layout, m_baseUnits, defaultUnits);
+    std::vector<int> neededWidths;
+    for (std::size_t i = 0; i < m_layout->controls.size(); ++i) {
+        const ControlKind kind = m_layout->controls[i].kind;
+        // A picture button's words are drawn to fit its picture.
+        const bool hasText = kind != ControlKind::PictureButton && kind != ControlKind::EditBox;
+        neededWidths.push_back(hasText ? m_controls[i].second->sizeHint().width() : 0);
+    }
+    FitTexts(geometry, neededWidths);
+    return geometry;
 }
 
 QWidget* CLayoutDialog::Control(int id) const {

@@ -17,11 +17,14 @@ struct LayoutGeometry {
     std::vector<QRect> controls;  // one per control, in layout order
 };
 
-// Converts a layout from dialog units. A picture button keeps only its
-// corner and takes its picture's size, 120 x 50. The client area grows where
+// Converts a layout from dialog units. A picture button takes its picture's
+// size, 120 x 50, at its rectangle's corner for `defaultUnits`, the base
+// units of the layout's font at the desktop's default size; with larger
+// units its picture, which does not grow, moves with its rectangle's centre.
+// Without default units they are `baseUnits`. The client area grows where
 // needed so that every control stays inside it with a small margin, which
 // only happens with fonts much smaller than the layout was made for.
-LayoutGeometry ComputeLayout(const res::DialogLayout& layout, QSize baseUnits);
+LayoutGeometry ComputeLayout(const res::DialogLayout& layout, QSize baseUnits, QSize defaultUnits = {});
 
 // Makes room for texts longer than their layout allows, as translations may
 // be: a control whose text needs more than its width (neededWidths, one per
@@ -36,8 +39,11 @@ void MirrorLayout(LayoutGeometry& geometry);
 
 // A modal dialog built from one of the catalogue's layouts: its title, its
 // font, its size and its controls in layout order, which is also the Tab
-// order. The first control that takes Tab has the focus when it opens. OK
-// (id 1) accepts and Cancel (id 2) rejects, like Esc; the close box rejects.
+// order. The font grows with the desktop's (see DesktopFont.h) and the whole
+// layout with it, though no further than the screen has room for; pictures
+// keep their size. The first control that takes Tab has the focus when it
+// opens. OK (id 1) accepts and Cancel (id 2) rejects, like Esc; the close
+// box rejects.
 class CLayoutDialog : public QDialog {
     Q_OBJECT
 
@@ -62,6 +68,13 @@ public:
 
 private:
     friend struct TestAccess;
+    // The layout's font at `scale` times its size.
+    void SetLayoutFont(qreal scale);
+    // The base units of the dialog's font, as `adjust` raises them.
+    QSize MeasureBaseUnits(const BaseUnitsAdjuster& adjust) const;
+    // Sets the font at `scale` and works out where everything goes with it.
+    LayoutGeometry Arrange(qreal scale, QSize defaultUnits, const BaseUnitsAdjuster& adjust);
+
     platform::qt::IPictureSource& m_pictures;
     const res::DialogLayout* m_layout;
     QSize m_baseUnits;                                 // the base units the layout was converted with

@@ -47,4 +47,20 @@ TEST(BestResultsGeometry, SevenByThirteenCutsTheHalfLine) {
     EXPECT_EQ(g.frame, (Rect{10, 13, 189 - 10, 221 - 13}));
 }
 
+TEST(BestResultsGeometry, TallLinesMoveTheButtonClearOfTheFrame) {
+    // Up to 40-pixel lines the button stands 80 pixels above the bottom edge
+    // of a 16-line-and-130-pixel dialog; beyond, that would be on the frame.
+    const struct {
+        int letterHeight;
+        int buttonTop;
+        int height;
+    } cases[] = {{40, 690, 770}, {41, 707, 787}, {60, 1030, 1110}};
+    for (const auto& c : cases) {
+        const best_results::Geometry g = ComputeGeometry(30, c.letterHeight);
+        EXPECT_EQ(g.okButton.y, c.buttonTop) << c.letterHeight;
+        EXPECT_EQ(g.height, c.height) << c.letterHeight;
+        EXPECT_GE(g.okButton.y, g.frame.y + g.frame.h + 10) << c.letterHeight;
+    }
+}
+
 }  // namespace
