@@ -2,6 +2,7 @@
 
 #include "resources/ResourceIds.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -87,6 +88,13 @@ void RecordResult(platform::ISettingsStore& store, const TableKey& key, int scor
     // Whatever is still carried past the tenth place is dropped.
     save.SaveTo(store);
     if (!nameAsked) playWave(res::kSoundWin);
+}
+
+bool EarnsPlace(platform::ISettingsStore& store, const TableKey& key, int score) {
+    if (score < kLowestRecordedScore) return false;
+    // RecordResult takes the first place whose score this one equals or beats.
+    const Table table = Load(store, key);
+    return std::any_of(table.begin(), table.end(), [score](const Entry& entry) { return score >= entry.score; });
 }
 
 }  // namespace best_results

@@ -53,4 +53,8 @@ Table Load(platform::ISettingsStore& store, const TableKey& key);
 void RecordResult(platform::ISettingsStore& store, const TableKey& key, int score, const NamePrompt& askName,
                   const WavePlayer& playWave);
 
+// Whether RecordResult would give `score` a place in the table for `key` (and
+// ask for a name), told before it does; nothing is written.
+bool EarnsPlace(platform::ISettingsStore& store, const TableKey& key, int score);
+
 }  // namespace best_results

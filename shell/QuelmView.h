@@ -52,9 +52,10 @@ public:
     // board does not take.
     bool OnBoardKey(int key, Qt::KeyboardModifiers modifiers);
 
-    // What assistive tools read: the board's table, then the Points and the
-    // Glimbles counters.
-    enum PaintedPartIndex { kBoardPart, kPointsPart, kGlimblesPart };
+    // What assistive tools read: the board's table, then the status strip
+    // with the Points and the Glimbles counters and the notice of the last
+    // move within it.
+    enum PaintedPartIndex { kBoardPart, kStripPart, kPointsPart, kGlimblesPart, kNoticePart };
     std::vector<PaintedPart> Parts() const override;
     void GameOver();
 
@@ -72,6 +73,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     friend struct TestAccess;
@@ -85,10 +87,14 @@ private:
     // picture.
     QRect CursorRect() const;
     void DrawCursor(QPainter& painter) const;
-    // The view's accessibility, when an assistive tool is listening; null
-    // otherwise.
     // Tells assistive tools what the board and the counters show now.
     void AnnounceChanges();
+    // Has screen readers speak, wherever the focus is: what the move on tile
+    // (column, row) did and the points and glimbles left, or the won game;
+    // the points and the glimbles left; `words`. Nothing when nobody listens.
+    void SayMove(int column, int row);
+    void SayStatus();
+    void Say(const QString& words);
     // Opens the start-up tips if they are still due; true when they opened.
     bool ShowTipsIfPending();
     // Reads whether the tips are wanted at start and opens them if so; true
@@ -104,4 +110,7 @@ private:
     bool m_stale = true;                // the retained picture needs a full OnDraw
     bool m_tipsPending = false;         // the start-up tips open right after the first paint
     BoardCursor m_cursor;               // the keyboard's tile, drawn over the picture, never into it
+    QString m_notice;                   // what the notice part says: the last thing said
+    QString m_sayOnFocus;               // said again when the view has the focus back: a won game's
+                                        // result, which the name prompt's own words cut short
 };

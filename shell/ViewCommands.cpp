@@ -25,6 +25,11 @@ void CQuelmView::OnLButtonDown(QPoint point) {
         update(dc.TouchedRegion());
     }
     AnnounceChanges();
+    // Said before the result is ranked: a place earned opens the name prompt.
+    const int column = m_puzzle->TileFromPixel(point.x());
+    const int row = m_puzzle->TileFromPixel(point.y());
+    if (point.x() >= 0 && point.y() >= 0 && column < m_puzzle->GetColumns() && row < m_puzzle->GetRows())
+        SayMove(column, row);
     if (m_puzzle->GetRemaining() == 0) GameOver();
 }
 

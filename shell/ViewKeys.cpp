@@ -1,6 +1,6 @@
 // The view's keys: the board cursor moves with the arrows, Home, End,
-// Page Up and Page Down, and Space or Enter plays its tile as a click on
-// the tile's centre would.
+// Page Up and Page Down, Space or Enter plays its tile as a click on the
+// tile's centre would, and G has a screen reader speak the status.
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -30,6 +30,12 @@ constexpr CursorKey kCursorKeys[] = {
 
 bool PlaysTile(int key) { return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter; }
 
+// Has a screen reader speak the points and the glimbles left; no shortcut of
+// the key table takes it.
+constexpr int kStatusKey = Qt::Key_G;
+
+constexpr Qt::KeyboardModifiers kCommandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
 // The frame's two rings: dark outside, bright inside, so it shows on grass
 // and on sand alike.
 const QColor kCursorOuter(24, 20, 16);
@@ -46,7 +52,7 @@ void Ring(QPainter& painter, const QRect& r, int width, const QColor& colour) {
 }  // namespace
 
 bool CQuelmView::OnBoardKey(int key, Qt::KeyboardModifiers modifiers) {
-    if (!m_puzzle || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) return false;
+    if (!m_puzzle || (modifiers & kCommandModifiers) != 0) return false;
     const auto* found = std::find_if(std::begin(kCursorKeys), std::end(kCursorKeys),
                                      [key](const CursorKey& k) { return k.key == key; });
     const bool moves = found != std::end(kCursorKeys);
@@ -72,6 +78,11 @@ bool CQuelmView::OnBoardKey(int key, Qt::KeyboardModifiers modifiers) {
 
 void CQuelmView::keyPressEvent(QKeyEvent* event) {
     if (OnBoardKey(event->key(), event->modifiers())) {
+        event->accept();
+        return;
+    }
+    if (event->key() == kStatusKey && (event->modifiers() & kCommandModifiers) == 0) {
+        SayStatus();
         event->accept();
         return;
     }

@@ -215,6 +215,54 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>Hrací pole %1 na %2 políček</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>Glimbl nalezen, %n na jeho liniích.</numerusform>
+            <numerusform>Glimbl nalezen, %n na jeho liniích.</numerusform>
+            <numerusform>Glimbl nalezen, %n na jeho liniích.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>Prázdné, %n na jeho liniích.</numerusform>
+            <numerusform>Prázdné, %n na jeho liniích.</numerusform>
+            <numerusform>Prázdné, %n na jeho liniích.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>Body %1. Zbývá glimblů: %n.</numerusform>
+            <numerusform>Body %1. Zbývá glimblů: %n.</numerusform>
+            <numerusform>Body %1. Zbývá glimblů: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Výhra! Body: %n, to stačí na místo mezi nejlepšími výsledky. Rozdává se nové pole.</numerusform>
+            <numerusform>Výhra! Body: %n, to stačí na místo mezi nejlepšími výsledky. Rozdává se nové pole.</numerusform>
+            <numerusform>Výhra! Body: %n, to stačí na místo mezi nejlepšími výsledky. Rozdává se nové pole.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Výhra! Body: %n, to je málo na místo mezi nejlepšími výsledky. Rozdává se nové pole.</numerusform>
+            <numerusform>Výhra! Body: %n, to je málo na místo mezi nejlepšími výsledky. Rozdává se nové pole.</numerusform>
+            <numerusform>Výhra! Body: %n, to je málo na místo mezi nejlepšími výsledky. Rozdává se nové pole.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>Body %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>Glimblové %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

@@ -213,6 +213,49 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>Spielbrett, %1 mal %2 Felder</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>Glimbel gefunden, %n auf seinen Linien.</numerusform>
+            <numerusform>Glimbel gefunden, %n auf seinen Linien.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>Leer, %n auf seinen Linien.</numerusform>
+            <numerusform>Leer, %n auf seinen Linien.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>Punkte %1. Übrige Glimbel: %n.</numerusform>
+            <numerusform>Punkte %1. Übrige Glimbel: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Gewonnen! Punkte: %n, genug für einen Platz in der Bestenliste. Ein neues Spielbrett wird ausgeteilt.</numerusform>
+            <numerusform>Gewonnen! Punkte: %n, genug für einen Platz in der Bestenliste. Ein neues Spielbrett wird ausgeteilt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Gewonnen! Punkte: %n, zu wenig für einen Platz in der Bestenliste. Ein neues Spielbrett wird ausgeteilt.</numerusform>
+            <numerusform>Gewonnen! Punkte: %n, zu wenig für einen Platz in der Bestenliste. Ein neues Spielbrett wird ausgeteilt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>Punkte %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>Glimbel %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

@@ -213,6 +213,49 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>Tablero de %1 por %2 casillas</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>Glimble encontrado, %n en sus líneas.</numerusform>
+            <numerusform>Glimble encontrado, %n en sus líneas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>Vacía, %n en sus líneas.</numerusform>
+            <numerusform>Vacía, %n en sus líneas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>Puntos %1. Glimbles que quedan: %n.</numerusform>
+            <numerusform>Puntos %1. Glimbles que quedan: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>¡Victoria! Puntos: %n, suficientes para un puesto en los mejores resultados. Se reparte un tablero nuevo.</numerusform>
+            <numerusform>¡Victoria! Puntos: %n, suficientes para un puesto en los mejores resultados. Se reparte un tablero nuevo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>¡Victoria! Puntos: %n, demasiado pocos para un puesto en los mejores resultados. Se reparte un tablero nuevo.</numerusform>
+            <numerusform>¡Victoria! Puntos: %n, demasiado pocos para un puesto en los mejores resultados. Se reparte un tablero nuevo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>Puntos %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>Glimbles %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

@@ -213,6 +213,49 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>Plateau de %1 sur %2 cases</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>Glimble trouvé, %n sur ses lignes.</numerusform>
+            <numerusform>Glimble trouvé, %n sur ses lignes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>Vide, %n sur ses lignes.</numerusform>
+            <numerusform>Vide, %n sur ses lignes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>Points %1. Glimbles restants : %n.</numerusform>
+            <numerusform>Points %1. Glimbles restants : %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Gagné ! Points : %n, assez pour une place dans les meilleurs résultats. Un nouveau plateau est distribué.</numerusform>
+            <numerusform>Gagné ! Points : %n, assez pour une place dans les meilleurs résultats. Un nouveau plateau est distribué.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Gagné ! Points : %n, trop peu pour une place dans les meilleurs résultats. Un nouveau plateau est distribué.</numerusform>
+            <numerusform>Gagné ! Points : %n, trop peu pour une place dans les meilleurs résultats. Un nouveau plateau est distribué.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>Points %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>Glimbles %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

@@ -213,6 +213,49 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>לוח, %1 על %2 משבצות</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>נמצא גלימבל, %n על הקווים שלה.</numerusform>
+            <numerusform>נמצא גלימבל, %n על הקווים שלה.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>ריקה, %n על הקווים שלה.</numerusform>
+            <numerusform>ריקה, %n על הקווים שלה.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>נקודות %1. גלימבלים שנותרו: %n.</numerusform>
+            <numerusform>נקודות %1. גלימבלים שנותרו: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>ניצחון! נקודות: %n, מספיק למקום בשיאים. מחולק לוח חדש.</numerusform>
+            <numerusform>ניצחון! נקודות: %n, מספיק למקום בשיאים. מחולק לוח חדש.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>ניצחון! נקודות: %n, מעט מדי למקום בשיאים. מחולק לוח חדש.</numerusform>
+            <numerusform>ניצחון! נקודות: %n, מעט מדי למקום בשיאים. מחולק לוח חדש.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>נקודות %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>גלימבלים %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

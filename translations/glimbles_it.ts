@@ -213,6 +213,49 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>Tabellone di %1 per %2 caselle</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>Glimbolo trovato, %n sulle sue linee.</numerusform>
+            <numerusform>Glimbolo trovato, %n sulle sue linee.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>Vuota, %n sulle sue linee.</numerusform>
+            <numerusform>Vuota, %n sulle sue linee.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>Punti %1. Glimboli rimasti: %n.</numerusform>
+            <numerusform>Punti %1. Glimboli rimasti: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Vittoria! Punti: %n, abbastanza per un posto nei migliori risultati. Viene distribuito un nuovo tabellone.</numerusform>
+            <numerusform>Vittoria! Punti: %n, abbastanza per un posto nei migliori risultati. Viene distribuito un nuovo tabellone.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Vittoria! Punti: %n, troppo pochi per un posto nei migliori risultati. Viene distribuito un nuovo tabellone.</numerusform>
+            <numerusform>Vittoria! Punti: %n, troppo pochi per un posto nei migliori risultati. Viene distribuito un nuovo tabellone.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>Punti %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>Glimboli %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

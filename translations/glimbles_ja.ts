@@ -211,6 +211,44 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>盤面、%1列×%2行のタイル</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>グリンブル発見、線の上に%n。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>空のタイル、線の上に%n。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>得点 %1。残りのグリンブル：%n。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>勝利！得点：%n、ベスト記録に入りました。新しい盤面が配られます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>勝利！得点：%n、ベスト記録には足りません。新しい盤面が配られます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>得点 %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>グリンブル %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

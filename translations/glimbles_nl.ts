@@ -213,6 +213,49 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>Bord van %1 bij %2 tegels</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>Glimbel gevonden, %n op zijn lijnen.</numerusform>
+            <numerusform>Glimbel gevonden, %n op zijn lijnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>Leeg, %n op zijn lijnen.</numerusform>
+            <numerusform>Leeg, %n op zijn lijnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>Punten %1. Glimbels over: %n.</numerusform>
+            <numerusform>Punten %1. Glimbels over: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Gewonnen! Punten: %n, genoeg voor een plaats bij de beste resultaten. Er wordt een nieuw bord gedeeld.</numerusform>
+            <numerusform>Gewonnen! Punten: %n, genoeg voor een plaats bij de beste resultaten. Er wordt een nieuw bord gedeeld.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Gewonnen! Punten: %n, te weinig voor een plaats bij de beste resultaten. Er wordt een nieuw bord gedeeld.</numerusform>
+            <numerusform>Gewonnen! Punten: %n, te weinig voor een plaats bij de beste resultaten. Er wordt een nieuw bord gedeeld.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>Punten %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>Glimbels %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

@@ -215,6 +215,54 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>Plansza %1 na %2 pól</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>Znaleziono glimbla, %n na jego liniach.</numerusform>
+            <numerusform>Znaleziono glimbla, %n na jego liniach.</numerusform>
+            <numerusform>Znaleziono glimbla, %n na jego liniach.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>Puste, %n na jego liniach.</numerusform>
+            <numerusform>Puste, %n na jego liniach.</numerusform>
+            <numerusform>Puste, %n na jego liniach.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>Punkty %1. Pozostało glimbli: %n.</numerusform>
+            <numerusform>Punkty %1. Pozostało glimbli: %n.</numerusform>
+            <numerusform>Punkty %1. Pozostało glimbli: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Wygrana! Punkty: %n, dość na miejsce w najlepszych wynikach. Rozdano nową planszę.</numerusform>
+            <numerusform>Wygrana! Punkty: %n, dość na miejsce w najlepszych wynikach. Rozdano nową planszę.</numerusform>
+            <numerusform>Wygrana! Punkty: %n, dość na miejsce w najlepszych wynikach. Rozdano nową planszę.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Wygrana! Punkty: %n, za mało na miejsce w najlepszych wynikach. Rozdano nową planszę.</numerusform>
+            <numerusform>Wygrana! Punkty: %n, za mało na miejsce w najlepszych wynikach. Rozdano nową planszę.</numerusform>
+            <numerusform>Wygrana! Punkty: %n, za mało na miejsce w najlepszych wynikach. Rozdano nową planszę.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>Punkty %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>Glimble %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

@@ -213,6 +213,49 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>Tabuleiro de %1 por %2 casas</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>Glimble encontrado, %n nas suas linhas.</numerusform>
+            <numerusform>Glimble encontrado, %n nas suas linhas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>Vazia, %n nas suas linhas.</numerusform>
+            <numerusform>Vazia, %n nas suas linhas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>Pontos %1. Glimbles que faltam: %n.</numerusform>
+            <numerusform>Pontos %1. Glimbles que faltam: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Vitória! Pontos: %n, o bastante para um lugar nos melhores resultados. Um novo tabuleiro é distribuído.</numerusform>
+            <numerusform>Vitória! Pontos: %n, o bastante para um lugar nos melhores resultados. Um novo tabuleiro é distribuído.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Vitória! Pontos: %n, poucos demais para um lugar nos melhores resultados. Um novo tabuleiro é distribuído.</numerusform>
+            <numerusform>Vitória! Pontos: %n, poucos demais para um lugar nos melhores resultados. Um novo tabuleiro é distribuído.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>Pontos %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>Glimbles %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

@@ -215,6 +215,54 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>Поле %1 на %2 клеток</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>Глимбль найден, %n на её линиях.</numerusform>
+            <numerusform>Глимбль найден, %n на её линиях.</numerusform>
+            <numerusform>Глимбль найден, %n на её линиях.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>Пусто, %n на её линиях.</numerusform>
+            <numerusform>Пусто, %n на её линиях.</numerusform>
+            <numerusform>Пусто, %n на её линиях.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>Очки %1. Осталось глимблей: %n.</numerusform>
+            <numerusform>Очки %1. Осталось глимблей: %n.</numerusform>
+            <numerusform>Очки %1. Осталось глимблей: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Победа! Очки: %n, этого хватает на место в лучших результатах. Раздаётся новое поле.</numerusform>
+            <numerusform>Победа! Очки: %n, этого хватает на место в лучших результатах. Раздаётся новое поле.</numerusform>
+            <numerusform>Победа! Очки: %n, этого хватает на место в лучших результатах. Раздаётся новое поле.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Победа! Очки: %n, этого мало для места в лучших результатах. Раздаётся новое поле.</numerusform>
+            <numerusform>Победа! Очки: %n, этого мало для места в лучших результатах. Раздаётся новое поле.</numerusform>
+            <numerusform>Победа! Очки: %n, этого мало для места в лучших результатах. Раздаётся новое поле.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>Очки %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>Глимбли %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

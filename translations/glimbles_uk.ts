@@ -215,6 +215,54 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>Поле %1 на %2 клітинок</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>Глімбля знайдено, %n на її лініях.</numerusform>
+            <numerusform>Глімбля знайдено, %n на її лініях.</numerusform>
+            <numerusform>Глімбля знайдено, %n на її лініях.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>Порожньо, %n на її лініях.</numerusform>
+            <numerusform>Порожньо, %n на її лініях.</numerusform>
+            <numerusform>Порожньо, %n на її лініях.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>Бали %1. Залишилося глімблів: %n.</numerusform>
+            <numerusform>Бали %1. Залишилося глімблів: %n.</numerusform>
+            <numerusform>Бали %1. Залишилося глімблів: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Перемога! Бали: %n, цього досить для місця серед найкращих результатів. Роздається нове поле.</numerusform>
+            <numerusform>Перемога! Бали: %n, цього досить для місця серед найкращих результатів. Роздається нове поле.</numerusform>
+            <numerusform>Перемога! Бали: %n, цього досить для місця серед найкращих результатів. Роздається нове поле.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>Перемога! Бали: %n, цього замало для місця серед найкращих результатів. Роздається нове поле.</numerusform>
+            <numerusform>Перемога! Бали: %n, цього замало для місця серед найкращих результатів. Роздається нове поле.</numerusform>
+            <numerusform>Перемога! Бали: %n, цього замало для місця серед найкращих результатів. Роздається нове поле.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>Бали %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>Глімблі %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

@@ -211,6 +211,44 @@
         <source>Board, %1 by %2 tiles</source>
         <translation>盘面，共 %1 列 %2 行方块</translation>
     </message>
+    <message numerus="yes">
+        <source>Glimble found, %n on its lines.</source>
+        <translation>
+            <numerusform>已找到格林宝，线上有 %n 只。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty, %n on its lines.</source>
+        <translation>
+            <numerusform>空方块，线上有 %n 只。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Points %1. Glimbles left: %n.</source>
+        <translation>
+            <numerusform>得分 %1。剩余格林宝：%n 只。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>获胜！得分：%n，足以进入最佳成绩。新盘面已发好。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
+        <translation>
+            <numerusform>获胜！得分：%n，不足以进入最佳成绩。新盘面已发好。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points %1</source>
+        <translation>得分 %1</translation>
+    </message>
+    <message>
+        <source>Glimbles %1</source>
+        <translation>格林宝 %1</translation>
+    </message>
 </context>
 <context>
     <name>Set Size menu</name>

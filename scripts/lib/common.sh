@@ -32,13 +32,15 @@ build_packages=(
 # Debian 12 packages the tests that meet the real desktop need: an X display
 # with a window manager and tools to read and drive its windows, a sound
 # server with its recorder, and a session bus with the accessibility bus and
-# its Python bindings to read the game as a screen reader does, the C
-# library's locale data for the tests in other languages, and a headless
-# Wayland compositor with Qt's Wayland platform.
+# its Python bindings to read the game as a screen reader does, Orca itself
+# with speech-dispatcher (whose generic output module the Orca test speaks
+# through), the C library's locale data for the tests in other languages,
+# and a headless Wayland compositor with Qt's Wayland platform.
 desktop_test_packages=(
   xvfb xauth openbox xdotool x11-utils
   pulseaudio pulseaudio-utils
   dbus at-spi2-core python3-pyatspi locales
+  orca speech-dispatcher
   weston qt6-wayland
 )
 

@@ -190,6 +190,7 @@ TEST_P(RecordResultTest, RanksTheScore) {
     }
     if (c.lastName) store.values["LasName"] = *c.lastName;
 
+    const bool earns = best_results::EarnsPlace(store, kTiny, c.score);
     ScriptedPrompt prompt{c.answers, {}};
     std::vector<std::string> sounds;
     best_results::RecordResult(
@@ -201,6 +202,7 @@ TEST_P(RecordResultTest, RanksTheScore) {
     EXPECT_EQ(prompt.offered, c.offered);
     EXPECT_TRUE(prompt.answers.empty()) << "the name was asked fewer times than expected";
     EXPECT_EQ(store.Read("LasName"), c.lastNameAfter);
+    EXPECT_EQ(earns, !c.sounds.empty() && c.sounds.front() == "BEST") << "told before whether a place is earned";
     if (c.sounds == std::vector<std::string>{"WIN"}) {
         EXPECT_TRUE(store.writes.empty()) << "a score that earns no place writes nothing";
     }
@@ -220,6 +222,7 @@ TEST(RecordResult, ScoreBelowOneTouchesNothing) {
         MemorySettingsStore store;
         store.values = {{Key(kTiny, 0, "Rez"), "-50"}, {"LasName", "Old"}};
         std::vector<std::string> sounds;
+        EXPECT_FALSE(best_results::EarnsPlace(store, kTiny, score)) << score;
         best_results::RecordResult(
             store, kTiny, score,
             [](const std::string& offer) {

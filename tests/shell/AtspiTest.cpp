@@ -11,12 +11,13 @@
 #include <QTranslator>
 
 #include "shell/Language.h"
+#include "tests/shell/AccessibilityBus.h"
 #include "tests/shell/DesktopRig.h"
 
 namespace {
 
+using desktop::AccessibilityBus;
 using desktop::kCaption;
-constexpr char kBusLauncher[] = "/usr/libexec/at-spi-bus-launcher";
 
 // A python3 that has the accessibility bus's bindings, or empty. Debian's own
 // comes first: another python3 earlier on the PATH may lack them.
@@ -33,70 +34,6 @@ QString PythonWithBindings() {
     return {};
 }
 
-// A private session bus, ended when this ends, with the accessibility bus
-// launched on it.
-class AccessibilityBus {
-public:
-    explicit AccessibilityBus(const QProcessEnvironment& desktop) : m_env(desktop) {
-        // The session lives as long as its child, which tells the bus's
-        // address and then waits for its input to close.
-        m_session.setProcessEnvironment(m_env);
-        m_session.start(QStringLiteral("dbus-run-session"),
-                        {QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"),
-                         QStringLiteral("echo \"$DBUS_SESSION_BUS_ADDRESS\"; exec cat >/dev/null")});
-        QString address;
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < 10'000 && !address.endsWith(QLatin1Char('\n'))) {
-            if (m_session.waitForReadyRead(500)) address += QString::fromLocal8Bit(m_session.readAllStandardOutput());
-            if (m_session.state() == QProcess::NotRunning) break;
-        }
-        address = address.trimmed();
-        if (address.isEmpty()) {
-            m_failure = QStringLiteral("dbus-run-session told no bus address");
-            return;
-        }
-        m_env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
-
-        m_launcher.setProcessEnvironment(m_env);
-        m_launcher.start(QLatin1String(kBusLauncher), {QStringLiteral("--launch-immediately")});
-        // Up once it owns its name on the session bus.
-        for (int i = 0; i < 100; ++i) {
-            const auto owned = desktop::Output(
-                QStringLiteral("dbus-send"),
-                {QStringLiteral("--session"), QStringLiteral("--print-reply"),
-                 QStringLiteral("--dest=org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-                 QStringLiteral("org.freedesktop.DBus.NameHasOwner"), QStringLiteral("string:org.a11y.Bus")},
-                m_env);
-            if (owned && owned->contains(QStringLiteral("boolean true"))) return;
-            if (m_launcher.state() == QProcess::NotRunning) break;
-            QThread::msleep(100);
-        }
-        m_failure = QStringLiteral("the accessibility bus did not come up: ") +
-                    QString::fromLocal8Bit(m_launcher.readAllStandardError());
-    }
-
-    ~AccessibilityBus() {
-        m_launcher.terminate();
-        if (!m_launcher.waitForFinished(3000)) m_launcher.kill();
-        m_launcher.waitForFinished();
-        m_session.closeWriteChannel();
-        if (!m_session.waitForFinished(3000)) m_session.kill();
-        m_session.waitForFinished();
-    }
-
-    // Empty when both buses are up.
-    const QString& Failure() const { return m_failure; }
-    // The desktop's environment with the session bus in it.
-    const QProcessEnvironment& Environment() const { return m_env; }
-
-private:
-    QProcessEnvironment m_env;
-    QProcess m_session;
-    QProcess m_launcher;
-    QString m_failure;
-};
-
 // What read_tree.py found, as tab-separated fields per line.
 struct Reading {
     bool complete = false;  // every awaited line was found
@@ -109,9 +46,11 @@ struct Reading {
             if (line.first() == kind) found << line;
         return found;
     }
-    QString Counter(const QString& name) const {
+    // The value of the counter named by `word` and its number ("Points 63"),
+    // or empty when none reads so.
+    QString Counter(const QString& word) const {
         for (const QStringList& line : All(QStringLiteral("counter")))
-            if (line.size() == 3 && line[1] == name) return line[2];
+            if (line.size() == 3 && line[1] == word + QLatin1Char(' ') + line[2]) return line[2];
         return {};
     }
     QString CellName(int index) const {
@@ -148,12 +87,7 @@ Reading Read(const QString& python, const QProcessEnvironment& environment, qint
 
 // Why the accessibility bus cannot be read here, or empty when it can.
 QString CannotReadTheBus() {
-    if (const QString missing = desktop::MissingTool(desktop::kTools + QStringList{QStringLiteral("dbus-run-session"),
-                                                                                   QStringLiteral("dbus-send")});
-        !missing.isEmpty())
-        return missing + QStringLiteral(" is not installed");
-    if (!QFileInfo(QLatin1String(kBusLauncher)).isExecutable())
-        return QLatin1String(kBusLauncher) + QStringLiteral(" is not installed (at-spi2-core)");
+    if (const QString why = desktop::CannotStartTheBus(); !why.isEmpty()) return why;
     if (PythonWithBindings().isEmpty()) return QStringLiteral("no python3 with pyatspi (python3-pyatspi)");
     return {};
 }
@@ -176,10 +110,11 @@ TEST(AccessibilityBridge, AScreenReaderReadsTheBoardAndTheMoveAKeyPlays) {
     ASSERT_NE(window, 0u) << "the game showed no window";
 
     // The board as the game starts.
-    const Reading start = Read(python, bus.Environment(), game.processId(), {"counter\tPoints\t64"}, 15);
+    const Reading start = Read(python, bus.Environment(), game.processId(), {"counter\tPoints 64\t64"}, 15);
     ASSERT_TRUE(start.complete) << start.text.toStdString();
     ASSERT_EQ(start.All("pane").size(), 1);
-    EXPECT_EQ(start.All("pane").first().value(2), "3") << "the board and two counters";
+    EXPECT_EQ(start.All("pane").first().value(2), "2") << "the board and the status strip";
+    EXPECT_EQ(start.All("strip"), QList<QStringList>({{"strip", "3"}})) << "two counters and the notice";
     EXPECT_EQ(start.All("table"), QList<QStringList>({{"table", "Board, 8 by 8 tiles", "8", "8", "64"}}));
     static const QRegularExpression tileName(
         QStringLiteral(R"(^column ([1-8]), row ([1-8]), (covered|(glimble found, )?\d+ on its lines)$)"));
@@ -226,10 +161,13 @@ TEST(AccessibilityBridge, AScreenReaderReadsTheBoardAndTheMoveAKeyPlays) {
     EXPECT_EQ(shown.CellName(0), "column 1, row 1, covered");
 
     ASSERT_TRUE(screen.Xdotool({"key", "space"}));
-    const Reading played = Read(python, bus.Environment(), game.processId(), {"counter\tPoints\t63"}, 10);
+    const Reading played = Read(python, bus.Environment(), game.processId(), {"counter\tPoints 63\t63"}, 10);
     EXPECT_TRUE(played.complete) << "Points did not read 63 after the move:\n" << played.text.toStdString();
     EXPECT_TRUE(tileName.match(played.CellName(0)).hasMatch()) << played.CellName(0).toStdString();
     EXPECT_NE(played.CellName(0), "column 1, row 1, covered") << "the played tile still reads covered";
+    static const QRegularExpression notice(QStringLiteral(R"(^(Glimble found|Empty), \d+ on its lines\. )"
+                                                          R"(Points 63\. Glimbles left: [78]\.$)"));
+    EXPECT_TRUE(notice.match(played.All("notice").value(0).value(1)).hasMatch()) << played.text.toStdString();
 
     EXPECT_EQ(game.state(), QProcess::Running);
     desktop::Desktop::Stop(game);
@@ -274,7 +212,7 @@ TEST(AccessibilityBridge, AGermanDesktopGetsTheGameAndQtsOwnDialogsInGerman) {
     // The menu bar, the strip and the tips that open at the start.
     const QStringList start{"menu item\t" + Shown(german, "Menu bar", "Game"),
                             "menu item\t" + Shown(german, "Menu bar", "Options"),
-                            "label\t" + Shown(german, "Status strip", "Points"),
+                            "label\t" + Shown(german, "Screen reader", "Points %1").arg(64),
                             "dialog\t" + Shown(german, "Tips dialog", "Tips for 2Glimbles"),
                             "push button\t" + Shown(german, "Tips dialog", "Next Tip")};
     const Reading opened = ReadNames(python, bus.Environment(), game.processId(), start);

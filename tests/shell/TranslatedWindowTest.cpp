@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include "engine/TileCode.h"
 #include "platform/fake/RecordingShellOpen.h"
@@ -44,12 +45,21 @@ TEST(TranslatedWindow, MenusAndSpokenNamesComeThroughTranslation) {
 
     QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&rig.View());
     ASSERT_NE(view, nullptr);
-    for (int part = 0; part < view->childCount(); ++part) {
-        EXPECT_TRUE(PseudoLanguage::IsPseudo(view->child(part)->text(QAccessible::Name))) << part;
+    // The board, and the two counters within the (unnamed) status strip.
+    QAccessibleInterface* strip = view->child(1);
+    ASSERT_NE(strip, nullptr);
+    for (QAccessibleInterface* part : {view->child(0), strip->child(0), strip->child(1)}) {
+        const QString name = part->text(QAccessible::Name);
+        EXPECT_TRUE(PseudoLanguage::IsPseudo(name) && name.contains(QRegularExpression(QStringLiteral("\\d"))))
+            << name.toStdString();
     }
     for (const int code : {0, tile::Empty(2), tile::Found(1)}) {
         const QString said = DescribeTile(2, 4, code);
         EXPECT_TRUE(PseudoLanguage::IsPseudo(said) && said.contains('3') && said.contains('5')) << said.toStdString();
+    }
+    for (const QString& said : {DescribeOutcome(tile::Found(1)), DescribeOutcome(tile::Empty(0)), DescribeStatus(63, 7),
+                                DescribeWin(40, true), DescribeWin(40, false)}) {
+        EXPECT_TRUE(PseudoLanguage::IsPseudo(said) && !said.contains('%')) << said.toStdString();
     }
 
     platform::fake::RecordingShellOpen shell;

@@ -12,7 +12,9 @@ what a screen reader would find there, one tab-separated line each:
     table    NAME  ROWS  COLUMNS  CHILDREN
     cell     INDEX  ROW  COLUMN  PARENT'S NAME  NAME   (each child of the table)
     at       ROW  COLUMN  NAME                         (the table's cell there)
+    strip    CHILDREN                                  (the status bar)
     counter  NAME  VALUE                               (value, else the text)
+    notice   NAME                                      (the status bar's notification)
     focused  NAME                                      (a cell that has the focus)
 
 It reads again until every --until line is among them or the time is up,
@@ -73,19 +75,28 @@ def counter_value(node):
 
 def read(board):
     lines = ["pane\t%s\t%d" % (board.name, board.childCount)]
-    for i in range(board.childCount):
-        child = board.getChildAtIndex(i)
+    read_children(board, lines)
+    return lines
+
+
+def read_children(parent, lines):
+    for i in range(parent.childCount):
+        child = parent.getChildAtIndex(i)
         if child is None:
             lines.append("missing\t%d" % i)
             continue
         role = child.getRole()
         if role == pyatspi.ROLE_TABLE:
             lines.extend(read_table(child))
+        elif role == pyatspi.ROLE_STATUS_BAR:
+            lines.append("strip\t%d" % child.childCount)
+            read_children(child, lines)
         elif role in (pyatspi.ROLE_STATIC, pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT):
             lines.append("counter\t%s\t%s" % (child.name, counter_value(child)))
+        elif role == pyatspi.ROLE_NOTIFICATION:
+            lines.append("notice\t%s" % child.name)
         else:
             lines.append("other\t%s\t%s" % (child.getRoleName(), child.name))
-    return lines
 
 
 def read_table(table):

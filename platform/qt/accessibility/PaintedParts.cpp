@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
 #include <map>
 
 #include "platform/qt/accessibility/Announce.h"
@@ -25,6 +26,7 @@ void Forget(QAccessible::Id id) {
 }
 
 class PartAccessible;
+class PaintedWidgetAccessible;
 
 // One text cell of a painted table.
 class CellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
@@ -63,13 +65,15 @@ private:
     int m_column;
 };
 
-// A painted part: a leaf, a value, or a table of cells.
+// A painted part: a leaf, a value, a table of cells, or a group of parts.
 class PartAccessible final : public QAccessibleInterface,
                              public QAccessibleValueInterface,
                              public QAccessibleTableInterface {
 public:
-    PartAccessible(QAccessibleInterface& owner, QWidget* widget, PaintedPart part)
-        : m_owner(owner), m_widget(widget), m_part(std::move(part)), m_toldName(text(QAccessible::Name)) {}
+    // Part `index` of the widget's parts.
+    PartAccessible(PaintedWidgetAccessible& owner, int index, QWidget* widget, PaintedPart part)
+        : m_owner(owner), m_index(index), m_widget(widget), m_part(std::move(part)),
+          m_toldName(text(QAccessible::Name)) {}
     // Asks the part nothing: the widget may be half gone already.
     ~PartAccessible() override {
         for (const auto& [key, made] : m_cells) Forget(made.id);
@@ -107,20 +111,23 @@ public:
 
     bool isValid() const override { return !m_widget.isNull(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_owner.window(); }
-    QAccessibleInterface* parent() const override { return &m_owner; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
     QAccessibleInterface* child(int index) const override {
+        if (!IsTable()) return Within(index);
         const int columns = Called(m_part.columns);
         if (columns <= 0 || index < 0 || index >= childCount()) return nullptr;
         return cellAt(index / columns, index % columns);
     }
-    int childCount() const override { return Called(m_part.rows) * Called(m_part.columns); }
+    int childCount() const override { return IsTable() ? Called(m_part.rows) * Called(m_part.columns) : CountWithin(); }
     int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!IsTable()) return IndexWithin(child);
         auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
         return cell == nullptr ? -1 : cell->rowIndex() * Called(m_part.columns) + cell->columnIndex();
     }
     QAccessibleInterface* childAt(int x, int y) const override {
-        if (!IsTable() || !m_part.cellRect || m_widget.isNull()) return nullptr;
+        if (!IsTable()) return WithinAt(x, y);
+        if (!m_part.cellRect || m_widget.isNull()) return nullptr;
         for (int row = 0; row < rowCount(); ++row)
             for (int column = 0; column < columnCount(); ++column)
                 if (OnScreen(m_widget, m_part.cellRect(row, column)).contains(x, y)) return cellAt(row, column);
@@ -192,6 +199,12 @@ private:
     };
 
     bool IsTable() const { return m_part.rows && m_part.columns; }
+    // The parts within this one: the index-th, how many, where one is, which
+    // is at a point on the screen.
+    QAccessibleInterface* Within(int index) const;
+    int CountWithin() const;
+    int IndexWithin(const QAccessibleInterface* child) const;
+    QAccessibleInterface* WithinAt(int x, int y) const;
     // Whether the cells made so far still fit the table; when it has another
     // size they are forgotten at the next look.
     bool SizeKept() const { return rowCount() == m_rows && columnCount() == m_columns; }
@@ -202,7 +215,8 @@ private:
         m_columns = columnCount();
     }
 
-    QAccessibleInterface& m_owner;
+    PaintedWidgetAccessible& m_owner;
+    int m_index;                 // among the widget's parts
     QPointer<QWidget> m_widget;  // the widget the part is painted on
     PaintedPart m_part;
     QString m_toldName;                   // the name when made or last announced
@@ -236,9 +250,11 @@ QAccessible::State CellAccessible::state() const {
 class PaintedWidgetAccessible final : public QAccessibleWidget {
 public:
     PaintedWidgetAccessible(QWidget* widget, const IPaintedParts& parts) : QAccessibleWidget(widget) {
-        for (PaintedPart& part : parts.Parts())
-            m_parts.push_back(QAccessible::registerAccessibleInterface(new PartAccessible(*this, widget,
+        for (PaintedPart& part : parts.Parts()) {
+            const int index = static_cast<int>(m_parts.size());
+            m_parts.push_back(QAccessible::registerAccessibleInterface(new PartAccessible(*this, index, widget,
                                                                                           std::move(part))));
+        }
     }
     ~PaintedWidgetAccessible() override {
         for (QAccessible::Id id : m_parts) Forget(id);
@@ -248,31 +264,68 @@ public:
         if (index < 0 || index >= static_cast<int>(m_parts.size())) return nullptr;
         return static_cast<PartAccessible*>(QAccessible::accessibleInterface(m_parts[static_cast<std::size_t>(index)]));
     }
+    // The parts that lie within part `within` (-1: directly in the widget),
+    // in their order.
+    std::vector<PartAccessible*> PartsWithin(int within) const {
+        std::vector<PartAccessible*> found;
+        for (std::size_t i = 0; i < m_parts.size(); ++i)
+            if (PartAccessible* part = Part(static_cast<int>(i)); part != nullptr && part->Described().within == within)
+                found.push_back(part);
+        return found;
+    }
+    // Part `index` among `parts`, or nullptr.
+    static PartAccessible* Nth(const std::vector<PartAccessible*>& parts, int index) {
+        return index < 0 || index >= static_cast<int>(parts.size()) ? nullptr : parts[static_cast<std::size_t>(index)];
+    }
+    static int IndexAmong(const std::vector<PartAccessible*>& parts, const QAccessibleInterface* child) {
+        const auto found = std::find(parts.begin(), parts.end(), child);
+        return found == parts.end() ? -1 : static_cast<int>(found - parts.begin());
+    }
+    static PartAccessible* At(const std::vector<PartAccessible*>& parts, int x, int y) {
+        for (PartAccessible* part : parts)
+            if (part->rect().contains(x, y)) return part;
+        return nullptr;
+    }
 
     // Asked each time: a widget made on its own and placed in a window later
     // is a pane there, not a dialog.
     QAccessible::Role role() const override { return widget()->isWindow() ? QAccessible::Dialog : QAccessible::Pane; }
 
-    int childCount() const override { return QAccessibleWidget::childCount() + static_cast<int>(m_parts.size()); }
+    int childCount() const override {
+        return QAccessibleWidget::childCount() + static_cast<int>(PartsWithin(-1).size());
+    }
     QAccessibleInterface* child(int index) const override {
         const int widgets = QAccessibleWidget::childCount();
-        return index < widgets ? QAccessibleWidget::child(index) : Part(index - widgets);
+        return index < widgets ? QAccessibleWidget::child(index) : Nth(PartsWithin(-1), index - widgets);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (std::size_t i = 0; i < m_parts.size(); ++i)
-            if (Part(static_cast<int>(i)) == child) return QAccessibleWidget::childCount() + static_cast<int>(i);
+        if (const int part = IndexAmong(PartsWithin(-1), child); part >= 0)
+            return QAccessibleWidget::childCount() + part;
         return QAccessibleWidget::indexOfChild(child);
     }
     QAccessibleInterface* childAt(int x, int y) const override {
-        for (std::size_t i = 0; i < m_parts.size(); ++i)
-            if (PartAccessible* part = Part(static_cast<int>(i)); part != nullptr && part->rect().contains(x, y))
-                return part;
+        if (PartAccessible* part = At(PartsWithin(-1), x, y)) return part;
         return QAccessibleWidget::childAt(x, y);
     }
 
 private:
     std::vector<QAccessible::Id> m_parts;
 };
+
+QWindow* PartAccessible::window() const { return m_owner.window(); }
+QAccessibleInterface* PartAccessible::parent() const {
+    return m_part.within < 0 ? static_cast<QAccessibleInterface*>(&m_owner) : m_owner.Part(m_part.within);
+}
+QAccessibleInterface* PartAccessible::Within(int index) const {
+    return PaintedWidgetAccessible::Nth(m_owner.PartsWithin(m_index), index);
+}
+int PartAccessible::CountWithin() const { return static_cast<int>(m_owner.PartsWithin(m_index).size()); }
+int PartAccessible::IndexWithin(const QAccessibleInterface* child) const {
+    return PaintedWidgetAccessible::IndexAmong(m_owner.PartsWithin(m_index), child);
+}
+QAccessibleInterface* PartAccessible::WithinAt(int x, int y) const {
+    return PaintedWidgetAccessible::At(m_owner.PartsWithin(m_index), x, y);
+}
 
 PartAccessible* PartOf(QWidget* widget, int index) {
     if (widget == nullptr) return nullptr;
@@ -299,6 +352,15 @@ QAccessibleInterface* Part(QWidget* widget, int index) { return PartOf(widget, i
 void AnnounceChanges(QWidget* widget, int index) {
     if (!AnnouncementsHeard()) return;
     if (PartAccessible* part = PartOf(widget, index)) part->Announce();
+}
+
+void AnnounceShown(QWidget* widget, int index) {
+    if (!AnnouncementsHeard()) return;
+    PartAccessible* part = PartOf(widget, index);
+    if (part == nullptr) return;
+    part->Announce();
+    QAccessibleEvent shown(part, QAccessible::ObjectShow);
+    Announce(shown);
 }
 
 void AnnounceFocus(QWidget* widget, int index, int row, int column) {

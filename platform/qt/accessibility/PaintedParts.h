@@ -31,6 +31,11 @@ struct PaintedPart {
     std::function<QString(int row, int column)> cell;
     std::function<QRect(int row, int column)> cellRect;
     std::function<bool(int row, int column)> cellFocused;  // may be unset
+
+    // The index of the part this one lies within (a status bar holding its
+    // items), or -1: it lies directly in the widget. A part with parts
+    // within it is no table.
+    int within = -1;
 };
 
 class IPaintedParts {
@@ -56,5 +61,11 @@ void AnnounceChanges(QWidget* widget, int index);
 // Tells the listeners that cell (row, column) of table part `index` has the
 // keyboard focus.
 void AnnounceFocus(QWidget* widget, int index, int row, int column);
+
+// Tells the listeners what part `index` of `widget` shows now, then that it
+// has just been shown anew, as a notification pops up: screen readers speak a
+// notification wherever the focus is (within a status bar, without saying
+// "notification"). Nothing when nobody listens.
+void AnnounceShown(QWidget* widget, int index);
 
 }  // namespace platform::qt::painted_parts
