@@ -87,7 +87,7 @@ Reading Read(const QString& python, const QProcessEnvironment& environment, qint
 
 // Why the accessibility bus cannot be read here, or empty when it can.
 QString CannotReadTheBus() {
-    if (const QString why = desktop::CannotStartTheBus(); !why.isEmpty()) return why;
+    if (QString why = desktop::CannotStartTheBus(); !why.isEmpty()) return why;
     if (PythonWithBindings().isEmpty()) return QStringLiteral("no python3 with pyatspi (python3-pyatspi)");
     return {};
 }

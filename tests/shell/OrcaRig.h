@@ -61,7 +61,7 @@ public:
         // utterance is cut into pieces only at a delimiter, and "~" is none
         // of the game's.
         WriteFile(QStringLiteral("speechd/modules/rig.conf"),
-                  "GenericExecuteSynth \"printf '%s\\\\n' \\'$DATA\\' >> " + Path("spoken.txt").toUtf8() +
+                  R"(GenericExecuteSynth "printf '%s\\n' \'$DATA\' >> )" + Path("spoken.txt").toUtf8() +
                       "\"\nGenericDelimiters \"~\"\nAddVoice \"en\" \"MALE1\" \"rig\"\n");
 
         const QString home = Path("home");
