@@ -6,11 +6,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QScreen>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -28,6 +26,7 @@
 #include "platform/fake/MemorySettingsStore.h"
 #include "platform/fake/RecordingShellOpen.h"
 #include "platform/qt/Text.h"
+#include "tests/OffscreenScreens.h"
 #include "tests/TestAccess.h"
 #include "tests/dialogs/EmbeddedPictures.h"
 
@@ -251,20 +250,11 @@ TEST(DesktopFont, AFontTooLargeForTheScreenGrowsOnlyAsFarAsItFits) {
 
 // One offscreen screen of 1280 x 1024, and the settings in a temporary folder.
 int main(int argc, char* argv[]) {
-    QTemporaryDir folder;
-    if (!folder.isValid()) return 2;
-    QFile screens(folder.filePath(QStringLiteral("screens.json")));
-    if (!screens.open(QIODevice::WriteOnly)) return 2;
-    screens.write(QStringLiteral(R"({"screens": [{"name": "one", "x": 0, "y": 0, "width": %1, "height": %2,
-                                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                      .arg(kScreen.width())
-                      .arg(kScreen.height())
-                      .toUtf8());
-    screens.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
-    qputenv("HOME", folder.path().toLocal8Bit());
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return RunOnOffscreenScreens(
+        argc, argv,
+        QStringLiteral(R"({"screens": [{"name": "one", "x": 0, "y": 0, "width": %1, "height": %2,
+                                        "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+            .arg(kScreen.width())
+            .arg(kScreen.height())
+            .toUtf8());
 }

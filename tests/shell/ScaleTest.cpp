@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QWindow>
@@ -31,6 +29,7 @@
 #include "resources/ResourceIds.h"
 #include "shell/HelpWindow.h"
 #include "shell/ManualBrowser.h"
+#include "tests/OffscreenScreens.h"
 #include "tests/TestAccess.h"
 #include "tests/shell/ShellRig.h"
 
@@ -275,18 +274,7 @@ TEST(Scale, TheManualsPicturesAreTheFineOnesOnAFineScreen) {
 // Two offscreen screens side by side, the second twice as fine, and the
 // settings in a temporary folder.
 int main(int argc, char* argv[]) {
-    QTemporaryDir folder;
-    if (!folder.isValid()) return 2;
-    QFile screens(folder.filePath(QStringLiteral("screens.json")));
-    if (!screens.open(QIODevice::WriteOnly)) return 2;
-    screens.write(R"({"screens": [
+    return RunOnOffscreenScreens(argc, argv, R"({"screens": [
         {"name": "one", "x": 0, "y": 0, "width": 1600, "height": 1200, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
         {"name": "two", "x": 1600, "y": 0, "width": 1600, "height": 1200, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}]})");
-    screens.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
-    qputenv("HOME", folder.path().toLocal8Bit());
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }
