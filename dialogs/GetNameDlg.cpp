@@ -15,6 +15,8 @@ CGetNameDlg::CGetNameDlg(std::string offered, platform::qt::IPictureSource& pict
     if (QLineEdit* edit = NameEdit()) {
         edit->setMaxLength(static_cast<int>(game_settings::kNameChars));
         edit->setText(QString::fromStdString(m_name));
+        // A screen reader names the box by the prompt's words.
+        edit->setAccessibleName(windowTitle());
     }
     if (QWidget* ok = Control(res::IDOK)) ok->installEventFilter(this);
 }

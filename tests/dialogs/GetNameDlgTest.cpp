@@ -50,6 +50,7 @@ TEST(GetNameDlg, OffersTheNameCentredWithTheFocusOnOk) {
         EXPECT_EQ(dialog.NameEdit()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         EXPECT_EQ(dialog.focusWidget(), OkButton(dialog));
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Enter your name"));
+        EXPECT_EQ(dialog.NameEdit()->accessibleName(), dialog.windowTitle()) << "the box a screen reader names";
         dialog.accept();
     });
     CGetNameDlg dialog("    ", EmbeddedPictures(), nullptr);
