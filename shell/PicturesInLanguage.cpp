@@ -22,3 +22,5 @@ bool DrawPicturesInLanguage() {
     });
     return true;
 }
+
+LanguageWithPictures::~LanguageWithPictures() { platform::qt::EmbeddedFiles::Instance().DrawInstead({}); }

@@ -8,7 +8,6 @@
 
 #include <vector>
 
-#include "platform/qt/pictures/EmbeddedFiles.h"
 #include "shell/Language.h"
 #include "shell/PicturesInLanguage.h"
 #include "tools/screenshot/HelpPictures.h"
@@ -29,8 +28,8 @@ TEST(Screenshot, TheManualsPicturesAreWhatTheGameDrawsNow) {
 
 TEST(Screenshot, EachLanguageHasItsOwnPicturesWithWords) {
     for (const QString& code : ShippedLanguages()) {
-        const SpokenLanguage language(code);
-        ASSERT_TRUE(DrawPicturesInLanguage());
+        const LanguageWithPictures language(code);
+        ASSERT_TRUE(language.Drawn());
         for (const HelpPicture& picture : RenderHelpPictures()) {
             if (!picture.words) continue;
             const QString file = HelpPictureFile(QLatin1String(picture.name) + '.' + code, qApp->devicePixelRatio());
@@ -39,7 +38,6 @@ TEST(Screenshot, EachLanguageHasItsOwnPicturesWithWords) {
                       picture.image.convertToFormat(QImage::Format_ARGB32))
                 << file.toStdString() << ": run glimbles-screenshot";
         }
-        platform::qt::EmbeddedFiles::Instance().DrawInstead({});
     }
 }
 

@@ -10,7 +10,6 @@
 #include "dialogs/NumberGlimb.h"
 #include "dialogs/Tips.h"
 #include "platform/fake/MemorySettingsStore.h"
-#include "platform/qt/pictures/EmbeddedFiles.h"
 #include "platform/qt/pictures/ScaledPictures.h"
 #include "shell/Language.h"
 #include "shell/MainFrame.h"
@@ -58,10 +57,8 @@ Row RenderRow(const QString& code) {
 QImage LanguageSheet() {
     std::vector<Row> rows{RenderRow({})};
     for (const QString& code : ShippedLanguages()) {
-        const SpokenLanguage language(code);
-        DrawPicturesInLanguage();
+        const LanguageWithPictures language(code);
         rows.push_back(RenderRow(code));
-        platform::qt::EmbeddedFiles::Instance().DrawInstead({});
     }
     int width = 0;
     int height = kGap;

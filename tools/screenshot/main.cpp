@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QTextStream>
 
-#include "platform/qt/pictures/EmbeddedFiles.h"
 #include "shell/Language.h"
 #include "shell/PicturesInLanguage.h"
 #include "tools/screenshot/HelpPictures.h"
@@ -61,15 +60,13 @@ int main(int argc, char* argv[]) {
         QTextStream(stdout) << '\n';
     }
     for (const QString& code : ShippedLanguages()) {
-        const SpokenLanguage language(code);
-        DrawPicturesInLanguage();
+        const LanguageWithPictures language(code);
         for (const HelpPicture& picture : RenderHelpPictures()) {
             if (!picture.words) continue;
             const QString name = QLatin1String(picture.name) + QLatin1Char('.') + code;
             if (!Save(picture.image, manual, HelpPictureFile(name, application.devicePixelRatio()))) return 1;
             QTextStream(stdout) << '\n';
         }
-        platform::qt::EmbeddedFiles::Instance().DrawInstead({});
     }
     return 0;
 }
