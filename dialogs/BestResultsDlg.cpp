@@ -90,21 +90,35 @@ QString CBestResultsDlg::Caption() const {
         .arg(m_puzzle->GetCount());
 }
 
+QString CBestResultsDlg::SpokenPlace(std::size_t place) const {
+    if (place >= m_results.size()) return {};
+    const best_results::Entry& entry = m_results[place];
+    const QString rank = QString::number(place + 1);
+    if (entry.score <= 0 && QString::fromStdString(entry.name).trimmed().isEmpty())
+        return QCoreApplication::translate("Best Results dialog", "%1. empty").arg(rank);
+    // One pass over the words, so a name with "%" in it stays as it is.
+    return QCoreApplication::translate("Best Results dialog", "%1. %2, points %3")
+        .arg(rank, QString::fromStdString(entry.name), QString::number(entry.score));
+}
+
 std::vector<PaintedPart> CBestResultsDlg::Parts() const {
-    PaintedPart table;
-    table.role = QAccessible::Table;
-    table.name = [this] { return Caption(); };
-    table.rect = [this] { return ToQRect(m_geometry.frame); };
-    table.rows = [this] { return static_cast<int>(m_geometry.rows.size()); };
-    table.columns = [] { return 2; };  // name, score
-    table.cell = [this](int row, int column) {
-        if (row < 0 || static_cast<std::size_t>(row) >= m_results.size()) return QString();
-        const best_results::Entry& entry = m_results[static_cast<std::size_t>(row)];
-        return column == 0 ? QString::fromStdString(entry.name) : QString::number(entry.score);
-    };
-    table.cellRect = [this](int row, int column) {
-        const best_results::RowGeometry& place = m_geometry.rows[static_cast<std::size_t>(row)];
-        return ToQRect(column == 0 ? place.name : place.score);
-    };
-    return {table};
+    // The caption first, heard rather than seen, then one line a place: a
+    // screen reader reads them all with the dialog as it opens.
+    PaintedPart caption;
+    caption.role = QAccessible::StaticText;
+    caption.name = [this] { return Caption(); };
+    caption.rect = [] { return QRect(); };
+    std::vector<PaintedPart> parts{caption};
+    for (std::size_t place = 0; place < m_geometry.rows.size(); ++place) {
+        PaintedPart row;
+        row.role = QAccessible::StaticText;
+        row.name = [this, place] { return SpokenPlace(place); };
+        row.rect = [this, place] {
+            // The last place's box reaches below the frame; its words do not.
+            const best_results::RowGeometry& line = m_geometry.rows[place];
+            return ToQRect(line.name).united(ToQRect(line.score)).intersected(ToQRect(m_geometry.frame));
+        };
+        parts.push_back(row);
+    }
+    return parts;
 }

@@ -24,10 +24,12 @@ public:
 
     const best_results::Table& Results() const { return m_results; }
     const best_results::Geometry& Geometry() const { return m_geometry; }
-    // The table read out: ten rows of name and score, captioned with the
-    // board and the count it belongs to.
+    // The table read out: its caption with the board and the count it
+    // belongs to, then a line a place with its rank, name and points.
     std::vector<PaintedPart> Parts() const override;
     QString Caption() const;
+    // Place `place` (0 the best) as it reads aloud: "1. Jo, points 56".
+    QString SpokenPlace(std::size_t place) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

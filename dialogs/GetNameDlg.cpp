@@ -10,8 +10,10 @@
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 
-CGetNameDlg::CGetNameDlg(std::string offered, platform::qt::IPictureSource& pictures, QWidget* parent)
+CGetNameDlg::CGetNameDlg(std::string offered, int points, platform::qt::IPictureSource& pictures, QWidget* parent)
     : CLayoutDialog(res::IDD_GET_NAME, pictures, parent), m_name(std::move(offered)) {
+    setAccessibleDescription(
+        QCoreApplication::translate("Name dialog", "Points %1, a place among the best results").arg(points));
     if (QLineEdit* edit = NameEdit()) {
         edit->setMaxLength(static_cast<int>(game_settings::kNameChars));
         edit->setText(QString::fromStdString(m_name));

@@ -16,8 +16,10 @@ class CGetNameDlg final : public CLayoutDialog {
     Q_OBJECT
 
 public:
-    // `offered`: the last name entered, or four spaces when there is none.
-    CGetNameDlg(std::string offered, platform::qt::IPictureSource& pictures, QWidget* parent);
+    // `offered`: the last name entered, or four spaces when there is none;
+    // `points`: the result the name goes with, which a screen reader hears
+    // with the prompt.
+    CGetNameDlg(std::string offered, int points, platform::qt::IPictureSource& pictures, QWidget* parent);
 
     // The name to record, valid after the dialog has closed.
     const std::string& Name() const { return m_name; }

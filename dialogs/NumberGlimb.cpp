@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QThread>
 
+#include "dialogs/CountField.h"
 #include "dialogs/DialogColours.h"
 #include "platform/qt/pictures/DeviceScale.h"
 #include "platform/qt/pictures/ImageSurface.h"
@@ -35,8 +36,18 @@ CNumberGlimb::CNumberGlimb(int smallest, int largest, int number, platform::qt::
       m_pressWait([] { QThread::msleep(kPressMilliseconds); }) {
     setMouseTracking(true);
     m_picker.SetClientWidth(width());
+    m_field = new CountField(m_picker, this);
     FitPicture();
     for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(this);
+    // The number comes first on the keyboard, then OK and Cancel.
+    QWidget* previous = m_field;
+    for (const int id : {res::IDOK, res::IDCANCEL}) {
+        if (QWidget* button = Control(id)) {
+            QWidget::setTabOrder(previous, button);
+            previous = button;
+        }
+    }
+    m_field->setFocus();
 }
 
 void CNumberGlimb::FitPicture() {
@@ -50,6 +61,7 @@ void CNumberGlimb::FitPicture() {
 
 void CNumberGlimb::resizeEvent(QResizeEvent* event) {
     m_picker.SetClientWidth(width());
+    m_field->Place();
     FitPicture();
     CLayoutDialog::resizeEvent(event);
 }
@@ -86,7 +98,7 @@ void CNumberGlimb::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         WindowSurface surface(*this);
         m_picker.OnLButtonDown(surface, m_pressWait);
-        platform::qt::painted_parts::AnnounceChanges(this, 0);
+        m_field->AnnounceNumber();
     }
     CLayoutDialog::mousePressEvent(event);
 }
@@ -113,7 +125,7 @@ bool CNumberGlimb::StepKey(const QKeyEvent& key) {
     if (step == 0) return false;
     WindowSurface surface(*this);
     m_picker.OnStepKey(surface, step, m_pressWait);
-    platform::qt::painted_parts::AnnounceChanges(this, 0);
+    m_field->AnnounceNumber();
     return true;
 }
 
@@ -125,19 +137,4 @@ bool CNumberGlimb::eventFilter(QObject* watched, QEvent* event) {
     // The buttons would take the arrow keys to move the focus between them.
     if (event->type() == QEvent::KeyPress && StepKey(*static_cast<QKeyEvent*>(event))) return true;
     return CLayoutDialog::eventFilter(watched, event);
-}
-
-std::vector<PaintedPart> CNumberGlimb::Parts() const {
-    PaintedPart number;
-    number.role = QAccessible::SpinBox;
-    number.name = [this] { return windowTitle(); };
-    number.rect = [this] {
-        const platform::Rect left = m_picker.LeftArrowRect();
-        const platform::Rect right = m_picker.RightArrowRect();
-        return QRect(left.x, left.y, right.x + right.w - left.x, left.h);
-    };
-    number.value = [this] { return m_picker.GetNumber(); };
-    number.minimum = [this] { return m_picker.Smallest(); };
-    number.maximum = [this] { return m_picker.Largest(); };
-    return {number};
 }

@@ -6,13 +6,15 @@
 
 #include "dialogs/CountPicker.h"
 #include "dialogs/LayoutDialog.h"
-#include "platform/qt/accessibility/PaintedParts.h"
+
+class CountField;
 
 // Picks the number of glimbles for the next games: two large digits between
 // a decrease and an increase arrow, which light under the pointer and step
 // the number on a click, or on a step key which presses its arrow as a
-// click does; OK and Cancel picture buttons below.
-class CNumberGlimb final : public CLayoutDialog, public IPaintedParts {
+// click does; OK and Cancel picture buttons below. The keyboard starts on
+// the number, which reads out as a spin button.
+class CNumberGlimb final : public CLayoutDialog {
     Q_OBJECT
 
 public:
@@ -26,8 +28,6 @@ public:
     // user-interface thread.
     static constexpr unsigned long kPressMilliseconds = 100;
 
-    // The number, read out as a spin box with its range.
-    std::vector<PaintedPart> Parts() const override;
     qreal WindowScale() const { return m_scale; }
 
 protected:
@@ -53,6 +53,7 @@ private:
     bool StepKey(const QKeyEvent& key);
 
     CountPicker m_picker;
+    CountField* m_field;        // the number's keyboard stop, over the picker's row
     QImage m_window;            // the client area as drawn, kept between paints, in device pixels
     qreal m_scale = 1;          // device pixels per logical pixel of m_window
     bool m_presenting = false;  // a paint that only shows m_window, not a paint request

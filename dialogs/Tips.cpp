@@ -51,7 +51,14 @@ QSize CTips::BaseUnitsClearOfPicture(QSize measured) {
 
 CTips::CTips(platform::ISettingsStore& store, platform::qt::IPictureSource& pictures, QWidget* parent)
     : CLayoutDialog(res::IDD_TIPS, pictures, parent, &CTips::BaseUnitsClearOfPicture), m_store(store) {
-    if (QPushButton* next = NextButton()) connect(next, &QPushButton::clicked, this, &CTips::ShowNextTip);
+    if (QPushButton* next = NextButton()) {
+        connect(next, &QPushButton::clicked, this, [this] {
+            ShowNextTip();
+            // The focus stays on Next Tip: a screen reader hears the new tip
+            // with the notice that pops up.
+            platform::qt::painted_parts::AnnounceShown(this, kNoticePart);
+        });
+    }
 }
 
 QCheckBox* CTips::ShowCheck() const { return ControlAs<QCheckBox>(res::IDC_DONT_SHOW_TIPS); }
@@ -114,22 +121,34 @@ QString Spoken(const res::Text& text) {
 
 }  // namespace
 
+QString CTips::SpokenTip() const {
+    const int index = m_tipBitmap - res::IDB_TIP_FIRST;
+    if (index < 0 || index >= static_cast<int>(std::size(res::kTipTexts))) return {};
+    const res::TipText& tip = res::kTipTexts[static_cast<std::size_t>(index)];
+    QString words = Spoken(tip.title) + QLatin1Char('\n') + Spoken(tip.body);
+    if (!tip.aside.English().empty()) words += QLatin1Char('\n') + Spoken(tip.aside);
+    return words;
+}
+
 std::vector<PaintedPart> CTips::Parts() const {
-    PaintedPart picture;
-    picture.role = QAccessible::Graphic;
-    const auto text = [this]() -> const res::TipText* {
-        const int index = m_tipBitmap - res::IDB_TIP_FIRST;
-        if (index < 0 || index >= static_cast<int>(std::size(res::kTipTexts))) return nullptr;
-        return &res::kTipTexts[static_cast<std::size_t>(index)];
-    };
-    picture.name = [text] { return text() == nullptr ? QString() : Spoken(text()->title); };
-    picture.description = [text] {
-        const res::TipText* tip = text();
-        if (tip == nullptr) return QString();
-        QString words = Spoken(tip->body);
-        if (!tip->aside.English().empty()) words += QLatin1Char('\n') + Spoken(tip->aside);
-        return words;
-    };
-    picture.rect = [] { return kPictureArea; };
-    return {picture};
+    // The picture is words: it reads as a label, which a screen reader reads
+    // with the dialog as it opens.
+    PaintedPart tip;
+    tip.role = QAccessible::StaticText;
+    tip.name = [this] { return SpokenTip(); };
+    tip.rect = [] { return kPictureArea; };
+
+    // A notice within a strip of no size, which pops up when Next Tip shows
+    // a tip: a screen reader speaks it with the window it is in, and the
+    // window with its labels, the new tip. Words of its own would be heard
+    // twice.
+    PaintedPart strip;
+    strip.role = QAccessible::StatusBar;
+    strip.rect = [] { return QRect(); };
+    PaintedPart notice;
+    notice.role = QAccessible::Notification;
+    notice.within = kStripPart;
+    notice.name = [] { return QString(); };
+    notice.rect = strip.rect;
+    return {tip, strip, notice};
 }

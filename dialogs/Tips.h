@@ -25,8 +25,11 @@ public:
     QPushButton* CloseButton() const;
     QPushButton* NextButton() const;
 
-    // The tip picture, read out as the words it shows.
+    // The tip picture, read out as the words it shows, and a notice of the
+    // same words for a screen reader to speak when Next Tip shows them.
     std::vector<PaintedPart> Parts() const override;
+    // The tip shown now as it reads aloud: its title, then its words.
+    QString SpokenTip() const;
 
     // Close: stores the check box, then ends the dialog.
     void accept() override;
@@ -48,6 +51,8 @@ protected:
 
 private:
     friend struct TestAccess;
+    static constexpr int kStripPart = 1;
+    static constexpr int kNoticePart = 2;
     void OnInitDialog();
     void ShowNextTip();
     void StoreCheck();

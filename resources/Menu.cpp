@@ -30,7 +30,7 @@ constexpr MenuItem kTiles[] = {
 
 constexpr MenuItem kOptions[] = {
     {GLIMBLES_TEXT("Options menu", "Set Size"), 0, kSetSize},
-    {GLIMBLES_TEXT("Options menu", "Number of Glimbles"), ID_NUMBER_OF_GLIMBLES, {}},
+    {kNumberOfGlimbles, ID_NUMBER_OF_GLIMBLES, {}},
     {GLIMBLES_TEXT("Options menu", "Tiles"), 0, kTiles},
     {GLIMBLES_TEXT("Options menu", "Sound"), ID_SOUND, {}},
 };

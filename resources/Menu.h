@@ -21,6 +21,9 @@ struct MenuItem {
     constexpr bool IsPopup() const { return !items.empty(); }
 };
 
+// The item that opens the count dialog; its words also name the number there.
+inline constexpr Text kNumberOfGlimbles = GLIMBLES_TEXT("Options menu", "Number of Glimbles");
+
 // The pop-ups of the menu bar, left to right: "Game", "Options", "&Help".
 // The menu has no separators; every item is enabled when it opens.
 std::span<const MenuItem> MainMenu();

@@ -41,8 +41,8 @@ std::optional<int> GameDialogs::RunNumberOfGlimbles(int smallest, int largest, i
 }
 
 void GameDialogs::RecordResult(CPuzzle& puzzle, int columns, int rows, int count, int score) {
-    const auto askName = [this](const std::string& offered) {
-        CGetNameDlg dialog(offered, m_pictures, Owner());
+    const auto askName = [this, score](const std::string& offered) {
+        CGetNameDlg dialog(offered, score, m_pictures, Owner());
         dialog.exec();  // however it closed, it holds a name
         return dialog.Name();
     };

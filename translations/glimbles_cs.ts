@@ -38,12 +38,24 @@
         <source>Best Results</source>
         <translation>Nejlepší výsledky</translation>
     </message>
+    <message>
+        <source>%1. empty</source>
+        <translation>%1. volné</translation>
+    </message>
+    <message>
+        <source>%1. %2, points %3</source>
+        <translation>%1. %2, body %3</translation>
+    </message>
 </context>
 <context>
     <name>Count dialog</name>
     <message>
         <source>Set number of glimbles</source>
         <translation>Nastavte počet glimblů</translation>
+    </message>
+    <message>
+        <source>minimum %1, maximum %2</source>
+        <translation>nejméně %1, nejvýše %2</translation>
     </message>
 </context>
 <context>
@@ -153,6 +165,10 @@
     <message>
         <source>Enter your name</source>
         <translation>Zadejte své jméno</translation>
+    </message>
+    <message>
+        <source>Points %1, a place among the best results</source>
+        <translation>Body %1, místo mezi nejlepšími výsledky</translation>
     </message>
 </context>
 <context>

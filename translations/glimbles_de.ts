@@ -38,12 +38,24 @@
         <source>Best Results</source>
         <translation>Bestenliste</translation>
     </message>
+    <message>
+        <source>%1. empty</source>
+        <translation>%1. frei</translation>
+    </message>
+    <message>
+        <source>%1. %2, points %3</source>
+        <translation>%1. %2, Punkte %3</translation>
+    </message>
 </context>
 <context>
     <name>Count dialog</name>
     <message>
         <source>Set number of glimbles</source>
         <translation>Anzahl der Glimbel festlegen</translation>
+    </message>
+    <message>
+        <source>minimum %1, maximum %2</source>
+        <translation>mindestens %1, höchstens %2</translation>
     </message>
 </context>
 <context>
@@ -153,6 +165,10 @@
     <message>
         <source>Enter your name</source>
         <translation>Namen eingeben</translation>
+    </message>
+    <message>
+        <source>Points %1, a place among the best results</source>
+        <translation>Punkte %1, ein Platz in der Bestenliste</translation>
     </message>
 </context>
 <context>

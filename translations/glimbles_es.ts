@@ -38,12 +38,24 @@
         <source>Best Results</source>
         <translation>Mejores resultados</translation>
     </message>
+    <message>
+        <source>%1. empty</source>
+        <translation>%1. libre</translation>
+    </message>
+    <message>
+        <source>%1. %2, points %3</source>
+        <translation>%1. %2, puntos %3</translation>
+    </message>
 </context>
 <context>
     <name>Count dialog</name>
     <message>
         <source>Set number of glimbles</source>
         <translation>Elegir el número de glimbles</translation>
+    </message>
+    <message>
+        <source>minimum %1, maximum %2</source>
+        <translation>mínimo %1, máximo %2</translation>
     </message>
 </context>
 <context>
@@ -153,6 +165,10 @@
     <message>
         <source>Enter your name</source>
         <translation>Escribe tu nombre</translation>
+    </message>
+    <message>
+        <source>Points %1, a place among the best results</source>
+        <translation>Puntos %1, un puesto en los mejores resultados</translation>
     </message>
 </context>
 <context>

@@ -38,12 +38,24 @@
         <source>Best Results</source>
         <translation>Meilleurs résultats</translation>
     </message>
+    <message>
+        <source>%1. empty</source>
+        <translation>%1. libre</translation>
+    </message>
+    <message>
+        <source>%1. %2, points %3</source>
+        <translation>%1. %2, points %3</translation>
+    </message>
 </context>
 <context>
     <name>Count dialog</name>
     <message>
         <source>Set number of glimbles</source>
         <translation>Choisir le nombre de glimbles</translation>
+    </message>
+    <message>
+        <source>minimum %1, maximum %2</source>
+        <translation>minimum %1, maximum %2</translation>
     </message>
 </context>
 <context>
@@ -154,6 +166,10 @@
         <source>Enter your name</source>
         <translation>Entrez votre nom</translation>
     </message>
+    <message>
+        <source>Points %1, a place among the best results</source>
+        <translation>Points %1, une place dans les meilleurs résultats</translation>
+    </message>
 </context>
 <context>
     <name>Options menu</name>
@@ -230,22 +246,22 @@
     <message numerus="yes">
         <source>Points %1. Glimbles left: %n.</source>
         <translation>
-            <numerusform>Points %1. Glimbles restants : %n.</numerusform>
-            <numerusform>Points %1. Glimbles restants : %n.</numerusform>
+            <numerusform>Points %1. Glimbles restants&#xa0;: %n.</numerusform>
+            <numerusform>Points %1. Glimbles restants&#xa0;: %n.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Won! Points: %n, enough for a place in the best results. A new board is dealt.</source>
         <translation>
-            <numerusform>Gagné ! Points : %n, assez pour une place dans les meilleurs résultats. Un nouveau plateau est distribué.</numerusform>
-            <numerusform>Gagné ! Points : %n, assez pour une place dans les meilleurs résultats. Un nouveau plateau est distribué.</numerusform>
+            <numerusform>Gagné&#xa0;! Points&#xa0;: %n, assez pour une place dans les meilleurs résultats. Un nouveau plateau est distribué.</numerusform>
+            <numerusform>Gagné&#xa0;! Points&#xa0;: %n, assez pour une place dans les meilleurs résultats. Un nouveau plateau est distribué.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Won! Points: %n, too few for a place in the best results. A new board is dealt.</source>
         <translation>
-            <numerusform>Gagné ! Points : %n, trop peu pour une place dans les meilleurs résultats. Un nouveau plateau est distribué.</numerusform>
-            <numerusform>Gagné ! Points : %n, trop peu pour une place dans les meilleurs résultats. Un nouveau plateau est distribué.</numerusform>
+            <numerusform>Gagné&#xa0;! Points&#xa0;: %n, trop peu pour une place dans les meilleurs résultats. Un nouveau plateau est distribué.</numerusform>
+            <numerusform>Gagné&#xa0;! Points&#xa0;: %n, trop peu pour une place dans les meilleurs résultats. Un nouveau plateau est distribué.</numerusform>
         </translation>
     </message>
     <message>

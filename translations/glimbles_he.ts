@@ -38,12 +38,24 @@
         <source>Best Results</source>
         <translation>שיאים</translation>
     </message>
+    <message>
+        <source>%1. empty</source>
+        <translation>%1. פנוי</translation>
+    </message>
+    <message>
+        <source>%1. %2, points %3</source>
+        <translation>%1. %2, נקודות %3</translation>
+    </message>
 </context>
 <context>
     <name>Count dialog</name>
     <message>
         <source>Set number of glimbles</source>
         <translation>קביעת מספר הגלימבלים</translation>
+    </message>
+    <message>
+        <source>minimum %1, maximum %2</source>
+        <translation>מינימום %1, מקסימום %2</translation>
     </message>
 </context>
 <context>
@@ -153,6 +165,10 @@
     <message>
         <source>Enter your name</source>
         <translation>הזנת שם</translation>
+    </message>
+    <message>
+        <source>Points %1, a place among the best results</source>
+        <translation>נקודות %1, מקום בשיאים</translation>
     </message>
 </context>
 <context>

@@ -38,12 +38,24 @@
         <source>Best Results</source>
         <translation>Migliori risultati</translation>
     </message>
+    <message>
+        <source>%1. empty</source>
+        <translation>%1. libero</translation>
+    </message>
+    <message>
+        <source>%1. %2, points %3</source>
+        <translation>%1. %2, punti %3</translation>
+    </message>
 </context>
 <context>
     <name>Count dialog</name>
     <message>
         <source>Set number of glimbles</source>
         <translation>Imposta il numero di glimboli</translation>
+    </message>
+    <message>
+        <source>minimum %1, maximum %2</source>
+        <translation>minimo %1, massimo %2</translation>
     </message>
 </context>
 <context>
@@ -153,6 +165,10 @@
     <message>
         <source>Enter your name</source>
         <translation>Inserisci il tuo nome</translation>
+    </message>
+    <message>
+        <source>Points %1, a place among the best results</source>
+        <translation>Punti %1, un posto nei migliori risultati</translation>
     </message>
 </context>
 <context>

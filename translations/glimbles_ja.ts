@@ -38,12 +38,24 @@
         <source>Best Results</source>
         <translation>ベスト記録</translation>
     </message>
+    <message>
+        <source>%1. empty</source>
+        <translation>%1. 空き</translation>
+    </message>
+    <message>
+        <source>%1. %2, points %3</source>
+        <translation>%1. %2、得点 %3</translation>
+    </message>
 </context>
 <context>
     <name>Count dialog</name>
     <message>
         <source>Set number of glimbles</source>
         <translation>グリンブルの数の設定</translation>
+    </message>
+    <message>
+        <source>minimum %1, maximum %2</source>
+        <translation>最小 %1、最大 %2</translation>
     </message>
 </context>
 <context>
@@ -153,6 +165,10 @@
     <message>
         <source>Enter your name</source>
         <translation>名前の入力</translation>
+    </message>
+    <message>
+        <source>Points %1, a place among the best results</source>
+        <translation>得点 %1、ベスト記録入り</translation>
     </message>
 </context>
 <context>

@@ -38,12 +38,24 @@
         <source>Best Results</source>
         <translation>Beste resultaten</translation>
     </message>
+    <message>
+        <source>%1. empty</source>
+        <translation>%1. leeg</translation>
+    </message>
+    <message>
+        <source>%1. %2, points %3</source>
+        <translation>%1. %2, punten %3</translation>
+    </message>
 </context>
 <context>
     <name>Count dialog</name>
     <message>
         <source>Set number of glimbles</source>
         <translation>Aantal glimbels instellen</translation>
+    </message>
+    <message>
+        <source>minimum %1, maximum %2</source>
+        <translation>minimaal %1, maximaal %2</translation>
     </message>
 </context>
 <context>
@@ -153,6 +165,10 @@
     <message>
         <source>Enter your name</source>
         <translation>Voer je naam in</translation>
+    </message>
+    <message>
+        <source>Points %1, a place among the best results</source>
+        <translation>Punten %1, een plaats bij de beste resultaten</translation>
     </message>
 </context>
 <context>

@@ -38,12 +38,24 @@
         <source>Best Results</source>
         <translation>Najlepsze wyniki</translation>
     </message>
+    <message>
+        <source>%1. empty</source>
+        <translation>%1. wolne</translation>
+    </message>
+    <message>
+        <source>%1. %2, points %3</source>
+        <translation>%1. %2, punkty %3</translation>
+    </message>
 </context>
 <context>
     <name>Count dialog</name>
     <message>
         <source>Set number of glimbles</source>
         <translation>Ustaw liczbę glimbli</translation>
+    </message>
+    <message>
+        <source>minimum %1, maximum %2</source>
+        <translation>minimum %1, maksimum %2</translation>
     </message>
 </context>
 <context>
@@ -153,6 +165,10 @@
     <message>
         <source>Enter your name</source>
         <translation>Podaj swoje imię</translation>
+    </message>
+    <message>
+        <source>Points %1, a place among the best results</source>
+        <translation>Punkty %1, miejsce w najlepszych wynikach</translation>
     </message>
 </context>
 <context>

@@ -38,12 +38,24 @@
         <source>Best Results</source>
         <translation>Лучшие результаты</translation>
     </message>
+    <message>
+        <source>%1. empty</source>
+        <translation>%1. свободно</translation>
+    </message>
+    <message>
+        <source>%1. %2, points %3</source>
+        <translation>%1. %2, очки %3</translation>
+    </message>
 </context>
 <context>
     <name>Count dialog</name>
     <message>
         <source>Set number of glimbles</source>
         <translation>Задайте число глимблей</translation>
+    </message>
+    <message>
+        <source>minimum %1, maximum %2</source>
+        <translation>минимум %1, максимум %2</translation>
     </message>
 </context>
 <context>
@@ -153,6 +165,10 @@
     <message>
         <source>Enter your name</source>
         <translation>Введите своё имя</translation>
+    </message>
+    <message>
+        <source>Points %1, a place among the best results</source>
+        <translation>Очки %1, место в лучших результатах</translation>
     </message>
 </context>
 <context>

@@ -38,12 +38,24 @@
         <source>Best Results</source>
         <translation>Найкращі результати</translation>
     </message>
+    <message>
+        <source>%1. empty</source>
+        <translation>%1. вільно</translation>
+    </message>
+    <message>
+        <source>%1. %2, points %3</source>
+        <translation>%1. %2, бали %3</translation>
+    </message>
 </context>
 <context>
     <name>Count dialog</name>
     <message>
         <source>Set number of glimbles</source>
         <translation>Задайте кількість глімблів</translation>
+    </message>
+    <message>
+        <source>minimum %1, maximum %2</source>
+        <translation>мінімум %1, максимум %2</translation>
     </message>
 </context>
 <context>
@@ -153,6 +165,10 @@
     <message>
         <source>Enter your name</source>
         <translation>Введіть своє ім’я</translation>
+    </message>
+    <message>
+        <source>Points %1, a place among the best results</source>
+        <translation>Бали %1, місце серед найкращих результатів</translation>
     </message>
 </context>
 <context>

@@ -38,12 +38,24 @@
         <source>Best Results</source>
         <translation>最佳成绩</translation>
     </message>
+    <message>
+        <source>%1. empty</source>
+        <translation>%1. 空缺</translation>
+    </message>
+    <message>
+        <source>%1. %2, points %3</source>
+        <translation>%1. %2，得分 %3</translation>
+    </message>
 </context>
 <context>
     <name>Count dialog</name>
     <message>
         <source>Set number of glimbles</source>
         <translation>设置格林宝数量</translation>
+    </message>
+    <message>
+        <source>minimum %1, maximum %2</source>
+        <translation>最少 %1，最多 %2</translation>
     </message>
 </context>
 <context>
@@ -153,6 +165,10 @@
     <message>
         <source>Enter your name</source>
         <translation>输入你的名字</translation>
+    </message>
+    <message>
+        <source>Points %1, a place among the best results</source>
+        <translation>得分 %1，进入最佳成绩</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QString>
 
 #include <string_view>
@@ -19,6 +20,16 @@ inline QString ToQString(std::string_view text) {
 inline QString Translate(const char* context, const char* english, int n = -1) {
     if (context == nullptr || *context == '\0') return QString::fromUtf8(english);
     return QCoreApplication::translate(context, english, nullptr, n);
+}
+
+// A menu text as it reads outside its menu: without the access key's mark,
+// "&Number" as "Number", "&&" as "&", and a key set apart in brackets the
+// way Chinese and Japanese menus show it ("数(&N)") left out whole.
+inline QString WithoutAccessKey(QString text) {
+    static const QRegularExpression bracketed(QStringLiteral(R"(\s*[(（]&[^&][)）])"));
+    text.remove(bracketed);
+    static const QRegularExpression mark(QStringLiteral("&(.)"));
+    return text.replace(mark, QStringLiteral("\\1"));
 }
 
 // A catalogue text (anything with a translators' context and English words)

@@ -63,7 +63,7 @@ std::vector<DialogCase> EveryGameDialog() {
         {"About", [] { return std::make_unique<CAboutDlg>(shell, EmbeddedPictures(), nullptr); }},
         {"Tips", [] { return std::make_unique<CTips>(store, EmbeddedPictures(), nullptr); }},
         {"Count", [] { return std::make_unique<CNumberGlimb>(1, 99, 10, EmbeddedPictures(), nullptr); }},
-        {"Name", [] { return std::make_unique<CGetNameDlg>("Glimbler", EmbeddedPictures(), nullptr); }},
+        {"Name", [] { return std::make_unique<CGetNameDlg>("Glimbler", 56, EmbeddedPictures(), nullptr); }},
         {"Best Results", [] { return std::make_unique<CBestResultsDlg>(nullptr, store, EmbeddedPictures(), nullptr); }},
     };
 }
@@ -72,7 +72,8 @@ std::vector<DialogCase> EveryGameDialog() {
 // button keeps its picture's size; every painted picture lies inside the
 // dialog and clear of the controls.
 void ExpectEverythingHeld(const CLayoutDialog& dialog) {
-    for (const QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const QList<QWidget*> controls = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* control : controls) {
         SCOPED_TRACE(control->metaObject()->className());
         EXPECT_TRUE(dialog.rect().contains(control->geometry()));
         if (const auto* picture = qobject_cast<const CBitmapButton*>(control)) {
@@ -82,15 +83,20 @@ void ExpectEverythingHeld(const CLayoutDialog& dialog) {
             EXPECT_GE(control->width(), control->sizeHint().width());
             EXPECT_GE(control->height(), control->fontMetrics().height());
         }
+        for (const QWidget* other : controls) {
+            EXPECT_TRUE(other == control || !other->geometry().intersects(control->geometry()))
+                << "overlaps " << other->metaObject()->className();
+        }
     }
     if (const auto* painted = dynamic_cast<const IPaintedParts*>(&dialog)) {
         for (const PaintedPart& part : painted->Parts()) {
             const QRect picture = part.rect();
-            EXPECT_TRUE(dialog.rect().contains(picture)) << part.name().toStdString();
-            for (const QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (picture.isEmpty()) continue;  // heard, not seen
+            const std::string name = part.name ? part.name().toStdString() : std::string();
+            EXPECT_TRUE(dialog.rect().contains(picture)) << name;
+            for (const QWidget* control : controls)
                 EXPECT_FALSE(control->geometry().intersects(picture))
-                    << part.name().toStdString() << " / " << control->metaObject()->className();
-            }
+                    << name << " / " << control->metaObject()->className();
         }
     }
 }

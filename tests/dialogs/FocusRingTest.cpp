@@ -15,6 +15,7 @@
 
 #include "dialogs/BestResultsDlg.h"
 #include "dialogs/BitmapButton.h"
+#include "dialogs/CountField.h"
 #include "dialogs/DialogColours.h"
 #include "dialogs/GetNameDlg.h"
 #include "dialogs/NumberGlimb.h"
@@ -93,7 +94,7 @@ struct DialogCase {
 TEST(FocusRing, TheFocusedPictureButtonAloneShowsIt) {
     const DialogCase cases[] = {
         {"count", [] { return std::make_unique<CNumberGlimb>(4, 8, 6, EmbeddedPictures(), nullptr); }},
-        {"name", [] { return std::make_unique<CGetNameDlg>("Ann", EmbeddedPictures(), nullptr); }},
+        {"name", [] { return std::make_unique<CGetNameDlg>("Ann", 56, EmbeddedPictures(), nullptr); }},
         {"best results",
          [] { return std::make_unique<CBestResultsDlg>(nullptr, Store(), EmbeddedPictures(), nullptr); }},
     };
@@ -117,18 +118,42 @@ TEST(FocusRing, TheFocusedPictureButtonAloneShowsIt) {
     }
 }
 
-// Tab moves the ring from OK to Cancel, and with it what Enter presses.
-TEST(FocusRing, TabMovesItFromOkToCancelAndEnterPressesCancel) {
+// The count dialog opens with the number focused, a ring round its digits
+// and OK showing that Enter presses it; Tab moves the ring on to OK, then to
+// Cancel, and with it what Enter presses.
+TEST(FocusRing, TabMovesItFromTheNumberToOkToCancelAndEnterPressesCancel) {
     CNumberGlimb dialog(4, 8, 6, EmbeddedPictures(), nullptr);
     ShowActive(dialog);
     auto* ok = dialog.ControlAs<CBitmapButton>(res::IDOK);
     auto* cancel = dialog.ControlAs<CBitmapButton>(res::IDCANCEL);
     ASSERT_NE(ok, nullptr);
     ASSERT_NE(cancel, nullptr);
+    const CountField* number = dialog.findChild<CountField*>();
+    ASSERT_NE(number, nullptr);
+    // Ring-coloured pixels about the digits.
+    const auto ringColours = [&dialog, number] {
+        const QImage window = dialog.grab().toImage();
+        const QRect around = ToDevice(number->geometry(), Scale());
+        int count = 0;
+        for (int y = around.top(); y <= around.bottom(); ++y) {
+            for (int x = around.left(); x <= around.right(); ++x) {
+                const QColor colour = window.pixelColor(x, y);
+                count += colour == dialog_colours::kRingDark || colour == dialog_colours::kRingLight ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    ASSERT_FALSE(ok->hasFocus());
+    const int numberRinged = ringColours();
+    const Change okByDefault = ChangeOf(*ok);
+    EXPECT_EQ(okByDefault.bounds, RingBounds());
+    EXPECT_EQ(Shown(*cancel), Bare(res::IDB_CANCEL));
+
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
     ASSERT_TRUE(ok->hasFocus());
     const QImage okFocused = Shown(*ok);
-    EXPECT_NE(okFocused, Bare(res::IDB_OK));
-    EXPECT_EQ(Shown(*cancel), Bare(res::IDB_CANCEL));
+    EXPECT_GT(ChangeOf(*ok).pixels, okByDefault.pixels);
+    EXPECT_LT(ringColours(), numberRinged) << "the digits keep their ring";
 
     QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
     ASSERT_TRUE(cancel->hasFocus());
@@ -148,7 +173,7 @@ TEST(FocusRing, TabMovesItFromOkToCancelAndEnterPressesCancel) {
 // While the name is typed OK shows the thinner default ring: Enter presses
 // it from the edit box.
 TEST(FocusRing, DefaultButtonShowsTheThinnerRingWhileTheFocusIsElsewhere) {
-    CGetNameDlg dialog("Ann", EmbeddedPictures(), nullptr);
+    CGetNameDlg dialog("Ann", 56, EmbeddedPictures(), nullptr);
     ShowActive(dialog);
     auto* ok = dialog.ControlAs<CBitmapButton>(res::IDOK);
     ASSERT_NE(ok, nullptr);
@@ -174,6 +199,7 @@ TEST(FocusRing, LiesOnTheWindowsDevicePixels) {
     ShowActive(dialog);
     auto* ok = dialog.ControlAs<CBitmapButton>(res::IDOK);
     ASSERT_NE(ok, nullptr);
+    ok->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(ok->hasFocus());
     const QImage window = dialog.grab().toImage();
     const auto ringPixels = [&](QPoint from, QPoint step, int logicalLength) {

@@ -57,6 +57,8 @@ TEST(GameDialogsRecordResult, FirstResultAsksTheNameAfterBest) {
     answers.Then<CGetNameDlg>([&rig](CGetNameDlg& d) {
         EXPECT_EQ(rig.Sounds(), std::vector<std::string>{"BEST"}) << "BEST plays before the prompt";
         EXPECT_EQ(d.NameEdit()->text(), QStringLiteral("    "));
+        EXPECT_EQ(d.accessibleDescription(), QStringLiteral("Points 57, a place among the best results"))
+            << "a screen reader hears the points with the prompt";
         TypeAndConfirm(d, QStringLiteral("Anna"));
     });
     rig.dialogs.RecordResult(rig.puzzle, 8, 8, 8, 57);

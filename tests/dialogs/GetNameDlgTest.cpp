@@ -25,7 +25,7 @@ CBitmapButton* OkButton(CGetNameDlg& dialog) { return dialog.ControlAs<CBitmapBu
 std::string AskName(const std::string& offered, std::function<void(CGetNameDlg&)> answer) {
     ModalAnswers answers;
     answers.Then<CGetNameDlg>(std::move(answer));
-    CGetNameDlg dialog(offered, EmbeddedPictures(), nullptr);
+    CGetNameDlg dialog(offered, 56, EmbeddedPictures(), nullptr);
     dialog.exec();
     return dialog.Name();
 }
@@ -53,7 +53,7 @@ TEST(GetNameDlg, OffersTheNameCentredWithTheFocusOnOk) {
         EXPECT_EQ(dialog.NameEdit()->accessibleName(), dialog.windowTitle()) << "the box a screen reader names";
         dialog.accept();
     });
-    CGetNameDlg dialog("    ", EmbeddedPictures(), nullptr);
+    CGetNameDlg dialog("    ", 56, EmbeddedPictures(), nullptr);
     dialog.exec();
 }
 
@@ -128,7 +128,7 @@ TEST(GetNameDlg, NameIsLimitedTo123Characters) {
 }
 
 TEST(GetNameDlg, GreenBackgroundAndPictureButtonAtItsLayoutCorner) {
-    CGetNameDlg dialog("x", EmbeddedPictures(), nullptr);
+    CGetNameDlg dialog("x", 56, EmbeddedPictures(), nullptr);
     dialog.show();
     const QImage picture = dialog.grab().toImage();
     EXPECT_EQ(QColor(picture.pixel(2, 2)), dialog_colours::kBackground);
@@ -141,7 +141,7 @@ TEST(GetNameDlg, GreenBackgroundAndPictureButtonAtItsLayoutCorner) {
 }
 
 TEST(BitmapButton, ShowsThePressedPictureWhileHeld) {
-    CGetNameDlg dialog("x", EmbeddedPictures(), nullptr);
+    CGetNameDlg dialog("x", 56, EmbeddedPictures(), nullptr);
     dialog.show();
     CBitmapButton* ok = OkButton(dialog);
     EXPECT_EQ(ok->CurrentBitmap(), 139);

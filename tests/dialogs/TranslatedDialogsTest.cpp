@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QLabel>
 
+#include "dialogs/CountField.h"
 #include "dialogs/LayoutDialog.h"
+#include "dialogs/NumberGlimb.h"
 #include "shell/Language.h"
 #include "tests/dialogs/EmbeddedPictures.h"
 #include "tests/fakes/PseudoLanguage.h"
@@ -103,6 +105,25 @@ TEST(TranslatedDialogs, EveryShippedLanguageFitsEveryDialog) {
                 EXPECT_TRUE(dialog.rect().contains(widget->geometry())) << text.toStdString();
             }
         }
+    }
+}
+
+// What a screen reader says of the count picker's number in every language:
+// the menu item's words without its access key, and the range.
+TEST(TranslatedDialogs, TheCountPickersNumberIsNamedWithoutTheMenusAccessKey) {
+    for (const QString& code : ShippedLanguages()) {
+        const SpokenLanguage language(code);
+        const CNumberGlimb dialog(4, 8, 6, EmbeddedPictures(), nullptr);
+        const QWidget* number = dialog.findChild<CountField*>();
+        ASSERT_NE(number, nullptr);
+        const QString name = number->accessibleName();
+        SCOPED_TRACE(code.toStdString() + ": " + name.toStdString());
+        EXPECT_FALSE(name.isEmpty());
+        EXPECT_FALSE(name.contains(QLatin1Char('&')));
+        EXPECT_FALSE(name.contains(QLatin1Char('(')) || name.contains(QChar(0xFF08))) << "the bracketed key left in";
+        EXPECT_FALSE(name.endsWith(QLatin1Char(' ')));
+        EXPECT_TRUE(number->accessibleDescription().contains(QLatin1Char('4')));
+        EXPECT_TRUE(number->accessibleDescription().contains(QLatin1Char('8')));
     }
 }
 

@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <utility>
 
 #include "PulseRig.h"
 #include "tests/shell/DesktopRig.h"
@@ -57,12 +58,13 @@ public:
         for (const char* folder : {"home", "speechd/modules", "speechd-log"}) QDir(m_dir.path()).mkpath(folder);
         WriteFile(QStringLiteral("speechd/speechd.conf"),
                   "AddModule \"rig\" \"sd_generic\" \"rig.conf\"\nDefaultModule rig\n");
-        // $DATA comes quoted and with its own quotes escaped by the module; an
-        // utterance is cut into pieces only at a delimiter, and "~" is none
-        // of the game's.
+        // $DATA comes quoted and with its own quotes escaped by the module, in
+        // UTF-8 rather than the module's default Latin-1; an utterance is cut
+        // into pieces only at a delimiter, and "~" is none of the game's.
         WriteFile(QStringLiteral("speechd/modules/rig.conf"),
                   R"(GenericExecuteSynth "printf '%s\\n' \'$DATA\' >> )" + Path("spoken.txt").toUtf8() +
-                      "\"\nGenericDelimiters \"~\"\nAddVoice \"en\" \"MALE1\" \"rig\"\n");
+                      "\"\nGenericDelimiters \"~\"\nGenericLanguage \"en\" \"en\" \"utf-8\"\n"
+                      "AddVoice \"en\" \"MALE1\" \"rig\"\n");
 
         const QString home = Path("home");
         m_env.insert(QStringLiteral("HOME"), home);
@@ -131,16 +133,28 @@ public:
         return heard;
     }
 
-    // Every utterance of Orca's debug output.
+    // Every utterance of Orca's debug output, its lines kept.
     QStringList Logged() const {
         QFile log(Path("orca.log"));
         if (!log.open(QIODevice::ReadOnly)) return {};
         // "12:28:26.533982 - SPEECH OUTPUT: 'space ' {'established': False}"
         static const QRegularExpression said(QStringLiteral(R"(- SPEECH OUTPUT: '(.*)' ?\{.*\}$)"));
+        // An utterance of several lines goes on up to the line that ends it.
+        static const QRegularExpression begun(QStringLiteral(R"(- SPEECH OUTPUT: '(.*)$)"));
+        static const QRegularExpression ended(QStringLiteral(R"(^(.*)' ?\{.*\}$)"));
         QStringList logged;
+        QStringList open;  // the lines of an utterance not yet ended
         while (!log.atEnd()) {
-            const QRegularExpressionMatch m = said.match(QString::fromUtf8(log.readLine()).trimmed());
-            if (m.hasMatch()) logged << m.captured(1).trimmed();
+            const QString line = QString::fromUtf8(log.readLine()).trimmed();
+            if (const QRegularExpressionMatch m = said.match(line); m.hasMatch()) {
+                logged << m.captured(1).trimmed();
+            } else if (const QRegularExpressionMatch b = begun.match(line); b.hasMatch()) {
+                open = {b.captured(1)};
+            } else if (!open.isEmpty()) {
+                const QRegularExpressionMatch e = ended.match(line);
+                open << (e.hasMatch() ? e.captured(1) : line);
+                if (e.hasMatch()) logged << std::exchange(open, {}).join(QLatin1Char('\n')).trimmed();
+            }
         }
         return logged;
     }
