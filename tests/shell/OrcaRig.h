@@ -137,8 +137,11 @@ public:
     QStringList Logged() const {
         QFile log(Path("orca.log"));
         if (!log.open(QIODevice::ReadOnly)) return {};
-        // "12:28:26.533982 - SPEECH OUTPUT: 'space ' {'established': False}"
+        // "12:28:26.533982 - SPEECH OUTPUT: 'space ' {'established': False}",
+        // and a line at a time while Orca reads a whole page:
+        // "DEFAULT SAY ALL: [label | ] 'Glimbles, small and shy...' (133-198, current: 133)".
         static const QRegularExpression said(QStringLiteral(R"(- SPEECH OUTPUT: '(.*)' ?\{.*\}$)"));
+        static const QRegularExpression sayAll(QStringLiteral(R"(SAY ALL: \[.*\] '(.*)' \(\d+-\d+.*\)$)"));
         // An utterance of several lines goes on up to the line that ends it.
         static const QRegularExpression begun(QStringLiteral(R"(- SPEECH OUTPUT: '(.*)$)"));
         static const QRegularExpression ended(QStringLiteral(R"(^(.*)' ?\{.*\}$)"));
@@ -148,6 +151,8 @@ public:
             const QString line = QString::fromUtf8(log.readLine()).trimmed();
             if (const QRegularExpressionMatch m = said.match(line); m.hasMatch()) {
                 logged << m.captured(1).trimmed();
+            } else if (const QRegularExpressionMatch a = sayAll.match(line); a.hasMatch()) {
+                logged << a.captured(1).trimmed();
             } else if (const QRegularExpressionMatch b = begun.match(line); b.hasMatch()) {
                 open = {b.captured(1)};
             } else if (!open.isEmpty()) {

@@ -1,7 +1,7 @@
 // The real program with a real screen reader: Orca, started by the test on a
 // private desktop with its accessibility bus, speaks what a move from the
 // keyboard did, the points and the glimbles left on G, the end of a game won
-// by keys alone, and the numbers and words of the dialogs. Each utterance is
+// by keys alone, the numbers and words of the dialogs, and the manual. Each utterance is
 // awaited at the speech server and found in Orca's own log at the end.
 #include <gtest/gtest.h>
 
@@ -178,7 +178,7 @@ TEST(ScreenReader, OrcaSpeaksEveryMoveTheStatusOnGAndAGameWonByKeys) {
     EXPECT_TRUE(wrong.isEmpty()) << wrong.toStdString();
 }
 
-TEST(ScreenReader, OrcaSpeaksTheCountPickersNumbersTheTipsAndTheBestResults) {
+TEST(ScreenReader, OrcaSpeaksTheCountPickersNumbersTheTipsTheBestResultsAndTheManual) {
     SpokenGame game;
     if (const QString why = game.Start("[General]\nShowTips=1\nSize=8\nNumber=4\n"
                                        "[8_8_4_0]\nRez=56\nName=Jo\n[8_8_4_1]\nRez=40\nName=Ann Lee\n");
@@ -213,6 +213,10 @@ TEST(ScreenReader, OrcaSpeaksTheCountPickersNumbersTheTipsAndTheBestResults) {
         // Help, Best Results: the caption and each place taken, as it opens.
         {{"F10", "Left", "Down", "Down", "Return"},
          R"(Best Results dialog Best results, 8 × 8 board, 4 glimbles 1\. Jo, points 56 2\. Ann Lee, points 40\.)"},
+        {{"Escape"}, R"(Game board panel\.)"},
+        // F1, then Orca's Say All: the manual is read from its top.
+        {{"F1"}, R"(2Glimbles Help\.)"},
+        {{"KP_Add"}, R"(Glimbles, small and shy, hide under the tiles of a square board\.)"},
     };
     QStringList tipsHeard;
     for (const Step& step : steps) {
