@@ -1,5 +1,6 @@
 #include "dialogs/GetNameDlg.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>

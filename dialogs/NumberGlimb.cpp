@@ -10,6 +10,7 @@
 #include "dialogs/DialogColours.h"
 #include "platform/qt/pictures/DeviceScale.h"
 #include "platform/qt/pictures/ImageSurface.h"
+#include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 
 // Drawing "on the window": each copy lands in the retained picture and is

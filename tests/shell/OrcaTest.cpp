@@ -70,7 +70,7 @@ public:
     // The first utterance since the last keys, after any found for them so
     // far, that is `pattern` whole; empty when none came.
     QString Then(const QString& pattern) {
-        const QString said = m_orca->WaitFor(Whole(pattern), m_since, kWaitMs);
+        QString said = m_orca->WaitFor(Whole(pattern), m_since, kWaitMs);
         if (said.isEmpty()) m_missed << m_keys + QStringLiteral(": ") + pattern;
         else m_said << said;
         m_since = std::max(m_since, m_orca->Heard().indexOf(said, m_since) + 1);
