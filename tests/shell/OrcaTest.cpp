@@ -215,7 +215,9 @@ TEST(ScreenReader, OrcaSpeaksTheCountPickersNumbersTheTipsTheBestResultsAndTheMa
          R"(Best Results dialog Best results, 8 × 8 board, 4 glimbles 1\. Jo, points 56 2\. Ann Lee, points 40\.)"},
         {{"Escape"}, R"(Game board panel\.)"},
         // F1, then Orca's Say All: the manual is read from its top.
-        {{"F1"}, R"(2Glimbles Help\.)"},
+        // Say All once the page has the focus, which Orca presents after the
+        // window (Qt makes a text browser a label).
+        {{"F1"}, R"(2Glimbles Help\.)", R"(label\.)"},
         {{"KP_Add"}, R"(Glimbles, small and shy, hide under the tiles of a square board\.)"},
     };
     QStringList tipsHeard;
