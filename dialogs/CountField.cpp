@@ -52,7 +52,6 @@ CountField::CountField(const CountPicker& picker, QWidget* dialog) : QWidget(dia
         return true;
     }();
     static_cast<void>(installed);
-    setObjectName(QStringLiteral("CountField"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(platform::qt::WithoutAccessKey(platform::qt::Tr(res::kNumberOfGlimbles)));

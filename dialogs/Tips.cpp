@@ -82,7 +82,7 @@ void CTips::OnInitDialog() {
 
 void CTips::ShowNextTip() {
     m_tipBitmap = tips::ShowNextTip(m_store);
-    platform::qt::painted_parts::AnnounceChanges(this, 0);
+    platform::qt::painted_parts::AnnounceChanges(this, kTipPart);
     update(kPictureArea);
 }
 

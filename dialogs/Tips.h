@@ -51,6 +51,7 @@ protected:
 
 private:
     friend struct TestAccess;
+    static constexpr int kTipPart = 0;
     static constexpr int kStripPart = 1;
     static constexpr int kNoticePart = 2;
     void OnInitDialog();

@@ -84,6 +84,13 @@ public:
     const QString& Failure() const { return m_failure; }
     // The desktop's environment with the session bus in it.
     const QProcessEnvironment& Environment() const { return m_env; }
+    // The same for the game, with Qt's accessibility on from its start.
+    QProcessEnvironment GameEnvironment() const {
+        QProcessEnvironment environment = m_env;
+        environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("QT_ACCESSIBILITY"), QStringLiteral("1"));
+        return environment;
+    }
 
 private:
     QProcessEnvironment m_env;

@@ -102,10 +102,7 @@ TEST(AccessibilityBridge, AScreenReaderReadsTheBoardAndTheMoveAKeyPlays) {
     const AccessibilityBus bus(screen.Environment());
     ASSERT_TRUE(bus.Failure().isEmpty()) << bus.Failure().toStdString();
 
-    QProcessEnvironment environment = bus.Environment();
-    environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("QT_ACCESSIBILITY"), QStringLiteral("1"));
-    QProcess& game = screen.StartGame(environment);
+    QProcess& game = screen.StartGame(bus.GameEnvironment());
     const unsigned long window = screen.WaitForWindow(game, kCaption);
     ASSERT_NE(window, 0u) << "the game showed no window";
 
@@ -201,9 +198,7 @@ TEST(AccessibilityBridge, AGermanDesktopGetsTheGameAndQtsOwnDialogsInGerman) {
     screen.StoreSettings("[General]\nShowTips=0\nSize=8\nNumber=8\n");
     const AccessibilityBus bus(screen.Environment());
     ASSERT_TRUE(bus.Failure().isEmpty()) << bus.Failure().toStdString();
-    QProcessEnvironment environment = bus.Environment();
-    environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("QT_ACCESSIBILITY"), QStringLiteral("1"));
+    QProcessEnvironment environment = bus.GameEnvironment();
     environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
     QProcess& game = screen.StartGame(environment);
     const unsigned long window = screen.WaitForWindow(game, kCaption);

@@ -40,10 +40,7 @@ public:
         m_orca = std::make_unique<orca_rig::ScreenReader>(m_bus->Environment());
         if (!m_orca->Failure().isEmpty()) return QStringLiteral("Orca cannot start here: ") + m_orca->Failure();
 
-        QProcessEnvironment environment = m_bus->Environment();
-        environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-        environment.insert(QStringLiteral("QT_ACCESSIBILITY"), QStringLiteral("1"));
-        m_game = &m_screen.StartGame(environment);
+        m_game = &m_screen.StartGame(m_bus->GameEnvironment());
         return {};
     }
 
